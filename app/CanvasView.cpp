@@ -1,0 +1,31 @@
+#include "CanvasView.h"
+
+#include <QCoreApplication>
+#include <QPaintEvent>
+#include <QPainter>
+
+CanvasView::CanvasView(QWidget* parent)
+    : QWidget(parent)
+    , canvas_(parent->size(), parent->devicePixelRatioF())
+{
+    setObjectName(QStringLiteral("canvas"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(QRect(QPoint(0, 0), parent->size()));
+    canvas_.setPresenter([this](const QRect& changed) { present(changed); });
+}
+
+void CanvasView::present(const QRect& changed)
+{
+    update(changed);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void CanvasView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QImage& image = canvas_.image();
+    const qreal ratio = image.devicePixelRatio();
+    const QRect target = event->rect();
+    const QRectF source(target.x() * ratio, target.y() * ratio, target.width() * ratio, target.height() * ratio);
+    painter.drawImage(QRectF(target), image, source);
+}

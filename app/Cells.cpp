@@ -1,0 +1,42 @@
+#include "Cells.h"
+
+#include <cmath>
+
+namespace cells {
+namespace {
+
+QLocale withoutGroupSeparators(QLocale locale)
+{
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
+}
+
+std::optional<double> finiteNumber(const QString& text, const QLocale& locale)
+{
+    bool ok = false;
+    const double value = withoutGroupSeparators(locale).toDouble(text, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+QString wholeNumberText(int value)
+{
+    return QString::number(value);
+}
+
+QString numberText(double value, const QLocale& locale)
+{
+    return withoutGroupSeparators(locale).toString(value, 'g', 15);
+}
+
+std::optional<double> readNumber(const QString& text, const QLocale& locale)
+{
+    if (const std::optional<double> value = finiteNumber(text, locale))
+        return value;
+    return finiteNumber(text, QLocale::c());
+}
+
+} // namespace cells

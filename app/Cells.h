@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+// Settings live as text in the window's cells. Numbers are written and read in the user's
+// locale, with the same decimal separator both ways and never a group separator, so every
+// text the program writes reads back as exactly the value written.
+namespace cells {
+
+// Plain digits: no sign, spaces, separators.
+QString wholeNumberText(int value);
+// At most 15 significant digits, trailing zeros dropped, no separator when whole.
+QString numberText(double value, const QLocale& locale = QLocale());
+// The number a cell holds; nothing for text that is not a finite number. A value in the C form
+// ("1.5") is read under a decimal-comma locale too; a group separator is never accepted.
+std::optional<double> readNumber(const QString& text, const QLocale& locale = QLocale());
+
+} // namespace cells

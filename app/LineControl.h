@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+
+// A line control: a solid line between two end points in twips, standing above the run's
+// drawing. It takes no input; clicks pass through to what lies beneath.
+class LineControl final : public QWidget {
+public:
+    LineControl(QWidget* parent, QPoint from, QPoint to, int width);
+
+    void setX1(int x);
+    void setY1(int y);
+    void setX2(int x);
+    void setY2(int y);
+    QPoint from() const { return from_; }
+    QPoint to() const { return to_; }
+    int lineWidth() const { return width_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void fitToLine();
+    QPointF local(QPoint twips) const;
+
+    QPoint from_;
+    QPoint to_;
+    int width_{1};
+};

@@ -1,0 +1,356 @@
+#include "frmKavrona.h"
+
+#include "Cells.h"
+#include "Layout.h"
+#include "LineControl.h"
+#include "Plotter.h"
+#include "Run.h"
+#include "Scene.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <cmath>
+
+using cells::numberText;
+using cells::wholeNumberText;
+
+// The substance table: the word in nLátka, the index, the critical angle as fixed text (not
+// the arcsine of 1/n), and the label shown on the drawing.
+struct frmKavrona::Substance {
+    QString word;
+    double index;
+    double criticalAngle;
+};
+
+// Where Detector H's track is marked: Line1 at the height of the track, the label beside it.
+struct frmKavrona::Distance {
+    int twips;
+    int lineY;
+    int labelTop;
+};
+
+namespace {
+
+const QString voda = QStringLiteral("Voda");
+const QString sklo = QStringLiteral("Sklo");
+const QString mezní = QStringLiteral("Mezní");
+
+constexpr int lineLeft = 2880;
+constexpr int lineRight = 11400;
+constexpr int labelLeftH = 5800;
+
+template <class T>
+T* control(const QWidget* window, const char* name)
+{
+    return window->findChild<T*>(QString::fromUtf8(name));
+}
+
+} // namespace
+
+frmKavrona::frmKavrona(Observers observers, QWidget* parent)
+    : QWidget(parent)
+    , observers_(std::move(observers))
+{
+    setObjectName(QStringLiteral("frmKavrona"));
+    setWindowTitle(QStringLiteral("Total reflection - ") + QStringLiteral(TR_HOMEPAGE));
+    setFixedSize(twips::toPixels(layout::clientWidth), twips::toPixels(layout::clientHeight));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    setPalette(background);
+    setAutoFillBackground(true);
+    // The window's default font, used by the options, the hidden cells and the scroll bar:
+    // a narrow sans face, so that the options' captions fit their small boxes.
+    QFont defaultFont(QStringLiteral("Arial"));
+    defaultFont.setPointSizeF(8.25);
+    setFont(defaultFont);
+
+    // The canvas first, so that the controls stand above the drawing.
+    canvasView_ = new CanvasView(this);
+    if (observers_.drawing)
+        tee_ = std::make_unique<surface::TeeSurface>(canvasView_->canvas(), *observers_.drawing);
+    layout::createControls(this);
+    // The prompt lies beneath the drawing: the first run paints over it.
+    control<QWidget>(this, "labKlepnete")->lower();
+
+    nLátka = control<QLineEdit>(this, "nLátka");
+    nAlfaCaption = control<QLineEdit>(this, "nAlfaCaption");
+    nAlfa = control<QLineEdit>(this, "nAlfa");
+    nIndex = control<QLineEdit>(this, "nIndex");
+    nDistance = control<QLineEdit>(this, "nDistance");
+    nSpomaleni = control<QLineEdit>(this, "nSpomaleni");
+    nVoda = control<QLineEdit>(this, "nVoda");
+    nSklo = control<QLineEdit>(this, "nSklo");
+    nDetektorH = control<QLineEdit>(this, "nDetektorH");
+    Line1 = control<LineControl>(this, "Line1");
+    HScroll1 = control<QScrollBar>(this, "HScroll1");
+    cmdStart = control<QPushButton>(this, "cmdStart");
+    cmdKonec = control<QPushButton>(this, "cmdKonec");
+    opVoda = control<QRadioButton>(this, "opVoda");
+    opSklo = control<QRadioButton>(this, "opSklo");
+    opMenší = control<QRadioButton>(this, "opMenší");
+    opVětší = control<QRadioButton>(this, "opVětší");
+    opMezní = control<QRadioButton>(this, "opMezní");
+    opMaláDistance = control<QRadioButton>(this, "opMaláDistance");
+    opStředníDistance = control<QRadioButton>(this, "opStředníDistance");
+    opVelkáDistance = control<QRadioButton>(this, "opVelkáDistance");
+    opRychlá = control<QRadioButton>(this, "opRychlá");
+    opPomalejší = control<QRadioButton>(this, "opPomalejší");
+    opPomalá = control<QRadioButton>(this, "opPomalá");
+
+    // A 16-bit position; the bar moves by one on an arrow and by a tenth of its range on a page.
+    HScroll1->setRange(0, 32767);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(3277);
+
+    connectHandlers();
+    Form_Load();
+    // Ready to run: Enter or Space starts.
+    cmdStart->setFocus();
+}
+
+frmKavrona::~frmKavrona() = default;
+
+void frmKavrona::connectHandlers()
+{
+    onClick(cmdStart, &frmKavrona::cmdStart_Click);
+    onClick(cmdKonec, &frmKavrona::cmdKonec_Click);
+    onClick(opVoda, &frmKavrona::opVoda_Click);
+    onClick(opSklo, &frmKavrona::opSklo_Click);
+    onClick(opMenší, &frmKavrona::opMenší_Click);
+    onClick(opVětší, &frmKavrona::opVětší_Click);
+    onClick(opMezní, &frmKavrona::opMezní_Click);
+    onClick(opMaláDistance, &frmKavrona::opMaláDistance_Click);
+    onClick(opStředníDistance, &frmKavrona::opStředníDistance_Click);
+    onClick(opVelkáDistance, &frmKavrona::opVelkáDistance_Click);
+    onClick(opRychlá, &frmKavrona::opRychlá_Click);
+    onClick(opPomalejší, &frmKavrona::opPomalejší_Click);
+    onClick(opPomalá, &frmKavrona::opPomalá_Click);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &frmKavrona::HScroll1_Change);
+}
+
+void frmKavrona::onClick(QAbstractButton* button, Handler handler)
+{
+    clickHandlers_.insert(button, handler);
+    connect(button, &QAbstractButton::clicked, this, handler);
+}
+
+void frmKavrona::select(QRadioButton* option)
+{
+    if (option->isChecked())
+        return;
+    option->setChecked(true);
+    (this->*clickHandlers_.value(option))();
+}
+
+surface::Surface& frmKavrona::drawing()
+{
+    if (tee_)
+        return *tee_;
+    return canvasView_->canvas();
+}
+
+void frmKavrona::Form_Load()
+{
+    nLátka->setText(voda);
+    select(opVoda);
+    writeCriticalAngle();
+    select(opMenší);
+    select(opStředníDistance);
+    nDistance->setText(wholeNumberText(750));
+    select(opRychlá);
+    nSpomaleni->setText(wholeNumberText(1));
+}
+
+// ---- Start and Exit ----
+
+void frmKavrona::cmdStart_Click()
+{
+    if (running_)
+        return;
+    const std::optional<sim::RunSettings> settings = readSettings();
+    if (!settings)
+        return;
+    running_ = true;
+    sim::run(*settings, drawing());
+    running_ = false;
+    drawing().flush();
+    if (closeRequested_)
+        close();
+}
+
+void frmKavrona::cmdKonec_Click()
+{
+    close();
+}
+
+void frmKavrona::closeEvent(QCloseEvent* event)
+{
+    // A run holds the only thread; closing waits until it has drawn its last step.
+    if (running_) {
+        closeRequested_ = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+std::optional<sim::RunSettings> frmKavrona::readSettings()
+{
+    sim::RunSettings s;
+    s.alfaCaption = nAlfaCaption->text().toStdString();
+    s.substance = nLátka->text().toStdString();
+    s.distanceText = nDistance->text().toStdString();
+    const std::pair<QLineEdit*, double*> numbers[] = {
+        {nIndex, &s.refIndex}, {nAlfa, &s.alphaDeg}, {nDistance, &s.distanceH}, {nSpomaleni, &s.slowdown}};
+    for (const auto& [cell, value] : numbers) {
+        const std::optional<double> number = cells::readNumber(cell->text());
+        if (!number) {
+            refuse(cell->objectName());
+            return std::nullopt;
+        }
+        *value = *number;
+    }
+    return s;
+}
+
+void frmKavrona::refuse(const QString& cell)
+{
+    if (observers_.refused) {
+        observers_.refused(cell);
+        return;
+    }
+    QString message;
+    if (cell == QLatin1String("nIndex"))
+        message = tr("The refractive index must be a number, for example %1.").arg(numberText(1.33));
+    else if (cell == QLatin1String("nAlfa"))
+        message = tr("The incident angle must be a number of degrees, for example %1.").arg(numberText(48.783));
+    else if (cell == QLatin1String("nDistance"))
+        message = tr("The Detector H distance must be a number of twips, for example %1.").arg(750);
+    else
+        message = tr("The slowdown must be a whole number, for example %1.").arg(1);
+    QMessageBox::warning(this, tr("Total reflection"), message + QLatin1Char('\n') + tr("Nothing was run."));
+}
+
+// ---- Substance ----
+
+void frmKavrona::opVoda_Click()
+{
+    nVoda->show();
+    nSklo->hide();
+    chooseSubstance({voda, 1.33, 48.783});
+}
+
+void frmKavrona::opSklo_Click()
+{
+    nVoda->hide();
+    nSklo->show();
+    chooseSubstance({sklo, 1.5, 41.839});
+}
+
+void frmKavrona::chooseSubstance(const Substance& substance)
+{
+    nLátka->setText(substance.word);
+    nIndex->setText(numberText(substance.index));
+    // A critical-angle choice follows the substance; a chosen 35 or 60 degrees stays.
+    if (nAlfaCaption->text() == mezní)
+        nAlfa->setText(numberText(substance.criticalAngle));
+}
+
+// ---- Incident angle ----
+
+void frmKavrona::opMenší_Click()
+{
+    nAlfa->setText(wholeNumberText(35));
+    nAlfaCaption->setText(QStringLiteral("35"));
+    // A short dash at the lower left, 100 x sin(35 degrees) long.
+    const double x = 770 - 100 * std::sin(sim::toRadians(35));
+    sim::Plotter(drawing()).line(770, 7440, x, 7440);
+}
+
+void frmKavrona::opVětší_Click()
+{
+    nAlfa->setText(wholeNumberText(60));
+    nAlfaCaption->setText(QStringLiteral("60"));
+}
+
+void frmKavrona::opMezní_Click()
+{
+    writeCriticalAngle();
+    nAlfaCaption->setText(mezní);
+}
+
+void frmKavrona::writeCriticalAngle()
+{
+    if (nLátka->text() == voda) {
+        nAlfa->setText(numberText(48.783));
+        nIndex->setText(numberText(1.33));
+        return;
+    }
+    nAlfa->setText(numberText(41.839));
+    nIndex->setText(numberText(1.5));
+}
+
+// ---- Detector H distance ----
+
+void frmKavrona::opMaláDistance_Click()
+{
+    placeDetectorH({100, 4900, 4600});
+}
+
+void frmKavrona::opStředníDistance_Click()
+{
+    placeDetectorH({750, 4280, 4400});
+}
+
+void frmKavrona::opVelkáDistance_Click()
+{
+    placeDetectorH({1500, 3530, 3700});
+}
+
+void frmKavrona::placeDetectorH(const Distance& distance)
+{
+    nDistance->setText(wholeNumberText(distance.twips));
+    // Hidden while its ends move, so that no in-between line is ever shown.
+    Line1->hide();
+    Line1->setX1(lineLeft);
+    Line1->setY1(distance.lineY);
+    Line1->setX2(lineRight);
+    Line1->setY2(distance.lineY);
+    Line1->show();
+    twips::move(nDetektorH, labelLeftH, distance.labelTop);
+}
+
+// ---- Pace ----
+
+void frmKavrona::opRychlá_Click()
+{
+    writeSlowdown(1);
+}
+
+void frmKavrona::opPomalejší_Click()
+{
+    writeSlowdown(500000);
+}
+
+void frmKavrona::opPomalá_Click()
+{
+    writeSlowdown(1000000);
+}
+
+void frmKavrona::writeSlowdown(int count)
+{
+    nSpomaleni->setText(wholeNumberText(count));
+}
+
+void frmKavrona::HScroll1_Change()
+{
+    nSpomaleni->setText(wholeNumberText(HScroll1->value()));
+    const double position = cells::readNumber(nSpomaleni->text()).value_or(0);
+    nSpomaleni->setText(numberText(position * 100 + 1));
+}

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# One step from a fresh Debian 12 machine to a running program or a finished test run:
+# installs whatever is missing, configures and builds, then either opens the window
+# (`run`, the default) or runs the whole suite headless (`test`).
+set -euo pipefail
+
+mode=${1:-run}
+case "$mode" in
+run | test) ;;
+*)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-private-dev
+    fonts-liberation fonts-dejavu-core
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+cmake --preset dev
+cmake --build --preset dev -j "$jobs"
+
+if [ "$mode" = run ]; then
+    exec "$root/build/dev/app/total-reflection"
+fi
+
+export QT_QPA_PLATFORM=offscreen
+ctest --preset dev -j "$jobs"

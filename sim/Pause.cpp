@@ -1,0 +1,18 @@
+#include "Pause.h"
+
+#include <algorithm>
+
+namespace sim {
+
+void countdown(double count)
+{
+    // Above 2^53 a double no longer changes when 1 is subtracted, and the count would never
+    // run down; so large a count is the longest pause a double can count exactly.
+    constexpr double longestCount = 9007199254740992.0;
+    // volatile: the loop is the pause, and the compiler must not remove it.
+    volatile double left = std::min(count, longestCount);
+    while (left > 0)
+        left = left - 1;
+}
+
+} // namespace sim

@@ -1,0 +1,17 @@
+#include "Run.h"
+
+#include "Cases.h"
+#include "SceneStage.h"
+#include "Sweep.h"
+
+namespace sim {
+
+void run(const RunSettings& settings, surface::Surface& surface)
+{
+    Plotter plot(surface);
+    const double sinRay = drawScene(settings, plot);
+    const CaseParameters parameters = drawCase(settings, sinRay, plot);
+    sweep(settings, parameters, plot);
+}
+
+} // namespace sim

@@ -1,0 +1,217 @@
+#include "Raster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+namespace surface::raster {
+namespace {
+
+// Liang-Barsky: shortens the segment to the rectangle; false when nothing of it lies inside.
+bool clip(double& x1, double& y1, double& x2, double& y2, double left, double top, double right, double bottom)
+{
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - left, right - x1, y1 - top, bottom - y1};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0.0) {
+            if (q[k] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const double ox = x1;
+    const double oy = y1;
+    x1 = ox + t0 * dx;
+    y1 = oy + t0 * dy;
+    x2 = ox + t1 * dx;
+    y2 = oy + t1 * dy;
+    return true;
+}
+
+// A pen of p pixels covers p rows (or columns) around the ideal one.
+int penBefore(int pen) { return (pen - 1) / 2; }
+int penAfter(int pen) { return pen / 2; }
+
+class Painter {
+public:
+    Painter(const Buffer& buffer, int pen, std::uint32_t pixel)
+        : b_(buffer)
+        , pen_(std::max(pen, 1))
+        , pixel_(pixel)
+    {
+    }
+
+    // Pixels x0..x1 of row y, thickened downward and upward by the pen.
+    void row(long y, long x0, long x1)
+    {
+        const long xa = std::max<long>(x0, 0);
+        const long xb = std::min<long>(x1, b_.width - 1);
+        if (xa > xb)
+            return;
+        const long ya = std::max<long>(y - penBefore(pen_), 0);
+        const long yb = std::min<long>(y + penAfter(pen_), b_.height - 1);
+        for (long yy = ya; yy <= yb; ++yy)
+            std::fill_n(b_.bits + yy * b_.stride + xa, xb - xa + 1, pixel_);
+        touch(xa, ya, xb, yb);
+    }
+
+    // Pixels y0..y1 of column x, thickened sideways by the pen.
+    void column(long x, long y0, long y1)
+    {
+        const long ya = std::max<long>(y0, 0);
+        const long yb = std::min<long>(y1, b_.height - 1);
+        if (ya > yb)
+            return;
+        const long xa = std::max<long>(x - penBefore(pen_), 0);
+        const long xb = std::min<long>(x + penAfter(pen_), b_.width - 1);
+        if (xa > xb)
+            return;
+        for (long yy = ya; yy <= yb; ++yy)
+            std::fill_n(b_.bits + yy * b_.stride + xa, xb - xa + 1, pixel_);
+        touch(xa, ya, xb, yb);
+    }
+
+    void dot(long x, long y) { row(y, x - penBefore(pen_), x + penAfter(pen_)); }
+
+    Rect touched() const { return r_; }
+    int pen() const { return pen_; }
+
+private:
+    void touch(long xa, long ya, long xb, long yb)
+    {
+        if (r_.empty()) {
+            r_ = {int(xa), int(ya), int(xb) + 1, int(yb) + 1};
+            return;
+        }
+        r_.left = std::min(r_.left, int(xa));
+        r_.top = std::min(r_.top, int(ya));
+        r_.right = std::max(r_.right, int(xb) + 1);
+        r_.bottom = std::max(r_.bottom, int(yb) + 1);
+    }
+
+    Buffer b_;
+    int pen_;
+    std::uint32_t pixel_;
+    Rect r_;
+};
+
+// First step t (0 <= t <= major) at which the minor coordinate has advanced by k, for a
+// segment that moves `minor` (> 0) pixels across while it moves `major` pixels along.
+long firstStepOf(long k, long major, long minor)
+{
+    if (k == 0)
+        return 0;
+    const long numerator = (2 * k - 1) * major;
+    return (numerator + 2 * minor - 1) / (2 * minor);
+}
+
+} // namespace
+
+Rect line(const Buffer& buffer, double x1, double y1, double x2, double y2, int pen, std::uint32_t pixel)
+{
+    Painter painter(buffer, pen, pixel);
+    const double margin = painter.pen() + 1.0;
+    if (!clip(x1, y1, x2, y2, -margin, -margin, buffer.width + margin, buffer.height + margin))
+        return {};
+
+    long ax = long(std::floor(x1));
+    long ay = long(std::floor(y1));
+    long bx = long(std::floor(x2));
+    long by = long(std::floor(y2));
+
+    if (std::labs(bx - ax) >= std::labs(by - ay)) {
+        // Mostly horizontal: one run of pixels per row it crosses.
+        if (bx < ax) {
+            std::swap(ax, bx);
+            std::swap(ay, by);
+        }
+        const long major = bx - ax;
+        const long minor = std::labs(by - ay);
+        const long sign = by >= ay ? 1 : -1;
+        if (minor == 0) {
+            painter.row(ay, ax, bx);
+            return painter.touched();
+        }
+        for (long k = 0; k <= minor; ++k) {
+            const long from = firstStepOf(k, major, minor);
+            const long to = k == minor ? major : firstStepOf(k + 1, major, minor) - 1;
+            painter.row(ay + sign * k, ax + from, ax + to);
+        }
+        return painter.touched();
+    }
+
+    // Mostly vertical: one run per column.
+    if (by < ay) {
+        std::swap(ax, bx);
+        std::swap(ay, by);
+    }
+    const long major = by - ay;
+    const long minor = std::labs(bx - ax);
+    const long sign = bx >= ax ? 1 : -1;
+    if (minor == 0) {
+        painter.column(ax, ay, by);
+        return painter.touched();
+    }
+    for (long k = 0; k <= minor; ++k) {
+        const long from = firstStepOf(k, major, minor);
+        const long to = k == minor ? major : firstStepOf(k + 1, major, minor) - 1;
+        painter.column(ax + sign * k, ay + from, ay + to);
+    }
+    return painter.touched();
+}
+
+Rect circle(const Buffer& buffer, double cx, double cy, double radius, int pen, std::uint32_t pixel)
+{
+    Painter painter(buffer, pen, pixel);
+    // Larger rings than this never occur on the window; refusing them keeps the loop bounded.
+    constexpr double largestRadius = 1 << 20;
+    if (!(std::fabs(radius) <= largestRadius))
+        return {};
+    const double reach = std::fabs(radius) + painter.pen() + 1.0;
+    if (cx + reach < 0 || cy + reach < 0 || cx - reach > buffer.width || cy - reach > buffer.height)
+        return {};
+
+    const long x0 = long(std::floor(cx));
+    const long y0 = long(std::floor(cy));
+    const long r = std::lround(std::fabs(radius));
+    if (r == 0) {
+        painter.dot(x0, y0);
+        return painter.touched();
+    }
+    // Midpoint circle: one octant computed, eight plotted.
+    long x = r;
+    long y = 0;
+    long err = 1 - r;
+    while (x >= y) {
+        painter.dot(x0 + x, y0 + y);
+        painter.dot(x0 + y, y0 + x);
+        painter.dot(x0 - y, y0 + x);
+        painter.dot(x0 - x, y0 + y);
+        painter.dot(x0 - x, y0 - y);
+        painter.dot(x0 - y, y0 - x);
+        painter.dot(x0 + y, y0 - x);
+        painter.dot(x0 + x, y0 - y);
+        ++y;
+        if (err < 0) {
+            err += 2 * y + 1;
+        } else {
+            --x;
+            err += 2 * (y - x) + 1;
+        }
+    }
+    return painter.touched();
+}
+
+} // namespace surface::raster

@@ -1,0 +1,161 @@
+// Headless driver: creates the real window offscreen, performs the actions given on the
+// command line as a user would, and prints every drawing operation on the window's surface
+// followed by the window's state.
+
+#include "LineControl.h"
+#include "TraceSurface.h"
+#include "Twips.h"
+#include "frmKavrona.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <clocale>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr int maxScroll = 32767;
+
+struct Action {
+    enum class Verb { Click, Type, Scroll } verb;
+    QString name;
+    QString text;
+    int position{};
+};
+
+struct CommandLine {
+    std::vector<Action> actions;
+    QString png;
+};
+
+int usage(const char* problem)
+{
+    std::fprintf(stderr,
+                 "total-reflection-driver: %s\n"
+                 "usage: total-reflection-driver [--png FILE] [ACTION ...]\n"
+                 "actions, performed in order:\n"
+                 "  click NAME        click an option or command button\n"
+                 "  type NAME TEXT    replace the whole text of a text box\n"
+                 "  scroll N          move HScroll1 to N (0 to %d)\n",
+                 problem, maxScroll);
+    return 2;
+}
+
+std::optional<CommandLine> parse(const QStringList& args, const char*& problem)
+{
+    CommandLine line;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& word = args[i];
+        const qsizetype left = args.size() - i - 1;
+        if (word == QLatin1String("--png") && left >= 1) {
+            line.png = args[++i];
+        } else if (word == QLatin1String("click") && left >= 1) {
+            line.actions.push_back({Action::Verb::Click, args[++i], {}, 0});
+        } else if (word == QLatin1String("type") && left >= 2) {
+            const QString name = args[++i];
+            line.actions.push_back({Action::Verb::Type, name, args[++i], 0});
+        } else if (word == QLatin1String("scroll") && left >= 1) {
+            bool ok = false;
+            const int position = args[++i].toInt(&ok);
+            if (!ok || position < 0 || position > maxScroll) {
+                problem = "scroll takes a whole number from 0 to 32767";
+                return std::nullopt;
+            }
+            line.actions.push_back({Action::Verb::Scroll, {}, {}, position});
+        } else {
+            problem = "unknown or incomplete action";
+            return std::nullopt;
+        }
+    }
+    return line;
+}
+
+// Names that no control of the window answers to make the command line malformed.
+const char* checkNames(const CommandLine& line)
+{
+    const frmKavrona window;
+    for (const Action& action : line.actions) {
+        if (action.verb == Action::Verb::Click && !window.findChild<QAbstractButton*>(action.name))
+            return "click names no option or command button";
+        if (action.verb == Action::Verb::Type && !window.findChild<QLineEdit*>(action.name))
+            return "type names no text box";
+    }
+    return nullptr;
+}
+
+void perform(frmKavrona& window, const Action& action)
+{
+    switch (action.verb) {
+    case Action::Verb::Click:
+        window.findChild<QAbstractButton*>(action.name)->click();
+        break;
+    case Action::Verb::Type:
+        window.findChild<QLineEdit*>(action.name)->setText(action.text);
+        break;
+    case Action::Verb::Scroll:
+        window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(action.position);
+        break;
+    }
+}
+
+void printState(const frmKavrona& window)
+{
+    for (const char* name : {"nLátka", "nAlfaCaption", "nAlfa", "nIndex", "nDistance", "nSpomaleni"}) {
+        const QLineEdit* cell = window.findChild<QLineEdit*>(QString::fromUtf8(name));
+        std::printf("Cell %s %s\n", name, cell->text().toUtf8().constData());
+    }
+    for (const char* name : {"nVoda", "nSklo"})
+        std::printf("Shown %s %d\n", name, !window.findChild<QWidget*>(QString::fromUtf8(name))->isHidden());
+    const LineControl* line1 = window.findChild<LineControl*>(QStringLiteral("Line1"));
+    std::printf("Line1 %d %d %d %d %d\n", line1->from().x(), line1->from().y(), line1->to().x(), line1->to().y(),
+                !line1->isHidden());
+    const QRect label = twips::geometry(window.findChild<QWidget*>(QStringLiteral("nDetektorH")));
+    std::printf("Place nDetektorH %d %d\n", label.left(), label.top());
+    for (const QRadioButton* option : window.findChildren<QRadioButton*>()) {
+        if (option->isChecked())
+            std::printf("Selected %s\n", option->objectName().toUtf8().constData());
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    // The trace's numbers always use a decimal point, whatever the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+
+    const char* problem = nullptr;
+    const std::optional<CommandLine> line = parse(QApplication::arguments(), problem);
+    if (!line)
+        return usage(problem);
+    if (const char* badName = checkNames(*line))
+        return usage(badName);
+
+    surface::TraceSurface trace(stdout);
+    frmKavrona::Observers observers;
+    observers.drawing = &trace;
+    observers.refused = [](const QString& cell) { std::printf("Refused %s\n", cell.toUtf8().constData()); };
+    frmKavrona window(observers);
+    window.show();
+
+    for (const Action& action : line->actions) {
+        perform(window, action);
+        if (!window.isVisible())
+            return 0; // Exit ends the program; nothing more is printed
+    }
+    printState(window);
+    if (!line->png.isEmpty() && !window.grab().save(line->png)) {
+        std::fprintf(stderr, "total-reflection-driver: cannot write %s\n", line->png.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
