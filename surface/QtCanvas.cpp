@@ -28,6 +28,8 @@ QtCanvas::QtCanvas(QSize logicalSize, qreal devicePixelRatio)
     // Transparent until a run paints: what lies beneath the drawing shows through.
     image_.fill(Qt::transparent);
     image_.setDevicePixelRatio(devicePixelRatio);
+    // The pen is one logical pixel wide until a run sets it, however many device pixels that is.
+    setDrawWidth(1);
 }
 
 void QtCanvas::setDrawWidth(int pixels)

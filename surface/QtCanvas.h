@@ -41,7 +41,7 @@ private:
 
     QImage image_;
     double pixelsPerTwip_{};
-    int penPixels_{1};
+    int penPixels_{};
     QRect pending_;
     Clock::time_point lastPresent_{Clock::now()};
     Presenter presenter_;

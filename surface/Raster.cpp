@@ -9,14 +9,19 @@ namespace surface::raster {
 namespace {
 
 // Liang-Barsky: shortens the segment to the rectangle; false when nothing of it lies inside.
+// An end moved onto an edge takes that edge's coordinate exactly: with ends as far out as
+// 1e30, interpolating both coordinates would lose every digit that matters on the screen.
 bool clip(double& x1, double& y1, double& x2, double& y2, double left, double top, double right, double bottom)
 {
     const double dx = x2 - x1;
     const double dy = y2 - y1;
-    double t0 = 0.0;
-    double t1 = 1.0;
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {x1 - left, right - x1, y1 - top, bottom - y1};
+    const double edge[4] = {left, right, top, bottom};
+    double t0 = 0.0;
+    double t1 = 1.0;
+    int edge0 = -1;
+    int edge1 = -1;
     for (int k = 0; k < 4; ++k) {
         if (p[k] == 0.0) {
             if (q[k] < 0.0)
@@ -24,19 +29,30 @@ bool clip(double& x1, double& y1, double& x2, double& y2, double left, double to
             continue;
         }
         const double t = q[k] / p[k];
-        if (p[k] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
+        if (p[k] < 0.0 && t > t0) {
+            t0 = t;
+            edge0 = k;
+        } else if (p[k] > 0.0 && t < t1) {
+            t1 = t;
+            edge1 = k;
+        }
         if (t0 > t1)
             return false;
     }
-    const double ox = x1;
-    const double oy = y1;
-    x1 = ox + t0 * dx;
-    y1 = oy + t0 * dy;
-    x2 = ox + t1 * dx;
-    y2 = oy + t1 * dy;
+    const auto moveTo = [&](double t, int k, double& x, double& y) {
+        const double ox = x1;
+        const double oy = y1;
+        x = k < 2 ? edge[k] : ox + t * dx;
+        y = k >= 2 ? edge[k] : oy + t * dy;
+    };
+    double nx2 = x2;
+    double ny2 = y2;
+    if (edge1 >= 0)
+        moveTo(t1, edge1, nx2, ny2);
+    if (edge0 >= 0)
+        moveTo(t0, edge0, x1, y1);
+    x2 = nx2;
+    y2 = ny2;
     return true;
 }
 

@@ -2,6 +2,7 @@
 // command line as a user would, and prints every drawing operation on the window's surface
 // followed by the window's state.
 
+#include "EventLoop.h"
 #include "LineControl.h"
 #include "TraceSurface.h"
 #include "Twips.h"
@@ -129,6 +130,7 @@ void printState(const frmKavrona& window)
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    useQtEventDispatcher();
     QApplication application(argc, argv);
     // The trace's numbers always use a decimal point, whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");

@@ -1,0 +1,180 @@
+#include <QImage>
+#include <QProcess>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+struct Result {
+    int exitCode{-1};
+    QStringList lines;
+    QString errors;
+};
+
+Result drive(const QStringList& arguments, const QString& locale = QStringLiteral("C.UTF-8"))
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(DRIVER), arguments);
+    process.waitForFinished(60000);
+    Result result;
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    result.errors = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+const QStringList startupState = {
+    "Cell nLátka Voda",
+    "Cell nAlfaCaption 35",
+    "Cell nAlfa 35",
+    "Cell nIndex 1.33",
+    "Cell nDistance 750",
+    "Cell nSpomaleni 1",
+    "Shown nVoda 1",
+    "Shown nSklo 0",
+    "Line1 2880 4280 11400 4280 1",
+    "Place nDetektorH 5800 4400",
+    "Selected opRychlá",
+    "Selected opStředníDistance",
+    "Selected opVoda",
+    "Selected opMenší",
+};
+
+// The numbers of a trace line: "Line F X1 Y1 X2 Y2 C" gives F X1 Y1 X2 Y2.
+QList<double> numbers(const QString& line)
+{
+    QList<double> values;
+    const QStringList words = line.split(QLatin1Char(' '));
+    for (qsizetype i = 1; i < words.size() && !words[i].startsWith(QLatin1String("0x")); ++i)
+        values << words[i].toDouble();
+    return values;
+}
+
+} // namespace
+
+// The headless driver, as the project's other tools and a teacher's scripts use it.
+class DriverTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void noActionPrintsTheDashAndTheStartupState()
+    {
+        const Result r = drive({});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.lines.size(), startupState.size() + 1);
+        const QList<double> dash = numbers(r.lines[0]);
+        QVERIFY(r.lines[0].startsWith(QLatin1String("Line 4 770 7440 ")));
+        QVERIFY(r.lines[0].endsWith(QLatin1String(" 7440 0x000000")));
+        QCOMPARE(std::abs(dash[3] - 712.67) < 0.01, true);
+        QCOMPARE(r.lines.mid(1), startupState);
+    }
+
+    void startPrintsTheSceneWithItsWorkedValues()
+    {
+        const Result r = drive({"click", "cmdStart"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.lines[1], QStringLiteral("ScaleMode 1"));
+        QCOMPARE(r.lines[2], QStringLiteral("Line 6 1 2 12000 1 0xC0C0C0"));
+        QCOMPARE(r.lines[9002], QStringLiteral("Line 6 2650 5001 11500 5001 0xC0FFC0"));
+        QCOMPARE(r.lines[11502], QStringLiteral("DrawWidth 2"));
+        QCOMPARE(r.lines[11503], QStringLiteral("Line 4 2650 5000 11500 5000 0x000000"));
+        const int beam = 11511; // the stroke of the first pass
+        const QList<double> stroke = numbers(r.lines[beam]);
+        const QList<double> ray0 = numbers(r.lines[beam + 1]);
+        const QList<double> ray1000 = numbers(r.lines[beam + 2001]);
+        QVERIFY(std::abs(stroke[3] - 3334.9) < 0.05 && std::abs(stroke[4] - 5335.7) < 0.05);
+        QVERIFY(std::abs(ray0[3] - 2813.3) < 0.05 && std::abs(ray0[4] - 5409.7) < 0.05);
+        QVERIFY(std::abs(ray1000[3] - 3484.6) < 0.05 && std::abs(ray1000[4] - 5879.4) < 0.05);
+        QCOMPARE(r.lines[beam + 2002], QStringLiteral("DrawWidth 2"));
+        const QList<double> edge0 = numbers(r.lines[beam + 2003]);
+        const QList<double> edge1 = numbers(r.lines[beam + 2004]);
+        QVERIFY(r.lines[beam + 2003].endsWith(QLatin1String("0xFFFFFF")));
+        QVERIFY(std::abs(edge0[3] - 3961.0) < 0.05 && std::abs(edge0[4] - 6230.4) < 0.05);
+        QVERIFY(std::abs(edge1[3] - 4961.0) < 0.05 && std::abs(edge1[4] - 6230.4) < 0.05);
+        QCOMPARE(r.lines.mid(r.lines.size() - startupState.size()), startupState);
+    }
+
+    void actions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("scroll to 5") << QStringList{"scroll", "5"} << QStringList{"Cell nSpomaleni 501"};
+        QTest::newRow("scroll to 0 changes nothing") << QStringList{"scroll", "0"} << QStringList{"Cell nSpomaleni 1"};
+        QTest::newRow("glass") << QStringList{"click", "opSklo"}
+                               << QStringList{"Cell nLátka Sklo", "Cell nIndex 1.5", "Shown nSklo 1"};
+        QTest::newRow("typed text stays") << QStringList{"type", "nAlfa", "47,5 ü"} << QStringList{"Cell nAlfa 47,5 ü"};
+        QTest::newRow("critical after glass")
+            << QStringList{"click", "opSklo", "click", "opMezní"}
+            << QStringList{"Cell nAlfaCaption Mezní", "Cell nAlfa 41.839", "Cell nIndex 1.5", "Selected opMezní"};
+        QTest::newRow("large distance")
+            << QStringList{"click", "opVelkáDistance"}
+            << QStringList{"Line1 2880 3530 11400 3530 1", "Place nDetektorH 5800 3700", "Cell nDistance 1500"};
+    }
+    void actions()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, expected);
+        const Result r = drive(arguments);
+        QCOMPARE(r.exitCode, 0);
+        for (const QString& line : expected)
+            QVERIFY2(r.lines.contains(line), qPrintable(line));
+    }
+
+    void exitEndsTheProgram()
+    {
+        const Result r = drive({"click", "cmdKonec", "click", "cmdStart"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.lines.size(), 1); // the dash of start-up, then nothing
+    }
+
+    void malformedCommandLines_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("unknown action") << QStringList{"press", "cmdStart"};
+        QTest::newRow("click without a name") << QStringList{"click"};
+        QTest::newRow("click on no such control") << QStringList{"click", "cmdNothing"};
+        QTest::newRow("click on a text box") << QStringList{"click", "nAlfa"};
+        QTest::newRow("type without text") << QStringList{"type", "nAlfa"};
+        QTest::newRow("type into a button") << QStringList{"type", "cmdStart", "1"};
+        QTest::newRow("scroll beyond 16 bits") << QStringList{"scroll", "32768"};
+        QTest::newRow("scroll below 0") << QStringList{"scroll", "-1"};
+        QTest::newRow("scroll by a word") << QStringList{"scroll", "far"};
+        QTest::newRow("png without a file") << QStringList{"--png"};
+    }
+    void malformedCommandLines()
+    {
+        QFETCH(QStringList, arguments);
+        const Result r = drive(arguments);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.errors.contains(QLatin1String("usage")));
+        QVERIFY(r.lines.isEmpty());
+    }
+
+    void decimalCommaLocaleRunsTheSameTrace()
+    {
+        const Result point = drive({"click", "cmdStart"});
+        const Result comma = drive({"click", "cmdStart"}, QStringLiteral("de_DE.UTF-8"));
+        QVERIFY(comma.lines.contains(QStringLiteral("Cell nIndex 1,33")));
+        QCOMPARE(comma.lines.size(), point.lines.size());
+        const qsizetype trace = point.lines.size() - startupState.size();
+        QCOMPARE(comma.lines.mid(0, trace), point.lines.mid(0, trace));
+    }
+
+    void savesAPictureOfTheWindow()
+    {
+        const QString file = QDir::temp().filePath(QStringLiteral("tst_driver_picture.png"));
+        QFile::remove(file);
+        const Result r = drive({"--png", file});
+        QCOMPARE(r.exitCode, 0);
+        const QImage picture(file);
+        QCOMPARE(picture.size(), QSize(763, 575));
+        QFile::remove(file);
+    }
+};
+
+QTEST_GUILESS_MAIN(DriverTest)
+#include "tst_driver.moc"

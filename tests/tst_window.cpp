@@ -1,0 +1,198 @@
+#include "Calls.h"
+#include "Probe.h"
+
+#include "LineControl.h"
+#include "Twips.h"
+#include "frmKavrona.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <qpa/qwindowsysteminterface.h>
+
+namespace {
+
+QString cell(const frmKavrona& window, const char* name)
+{
+    return window.findChild<QLineEdit*>(QString::fromUtf8(name))->text();
+}
+
+template <class T = QWidget>
+T* child(const frmKavrona& window, const char* name)
+{
+    return window.findChild<T*>(QString::fromUtf8(name));
+}
+
+// A click as the window system delivers it: queued, handled when input events are processed.
+void queueClick(frmKavrona& window, QWidget* target)
+{
+    const QPointF at = target->mapTo(&window, QPoint(8, target->height() / 2));
+    const QPointF global = window.mapToGlobal(at);
+    QWindowSystemInterface::handleMouseEvent(window.windowHandle(), at, global, Qt::LeftButton, Qt::LeftButton,
+                                             QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent(window.windowHandle(), at, global, Qt::NoButton, Qt::LeftButton,
+                                             QEvent::MouseButtonRelease);
+}
+
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(const frmKavrona& window)
+        : window_(window)
+    {
+    }
+    int duringRun = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && window_.running())
+            ++duringRun;
+        return false;
+    }
+
+private:
+    const frmKavrona& window_;
+};
+
+} // namespace
+
+// The window at start-up, its option semantics, and how it behaves while a run holds the thread.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startupCells_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("substance") << "nLátka" << "Voda";
+        QTest::newRow("angle choice") << "nAlfaCaption" << "35";
+        QTest::newRow("angle, never the critical one at start") << "nAlfa" << "35";
+        QTest::newRow("index") << "nIndex" << "1.33";
+        QTest::newRow("distance") << "nDistance" << "750";
+        QTest::newRow("slowdown") << "nSpomaleni" << "1";
+    }
+    void startupCells()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        const frmKavrona window;
+        QCOMPARE(cell(window, name.toUtf8().constData()), text);
+    }
+
+    void startupControls()
+    {
+        const frmKavrona window;
+        QStringList selected;
+        for (const QRadioButton* option : window.findChildren<QRadioButton*>()) {
+            if (option->isChecked())
+                selected << option->objectName();
+        }
+        QCOMPARE(selected, (QStringList{"opRychlá", "opStředníDistance", "opVoda", "opMenší"}));
+        QVERIFY(!child(window, "nVoda")->isHidden());
+        QVERIFY(child(window, "nSklo")->isHidden());
+        for (const char* hidden : {"nLátka", "nAlfaCaption", "nDistance", "nSpomaleni"})
+            QVERIFY2(child(window, hidden)->isHidden(), hidden);
+        for (const char* shown : {"nAlfa", "nIndex"})
+            QVERIFY2(!child(window, shown)->isHidden(), shown);
+        const LineControl* line1 = child<LineControl>(window, "Line1");
+        QCOMPARE(line1->from(), QPoint(2880, 4280));
+        QCOMPARE(line1->to(), QPoint(11400, 4280));
+        QCOMPARE(twips::geometry(child(window, "nDetektorH")).topLeft(), QPoint(5800, 4400));
+    }
+
+    void startupDrawsOnlyTheDash()
+    {
+        ProbeSurface probe;
+        const frmKavrona window({&probe, {}});
+        const auto& calls = probe.recording.calls;
+        QCOMPARE(calls.size(), std::size_t(1));
+        QCOMPARE(calls[0].op, Op::Line);
+        QCOMPARE(calls[0].value, 4);
+        QCOMPARE((QPointF(calls[0].x1, calls[0].y1)), QPointF(770, 7440));
+        COMPARE_NEAR(calls[0].x2, 712.67, 0.01);
+        QCOMPARE(calls[0].y2, 7440.0f);
+    }
+
+    // Clicking an option runs its handler every time; selecting it from code, only once.
+    void clickingAnOptionRunsItsHandlerEachTime()
+    {
+        ProbeSurface probe;
+        frmKavrona window({&probe, {}});
+        window.show();
+        auto* opMenší = child<QRadioButton>(window, "opMenší");
+        QTest::mouseClick(opMenší, Qt::LeftButton, {}, QPoint(8, opMenší->height() / 2));
+        QTest::mouseClick(opMenší, Qt::LeftButton, {}, QPoint(8, opMenší->height() / 2));
+        QCOMPARE(probe.recording.count(Op::Line), std::size_t(3));
+        QVERIFY(opMenší->isChecked());
+    }
+
+    void decimalCommaLocale()
+    {
+        ProbeSurface pointProbe;
+        {
+            frmKavrona window({&pointProbe, {}});
+            window.cmdStart_Click();
+        }
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        ProbeSurface commaProbe;
+        {
+            frmKavrona window({&commaProbe, {}});
+            QCOMPARE(cell(window, "nIndex"), QStringLiteral("1,33"));
+            window.cmdStart_Click();
+        }
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(commaProbe.recording.calls.size(), pointProbe.recording.calls.size());
+        for (std::size_t i = 0; i < commaProbe.recording.calls.size(); ++i) {
+            const Call& a = pointProbe.recording.calls[i];
+            const Call& b = commaProbe.recording.calls[i];
+            QVERIFY2(a.op == b.op && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2,
+                     qPrintable(QString::number(i)));
+        }
+    }
+
+    // The picture grows on the screen while the run goes on, not only when it ends.
+    void canvasReachesTheScreenDuringARun()
+    {
+        frmKavrona window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        PaintCounter counter(window);
+        child(window, "canvas")->installEventFilter(&counter);
+        QTest::mouseClick(child<QPushButton>(window, "cmdStart"), Qt::LeftButton);
+        QVERIFY2(counter.duringRun >= 3, qPrintable(QString::number(counter.duringRun)));
+    }
+
+    void clickDuringARunIsHandledAfterIt()
+    {
+        ProbeSurface probe;
+        frmKavrona window({&probe, {}});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QString substanceLaterInRun;
+        probe.hooks[5000] = [&] { queueClick(window, child(window, "opSklo")); };
+        probe.hooks[40000] = [&] { substanceLaterInRun = cell(window, "nLátka"); };
+        window.cmdStart_Click();
+        QCOMPARE(substanceLaterInRun, QStringLiteral("Voda"));
+        QTRY_COMPARE(cell(window, "nLátka"), QStringLiteral("Sklo"));
+    }
+
+    void closeDuringARunClosesAfterIt()
+    {
+        ProbeSurface probe;
+        frmKavrona window({&probe, {}});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        bool visibleLaterInRun = false;
+        probe.hooks[5000] = [&] { QWindowSystemInterface::handleCloseEvent(window.windowHandle()); };
+        probe.hooks[40000] = [&] { visibleLaterInRun = window.isVisible(); };
+        window.cmdStart_Click();
+        QVERIFY(visibleLaterInRun);
+        QCOMPARE(probe.recording.count(Op::Circle), std::size_t(3 * 467));
+        QTRY_VERIFY(!window.isVisible());
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "tst_window.moc"
