@@ -8,6 +8,7 @@
 #include "Scene.h"
 #include "Twips.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -107,6 +108,7 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     HScroll1->setRange(0, 32767);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(3277);
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
 
     connectHandlers();
     Form_Load();
@@ -180,6 +182,9 @@ void frmKavrona::cmdStart_Click()
     sim::run(*settings, drawing());
     running_ = false;
     drawing().flush();
+    // Clicks and keys made during the run were read and set aside; wake the event loop so that
+    // they are handled now, not when the next event happens to arrive.
+    QAbstractEventDispatcher::instance()->wakeUp();
     if (closeRequested_)
         close();
 }
