@@ -118,7 +118,7 @@ const Line lines[] = {
 };
 
 constexpr QColor grey{0xC0, 0xC0, 0xC0};
-constexpr QColor lightGreen{0xC0, 0xC0 + 0x3F, 0xC0};
+constexpr QColor lightGreen{0xC0, 0xFF, 0xC0};
 
 std::optional<QColor> colourOf(Tint tint)
 {
@@ -146,10 +146,20 @@ QWidget* create(const Control& c, QWidget* container)
         // Only the two boxes meant for typing look like input fields; the captions on the
         // drawing are plain text, which also leaves their words the whole width.
         box->setFrame(c.bordered);
+        if (!c.bordered) {
+            // A frameless caption gets its box's whole width: the line edit's own inner margin
+            // would otherwise clip the widest of them ("Interference pattern").
+            box->setTextMargins(-3, 0, -3, 0);
+        }
         return box;
     }
-    case ScrollBar:
-        return new QScrollBar(Qt::Horizontal, container);
+    case ScrollBar: {
+        auto* bar = new QScrollBar(Qt::Horizontal, container);
+        // The pace can be set from the keyboard too, the right arrow moving the bar right.
+        bar->setFocusPolicy(Qt::StrongFocus);
+        bar->setInvertedControls(false);
+        return bar;
+    }
     case Frame:
         return new QGroupBox(QString::fromUtf8(c.text), container);
     case Option:
@@ -207,7 +217,9 @@ void createControls(QWidget* window)
         setFont(widget, c.font, window->font());
         paint(widget, c.kind, c.back, c.fore);
         widget->setHidden(c.hidden);
-        tabOrder.emplace_back(c.tab, widget);
+        // Frames and the label take no focus; the tab order runs through the rest.
+        if (widget->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace_back(c.tab, widget);
         if (QString::fromUtf8(c.name) == QLatin1String("nuUplnyOdraz")) {
             for (const Line& line : lines)
                 (new LineControl(window, line.from, line.to, line.width))->setObjectName(QString::fromUtf8(line.name));

@@ -108,7 +108,6 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     HScroll1->setRange(0, 32767);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(3277);
-    HScroll1->setFocusPolicy(Qt::StrongFocus);
 
     connectHandlers();
     Form_Load();

@@ -1,0 +1,306 @@
+#include "LineControl.h"
+#include "Twips.h"
+#include "frmKavrona.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace {
+
+// The window as designed, one row per control in the order the window creates them.
+struct Row {
+    const char* name;
+    const char* kind;
+    const char* container;
+    const char* text;
+    QRect twips;
+    const char* font; // "" for the window's default font
+    double points;
+    const char* back; // grey, green, default, none
+    const char* fore; // black, buttontext, default, none
+    const char* other; // left, centred, right; "hidden"
+    int tab;
+};
+
+const Row rows[] = {
+    {"nAir", "text", "", "Air", {3480, 1200, 615, 375}, "Times New Roman", 14.25, "grey", "default", "", 35},
+    {"HScroll1", "scroll", "", "", {4200, 360, 2415, 255}, "", 0, "none", "none", "", 34},
+    {"frmAnimace", "frame", "", "Animace", {480, 6600, 1335, 1095}, "MS Sans Serif", 8.25, "grey", "black", "hidden", 30},
+    {"opPomalá", "option", "frmAnimace", "Pomalá", {120, 720, 975, 255}, "", 0, "grey", "default", "", 33},
+    {"opPomalejší", "option", "frmAnimace", "Pomalejší", {120, 480, 1095, 255}, "", 0, "grey", "default", "", 32},
+    {"opRychlá", "option", "frmAnimace", "Rychlá", {120, 240, 855, 255}, "", 0, "grey", "default", "", 31},
+    {"nSpomaleni", "text", "", "", {5040, 720, 855, 375}, "", 0, "default", "default", "hidden", 29},
+    {"nCornuLatka", "text", "", "Cornu spirals", {3240, 6600, 1815, 330}, "Times New Roman", 12, "green", "buttontext", "", 28},
+    {"nVoda", "text", "", "Water", {8160, 5280, 855, 285}, "Times New Roman", 14.25, "green", "buttontext", "centred", 27},
+    {"nSklo", "text", "", "Glass", {8160, 5280, 855, 285}, "Times New Roman", 14.25, "green", "buttontext", "centred", 26},
+    {"cmdKonec", "command", "", "Exit", {8040, 0, 1215, 375}, "Times New Roman", 18, "grey", "none", "", 24},
+    {"nPravd2podobnost", "text", "", "Interference pattern", {7440, 960, 2055, 285}, "Times New Roman", 12, "grey", "black", "right", 23},
+    {"nCornuovySpirály", "text", "", "Cornu spirals", {8280, 600, 1455, 255}, "Times New Roman", 12, "grey", "buttontext", "right", 22},
+    {"nDetektorV", "text", "", "Detector V", {5880, 1200, 1215, 285}, "Times New Roman", 12, "grey", "buttontext", "", 21},
+    {"nDetektorS", "text", "", "Detector S", {8400, 6120, 1215, 255}, "Times New Roman", 12, "green", "buttontext", "centred", 20},
+    {"nDetektorH", "text", "", "Detector H", {5800, 4400, 1215, 285}, "Times New Roman", 12, "grey", "buttontext", "", 19},
+    {"nTextIndex", "text", "", "Refractive index", {360, 1200, 1695, 285}, "Times New Roman", 12, "grey", "buttontext", "", 18},
+    {"frmDistance", "frame", "", "Detector H distance", {240, 3120, 1935, 1335}, "MS Sans Serif", 8.25, "grey", "black", "", 14},
+    {"opMaláDistance", "option", "frmDistance", "100", {1080, 960, 615, 255}, "", 0, "grey", "default", "", 17},
+    {"opStředníDistance", "option", "frmDistance", "750", {600, 600, 855, 255}, "", 0, "grey", "default", "", 16},
+    {"opVelkáDistance", "option", "frmDistance", "1500", {120, 240, 1335, 255}, "", 0, "grey", "default", "", 15},
+    {"nDistance", "text", "", "", {2040, 3960, 495, 285}, "", 0, "default", "default", "hidden", 13},
+    {"frmLátka", "frame", "", "Substance", {480, 1800, 1215, 975}, "MS Sans Serif", 8.25, "grey", "black", "", 10},
+    {"opSklo", "option", "frmLátka", "Glass", {360, 600, 735, 255}, "", 0, "grey", "default", "", 12},
+    {"opVoda", "option", "frmLátka", "Water", {120, 240, 735, 255}, "", 0, "grey", "default", "", 11},
+    {"nIndex", "text", "", "", {720, 1440, 855, 330}, "Times New Roman", 14.25, "grey", "buttontext", "", 9},
+    {"nLátka", "text", "", "", {2040, 120, 735, 285}, "", 0, "default", "default", "hidden", 8},
+    {"nAlfaCaption", "text", "", "", {2880, 120, 735, 285}, "", 0, "default", "default", "hidden", 7},
+    {"frmDopad", "frame", "", "Incident angle", {480, 5400, 1575, 1095}, "MS Sans Serif", 8.25, "grey", "black", "", 3},
+    {"opMenší", "option", "frmDopad", "35", {240, 240, 735, 195}, "", 0, "grey", "default", "", 6},
+    {"opVětší", "option", "frmDopad", "60", {480, 720, 615, 255}, "", 0, "grey", "default", "", 5},
+    {"opMezní", "option", "frmDopad", "Critical", {360, 480, 1095, 255}, "", 0, "grey", "default", "", 4},
+    {"nAlfa", "text", "", "", {960, 5040, 855, 330}, "Times New Roman", 14.25, "grey", "buttontext", "", 2},
+    {"cmdStart", "command", "", "Start", {6840, 0, 975, 375}, "Times New Roman", 18, "grey", "none", "", 1},
+    {"nuUplnyOdraz", "text", "", "Total reflection", {4440, 0, 2295, 375}, "Times New Roman", 15.75, "grey", "buttontext", "", 0},
+    {"labKlepnete", "label", "", "Please press button Start", {3240, 2880, 3975, 495}, "Times New Roman", 18, "grey", "default", "centred", 25},
+};
+
+struct LineRow {
+    const char* name;
+    QPoint from;
+    QPoint to;
+    int width;
+};
+
+const LineRow lineRows[] = {
+    {"Line7", {3120, 840}, {3120, 7800}, 1},   {"Line6", {9840, 600}, {9840, 7800}, 1},
+    {"Line5", {2880, 7080}, {11400, 7080}, 1}, {"Line4", {2880, 5040}, {11400, 5040}, 2},
+    {"Line3", {2880, 6480}, {11400, 6480}, 1}, {"Line2", {7320, 720}, {7320, 7800}, 1},
+    // Line1 as Form_Load leaves it, at the height of the distance 750.
+    {"Line1", {2880, 4280}, {11400, 4280}, 1},
+};
+
+bool isKind(const QWidget* w, const QString& kind)
+{
+    if (kind == QLatin1String("text"))
+        return qobject_cast<const QLineEdit*>(w);
+    if (kind == QLatin1String("scroll"))
+        return qobject_cast<const QScrollBar*>(w);
+    if (kind == QLatin1String("frame"))
+        return qobject_cast<const QGroupBox*>(w);
+    if (kind == QLatin1String("option"))
+        return qobject_cast<const QRadioButton*>(w);
+    if (kind == QLatin1String("command"))
+        return qobject_cast<const QPushButton*>(w);
+    return qobject_cast<const QLabel*>(w);
+}
+
+QString textOf(const QWidget* w)
+{
+    if (auto* box = qobject_cast<const QLineEdit*>(w))
+        return box->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(w))
+        return frame->title();
+    if (auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->text();
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    return {};
+}
+
+Qt::Alignment alignmentOf(const QWidget* w)
+{
+    if (auto* box = qobject_cast<const QLineEdit*>(w))
+        return box->alignment() & Qt::AlignHorizontal_Mask;
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        return label->alignment() & Qt::AlignHorizontal_Mask;
+    return Qt::AlignLeft;
+}
+
+std::optional<QColor> expectedColour(const QString& tint)
+{
+    if (tint == QLatin1String("grey"))
+        return QColor(0xC0, 0xC0, 0xC0);
+    if (tint == QLatin1String("green"))
+        return QColor(0xC0, 0xFF, 0xC0);
+    if (tint == QLatin1String("black"))
+        return QColor(Qt::black);
+    if (tint == QLatin1String("buttontext"))
+        return QApplication::palette().color(QPalette::ButtonText);
+    return std::nullopt;
+}
+
+} // namespace
+
+// The window as designed: every control's name, kind, place, text, font, colours and tab order.
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void window()
+    {
+        const frmKavrona w;
+        QCOMPARE(w.objectName(), QStringLiteral("frmKavrona"));
+        QVERIFY(w.windowTitle().startsWith(QLatin1String("Total reflection - http")));
+        QCOMPARE(w.size(), QSize(11445 / 15, 8625 / 15));
+        QCOMPARE(w.palette().color(w.backgroundRole()), QColor(0xC0, 0xC0, 0xC0));
+        int controls = 0;
+        for (const QObject* child : w.findChildren<QWidget*>())
+            controls += !child->objectName().isEmpty() && child->objectName() != QLatin1String("canvas") &&
+                        !child->objectName().startsWith(QLatin1String("qt_"));
+        QCOMPARE(controls, 43);
+    }
+
+    void controls_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(rows)); ++i)
+            QTest::newRow(rows[i].name) << i;
+    }
+    void controls()
+    {
+        QFETCH(int, row);
+        const Row& r = rows[row];
+        const frmKavrona window;
+        const QWidget* w = window.findChild<QWidget*>(QString::fromUtf8(r.name));
+        QVERIFY(w);
+        QVERIFY(isKind(w, QString::fromLatin1(r.kind)));
+        const QString container = QString::fromUtf8(r.container);
+        QCOMPARE(w->parentWidget()->objectName(), container.isEmpty() ? QStringLiteral("frmKavrona") : container);
+        // The cells' design-time texts are placeholders that start-up replaces; the rest stay.
+        if (*r.text)
+            QCOMPARE(textOf(w), QString::fromUtf8(r.text));
+        QCOMPARE(twips::geometry(w), r.twips);
+        QCOMPARE(w->geometry(), QRect(qRound(r.twips.x() / 15.0), qRound(r.twips.y() / 15.0),
+                                      qRound(r.twips.width() / 15.0), qRound(r.twips.height() / 15.0)));
+        if (*r.font) {
+            QCOMPARE(w->font().family(), QString::fromLatin1(r.font));
+            QCOMPARE(w->font().pointSizeF(), r.points);
+            QVERIFY(w->font().bold());
+        } else {
+            QCOMPARE(w->font().family(), window.font().family());
+            QVERIFY(!w->font().bold());
+        }
+        if (const auto back = expectedColour(QString::fromLatin1(r.back))) {
+            QCOMPARE(w->palette().color(w->backgroundRole()), *back);
+        }
+        if (const auto fore = expectedColour(QString::fromLatin1(r.fore)))
+            QCOMPARE(w->palette().color(w->foregroundRole()), *fore);
+        const QString other = QString::fromLatin1(r.other);
+        // Start-up shows the label of the substance chosen, water, and hides glass's.
+        const bool hiddenAtStart = other == QLatin1String("hidden") || QLatin1String(r.name) == QLatin1String("nSklo");
+        QCOMPARE(w->isHidden(), hiddenAtStart);
+        const Qt::Alignment alignment = other == QLatin1String("centred") ? Qt::AlignHCenter
+                                        : other == QLatin1String("right")  ? Qt::AlignRight
+                                                                           : Qt::AlignLeft;
+        QCOMPARE(alignmentOf(w), alignment);
+    }
+
+    void creationOrder()
+    {
+        const frmKavrona window;
+        QStringList created;
+        for (const QObject* child : window.children()) {
+            if (auto* w = qobject_cast<const QWidget*>(child)) {
+                created << w->objectName();
+                for (const QObject* inner : w->children()) {
+                    if (qobject_cast<const QRadioButton*>(inner))
+                        created << inner->objectName();
+                }
+            }
+        }
+        QStringList expected;
+        for (const Row& r : rows) {
+            if (QLatin1String(r.name) == QLatin1String("labKlepnete"))
+                continue;
+            expected << QString::fromUtf8(r.name);
+            if (QLatin1String(r.name) == QLatin1String("nuUplnyOdraz")) {
+                for (const LineRow& l : lineRows)
+                    expected << QString::fromLatin1(l.name);
+            }
+        }
+        // The prompt lies beneath the drawing, the canvas beneath everything else.
+        expected.prepend(QStringLiteral("canvas"));
+        expected.prepend(QStringLiteral("labKlepnete"));
+        QCOMPARE(created, expected);
+    }
+
+    void lines_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(lineRows)); ++i)
+            QTest::newRow(lineRows[i].name) << i;
+    }
+    void lines()
+    {
+        QFETCH(int, row);
+        const LineRow& l = lineRows[row];
+        const frmKavrona window;
+        const LineControl* line = window.findChild<LineControl*>(QString::fromLatin1(l.name));
+        QVERIFY(line);
+        QCOMPARE(line->from(), l.from);
+        QCOMPARE(line->to(), l.to);
+        QCOMPARE(line->lineWidth(), l.width);
+        QVERIFY(!line->isHidden());
+        QVERIFY(line->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+
+    void tabOrder()
+    {
+        const frmKavrona window;
+        // Frames and the label take no focus; every other control follows its tab number.
+        std::vector<const Row*> byTab;
+        for (const Row& r : rows) {
+            if (window.findChild<QWidget*>(QString::fromUtf8(r.name))->focusPolicy() != Qt::NoFocus)
+                byTab.push_back(&r);
+        }
+        QCOMPARE(int(byTab.size()), 36 - 5);
+        std::sort(byTab.begin(), byTab.end(), [](const Row* a, const Row* b) { return a->tab < b->tab; });
+        QStringList expected;
+        for (const Row* r : byTab)
+            expected << QString::fromUtf8(r->name);
+        QStringList chain;
+        const QWidget* first = window.findChild<QWidget*>(QStringLiteral("nuUplnyOdraz"));
+        const QWidget* w = first;
+        do {
+            if (expected.contains(w->objectName()) && !chain.contains(w->objectName()))
+                chain << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != first);
+        QCOMPARE(chain, expected);
+    }
+
+    // Each frame is one group: choosing an option clears the others of its frame only.
+    void optionGroups_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("selected");
+        QTest::newRow("glass") << "opSklo" << QStringList{"opRychlá", "opStředníDistance", "opSklo", "opMenší"};
+        QTest::newRow("60") << "opVětší" << QStringList{"opRychlá", "opStředníDistance", "opVoda", "opVětší"};
+        QTest::newRow("critical") << "opMezní" << QStringList{"opRychlá", "opStředníDistance", "opVoda", "opMezní"};
+        QTest::newRow("100") << "opMaláDistance" << QStringList{"opRychlá", "opMaláDistance", "opVoda", "opMenší"};
+        QTest::newRow("1500") << "opVelkáDistance" << QStringList{"opRychlá", "opVelkáDistance", "opVoda", "opMenší"};
+    }
+    void optionGroups()
+    {
+        QFETCH(QString, option);
+        QFETCH(QStringList, selected);
+        frmKavrona window;
+        window.show();
+        auto* button = window.findChild<QRadioButton*>(option);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+        QStringList checked;
+        for (const QRadioButton* o : window.findChildren<QRadioButton*>()) {
+            if (o->isChecked())
+                checked << o->objectName();
+        }
+        QCOMPARE(checked, selected);
+    }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "tst_layout.moc"
