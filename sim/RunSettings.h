@@ -14,6 +14,7 @@ struct RunSettings {
     double alphaDeg{};        // incident angle, degrees from the normal
     double distanceH{};       // Detector H's height above the boundary
     double slowdown{};        // countdown at the end of each step
+    int steps{467};           // the whole sweep; only tests run fewer
 };
 
 } // namespace sim

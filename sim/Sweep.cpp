@@ -43,7 +43,7 @@ void sweep(const RunSettings& settings, const CaseParameters& p, Plotter& plot)
     const double yTrackS = yBoundary + depthS;
 
     int xOffset = 0;
-    for (int ySweep = yTop; ySweep <= yBottom; ySweep += stepV) {
+    for (int ySweep = yTop, step = 0; ySweep <= yBottom && step < settings.steps; ySweep += stepV, ++step) {
         const double arrowLenSStep = ySweep < darkS ? 0 : p.arrowLenS;
         const double xTrack = xLeft + xOffset;
         const Point originV{xSpiralV, double(ySweep)};
