@@ -144,6 +144,11 @@ private slots:
         QTest::newRow("scroll below 0") << QStringList{"scroll", "-1"};
         QTest::newRow("scroll by a word") << QStringList{"scroll", "far"};
         QTest::newRow("png without a file") << QStringList{"--png"};
+        QTest::newRow("scale without a number") << QStringList{"--png", "x.png", "--scale"};
+        QTest::newRow("scale 0") << QStringList{"--scale", "0", "--png", "x.png"};
+        QTest::newRow("scale 5") << QStringList{"--scale", "5", "--png", "x.png"};
+        QTest::newRow("scale by a fraction") << QStringList{"--scale", "1.5", "--png", "x.png"};
+        QTest::newRow("scale by a word") << QStringList{"--scale", "two", "--png", "x.png"};
     }
     void malformedCommandLines()
     {
@@ -173,6 +178,62 @@ private slots:
         const QImage picture(file);
         QCOMPARE(picture.size(), QSize(763, 575));
         QFile::remove(file);
+    }
+
+    // A scaled picture is drawn at its own resolution: a one-pixel pen covers K device pixels
+    // with hard edges, and the run's drawing holds detail finer than K x K blocks, which an
+    // enlarged picture, or a canvas drawn at one pixel per pixel and enlarged, would not.
+    void scaledPictureIsDrawnAtItsResolution_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1") << 1 << QSize(763, 575);
+        QTest::newRow("2") << 2 << QSize(1526, 1150);
+        QTest::newRow("4") << 4 << QSize(3052, 2300);
+    }
+    void scaledPictureIsDrawnAtItsResolution()
+    {
+        QFETCH(int, scale);
+        QFETCH(QSize, size);
+        const QString file = QDir::temp().filePath(QStringLiteral("tst_driver_scale_%1.png").arg(scale));
+        QFile::remove(file);
+        const Result r = drive({"click", "cmdStart", "--png", file, "--scale", QString::number(scale)});
+        QCOMPARE(r.exitCode, 0);
+        const QImage picture = QImage(file).convertToFormat(QImage::Format_RGB32);
+        QFile::remove(file);
+        QCOMPARE(picture.size(), size);
+
+        // A column through Detector H's track (y 4250, drawn by the run, pen width 1) and Line1
+        // (y 4280, a line control) at x 11000, where no pattern, spiral or label lies.
+        const int x = 11000 * scale / 15;
+        QList<int> runs;
+        int run = 0;
+        for (int y = 4100 * scale / 15; y < 4400 * scale / 15; ++y) {
+            const QRgb pixel = picture.pixel(x, y) & 0xFFFFFF;
+            QVERIFY2(pixel == 0x000000 || pixel == 0xC0C0C0, qPrintable(QString::number(pixel, 16)));
+            if (pixel == 0x000000) {
+                ++run;
+            } else if (run) {
+                runs << run;
+                run = 0;
+            }
+        }
+        QCOMPARE(runs, (QList<int>{scale, scale}));
+
+        // In the air, where only the run draws (rays and Detector H's pattern), no label.
+        int finerThanBlocks = 0;
+        for (int y = 1700 * scale / 15; y + scale <= 3700 * scale / 15; y += scale) {
+            for (int x0 = 3300 * scale / 15; x0 + scale <= 7200 * scale / 15; x0 += scale) {
+                const QRgb corner = picture.pixel(x0, y);
+                bool uniform = true;
+                for (int dy = 0; dy < scale && uniform; ++dy)
+                    for (int dx = 0; dx < scale && uniform; ++dx)
+                        uniform = picture.pixel(x0 + dx, y + dy) == corner;
+                finerThanBlocks += uniform ? 0 : 1;
+            }
+        }
+        if (scale > 1)
+            QVERIFY2(finerThanBlocks > 100, qPrintable(QString::number(finerThanBlocks)));
     }
 };
 

@@ -23,6 +23,7 @@
 namespace {
 
 constexpr int maxScroll = 32767;
+constexpr int maxScale = 4;
 
 struct Action {
     enum class Verb { Click, Type, Scroll } verb;
@@ -34,18 +35,21 @@ struct Action {
 struct CommandLine {
     std::vector<Action> actions;
     QString png;
+    int scale{1}; // device pixels per logical pixel of the picture
 };
 
 int usage(const char* problem)
 {
     std::fprintf(stderr,
                  "total-reflection-driver: %s\n"
-                 "usage: total-reflection-driver [--png FILE] [ACTION ...]\n"
+                 "usage: total-reflection-driver [--png FILE] [--scale K] [ACTION ...]\n"
+                 "  --png FILE        save a picture of the whole window after the last action\n"
+                 "  --scale K         draw the picture at K device pixels per pixel (1 to %d)\n"
                  "actions, performed in order:\n"
                  "  click NAME        click an option or command button\n"
                  "  type NAME TEXT    replace the whole text of a text box\n"
                  "  scroll N          move HScroll1 to N (0 to %d)\n",
-                 problem, maxScroll);
+                 problem, maxScale, maxScroll);
     return 2;
 }
 
@@ -57,6 +61,13 @@ std::optional<CommandLine> parse(const QStringList& args, const char*& problem)
         const qsizetype left = args.size() - i - 1;
         if (word == QLatin1String("--png") && left >= 1) {
             line.png = args[++i];
+        } else if (word == QLatin1String("--scale") && left >= 1) {
+            bool ok = false;
+            line.scale = args[++i].toInt(&ok);
+            if (!ok || line.scale < 1 || line.scale > maxScale) {
+                problem = "--scale takes a whole number from 1 to 4";
+                return std::nullopt;
+            }
         } else if (word == QLatin1String("click") && left >= 1) {
             line.actions.push_back({Action::Verb::Click, args[++i], {}, 0});
         } else if (word == QLatin1String("type") && left >= 2) {
@@ -129,16 +140,25 @@ void printState(const frmKavrona& window)
 
 int main(int argc, char* argv[])
 {
+    // The command line is read before the application exists, because the scale has to be in
+    // place when the first window is made: the window and its canvas take their device pixel
+    // ratio from it, so the picture is drawn at that resolution rather than enlarged.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const char* problem = nullptr;
+    const std::optional<CommandLine> line = parse(arguments, problem);
+    if (!line)
+        return usage(problem);
+    // Always set, so that a scale left in the user's environment cannot change the picture.
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(line->scale));
+
     qputenv("QT_QPA_PLATFORM", "offscreen");
     useQtEventDispatcher();
     QApplication application(argc, argv);
     // The trace's numbers always use a decimal point, whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
 
-    const char* problem = nullptr;
-    const std::optional<CommandLine> line = parse(QApplication::arguments(), problem);
-    if (!line)
-        return usage(problem);
     if (const char* badName = checkNames(*line))
         return usage(badName);
 
