@@ -4,6 +4,7 @@
 #include "Layout.h"
 #include "LineControl.h"
 #include "Plotter.h"
+#include "Refusal.h"
 #include "Run.h"
 #include "Scene.h"
 #include "Twips.h"
@@ -210,12 +211,13 @@ std::optional<sim::RunSettings> frmKavrona::readSettings()
     s.alfaCaption = nAlfaCaption->text().toStdString();
     s.substance = nLátka->text().toStdString();
     s.distanceText = nDistance->text().toStdString();
+    s.steps = observers_.sweepSteps;
     const std::pair<QLineEdit*, double*> numbers[] = {
         {nIndex, &s.refIndex}, {nAlfa, &s.alphaDeg}, {nDistance, &s.distanceH}, {nSpomaleni, &s.slowdown}};
     for (const auto& [cell, value] : numbers) {
         const std::optional<double> number = cells::readNumber(cell->text());
         if (!number) {
-            refuse(cell->objectName());
+            refuse(cell);
             return std::nullopt;
         }
         *value = *number;
@@ -223,22 +225,13 @@ std::optional<sim::RunSettings> frmKavrona::readSettings()
     return s;
 }
 
-void frmKavrona::refuse(const QString& cell)
+void frmKavrona::refuse(const QLineEdit* cell)
 {
     if (observers_.refused) {
-        observers_.refused(cell);
+        observers_.refused(cell->objectName());
         return;
     }
-    QString message;
-    if (cell == QLatin1String("nIndex"))
-        message = tr("The refractive index must be a number, for example %1.").arg(numberText(1.33));
-    else if (cell == QLatin1String("nAlfa"))
-        message = tr("The incident angle must be a number of degrees, for example %1.").arg(numberText(48.783));
-    else if (cell == QLatin1String("nDistance"))
-        message = tr("The Detector H distance must be a number of twips, for example %1.").arg(750);
-    else
-        message = tr("The slowdown must be a whole number, for example %1.").arg(1);
-    QMessageBox::warning(this, tr("Total reflection"), message + QLatin1Char('\n') + tr("Nothing was run."));
+    QMessageBox::warning(this, tr("Total reflection"), refusalMessage(cell->objectName(), cell->text()));
 }
 
 // ---- Substance ----

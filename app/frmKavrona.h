@@ -27,6 +27,8 @@ struct WindowObservers {
     surface::Surface* drawing = nullptr;
     // Told instead of the user when Start is refused because a cell holds no number.
     std::function<void(const QString& cell)> refused;
+    // Tests that need many short runs may stop the sweep early.
+    int sweepSteps = 467;
 };
 
 // The program's one window. Every setting lives as text in a cell (a text box) of this
@@ -75,7 +77,7 @@ private:
     void placeDetectorH(const Distance& distance);
     void writeSlowdown(int count);
     std::optional<sim::RunSettings> readSettings();
-    void refuse(const QString& cell);
+    void refuse(const QLineEdit* cell);
     surface::Surface& drawing();
 
     Observers observers_;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 #include <qpa/qwindowsysteminterface.h>
 
@@ -25,9 +26,9 @@ T* child(const frmKavrona& window, const char* name)
 }
 
 // A click as the window system delivers it: queued, handled when input events are processed.
-void queueClick(frmKavrona& window, QWidget* target)
+void queueClick(frmKavrona& window, QWidget* target, QPoint where)
 {
-    const QPointF at = target->mapTo(&window, QPoint(8, target->height() / 2));
+    const QPointF at = target->mapTo(&window, where);
     const QPointF global = window.mapToGlobal(at);
     QWindowSystemInterface::handleMouseEvent(window.windowHandle(), at, global, Qt::LeftButton, Qt::LeftButton,
                                              QEvent::MouseButtonPress);
@@ -158,39 +159,73 @@ private slots:
         frmKavrona window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // A pace slow enough to take several frames, with pauses too short to be shown one by one.
+        child<QScrollBar>(window, "HScroll1")->setValue(900);
         PaintCounter counter(window);
         child(window, "canvas")->installEventFilter(&counter);
         QTest::mouseClick(child<QPushButton>(window, "cmdStart"), Qt::LeftButton);
         QVERIFY2(counter.duringRun >= 3, qPrintable(QString::number(counter.duringRun)));
     }
 
-    void clickDuringARunIsHandledAfterIt()
+    // Input made while a run holds the thread waits until the run has drawn its last step,
+    // then is handled as usual, and the picture stays.
+    void inputDuringARunWaitsForItsEnd_data()
     {
-        ProbeSurface probe;
-        frmKavrona window({&probe, {}});
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QString substanceLaterInRun;
-        probe.hooks[5000] = [&] { queueClick(window, child(window, "opSklo")); };
-        probe.hooks[40000] = [&] { substanceLaterInRun = cell(window, "nLátka"); };
-        window.cmdStart_Click();
-        QCOMPARE(substanceLaterInRun, QStringLiteral("Voda"));
-        QTRY_COMPARE(cell(window, "nLátka"), QStringLiteral("Sklo"));
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("watched");
+        QTest::addColumn<QString>("during");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("openAfter");
+        QTest::newRow("click on an option") << "click opSklo" << "nLátka" << "Voda" << "Sklo" << true;
+        QTest::newRow("click on the scroll bar's arrow") << "click HScroll1" << "nSpomaleni" << "1" << "101" << true;
+        QTest::newRow("typing into the angle") << "type nAlfa" << "nAlfa" << "35" << "355" << true;
+        QTest::newRow("click on Exit") << "click cmdKonec" << "nAlfa" << "35" << "35" << false;
+        QTest::newRow("the window's close button") << "close" << "nAlfa" << "35" << "35" << false;
     }
-
-    void closeDuringARunClosesAfterIt()
+    void inputDuringARunWaitsForItsEnd()
     {
+        QFETCH(QString, action);
+        QFETCH(QString, watched);
+        QFETCH(QString, during);
+        QFETCH(QString, after);
+        QFETCH(bool, openAfter);
         ProbeSurface probe;
         frmKavrona window({&probe, {}});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        bool visibleLaterInRun = false;
-        probe.hooks[5000] = [&] { QWindowSystemInterface::handleCloseEvent(window.windowHandle()); };
-        probe.hooks[40000] = [&] { visibleLaterInRun = window.isVisible(); };
+        child(window, "nAlfa")->setFocus();
+        QString cellLaterInRun;
+        bool openLaterInRun = false;
+        probe.hooks[5000] = [&] {
+            const QStringList words = action.split(QLatin1Char(' '));
+            if (words[0] == QLatin1String("close")) {
+                QWindowSystemInterface::handleCloseEvent(window.windowHandle());
+            } else if (words[0] == QLatin1String("type")) {
+                QWindowSystemInterface::handleKeyEvent(window.windowHandle(), QEvent::KeyPress, Qt::Key_5,
+                                                       Qt::NoModifier, QStringLiteral("5"));
+                QWindowSystemInterface::handleKeyEvent(window.windowHandle(), QEvent::KeyRelease, Qt::Key_5,
+                                                       Qt::NoModifier, QStringLiteral("5"));
+            } else {
+                QWidget* target = child(window, words[1].toUtf8().constData());
+                // An option at its indicator, the scroll bar at its right arrow, a button in its middle.
+                const QPoint at = words[1].startsWith(QLatin1String("op"))   ? QPoint(8, target->height() / 2)
+                                  : words[1] == QLatin1String("HScroll1") ? QPoint(target->width() - 4, target->height() / 2)
+                                                                           : target->rect().center();
+                queueClick(window, target, at);
+            }
+        };
+        probe.hooks[40000] = [&] {
+            cellLaterInRun = cell(window, watched.toUtf8().constData());
+            openLaterInRun = window.isVisible();
+        };
         window.cmdStart_Click();
-        QVERIFY(visibleLaterInRun);
+        const QImage picture = window.canvas().image();
+        QCOMPARE(cellLaterInRun, during);
+        QVERIFY(openLaterInRun);
         QCOMPARE(probe.recording.count(Op::Circle), std::size_t(3 * 467));
-        QTRY_VERIFY(!window.isVisible());
+        QTRY_COMPARE(cell(window, watched.toUtf8().constData()), after);
+        QTRY_COMPARE(window.isVisible(), openAfter);
+        QCOMPARE(window.canvas().image(), picture);
     }
 };
 
