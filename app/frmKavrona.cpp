@@ -1,5 +1,6 @@
 #include "frmKavrona.h"
 
+#include "Accessibility.h"
 #include "Cells.h"
 #include "Layout.h"
 #include "LineControl.h"
@@ -77,6 +78,7 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     if (observers_.drawing)
         tee_ = std::make_unique<surface::TeeSurface>(canvasView_->canvas(), *observers_.drawing);
     layout::createControls(this);
+    accessibility::prepare(this);
     // The prompt lies beneath the drawing: the first run paints over it.
     control<QWidget>(this, "labKlepnete")->lower();
 

@@ -1,4 +1,5 @@
 #include "EventLoop.h"
+#include "ProgramIcon.h"
 #include "frmKavrona.h"
 
 #include <QApplication>
@@ -8,6 +9,9 @@ int main(int argc, char* argv[])
     useQtEventDispatcher();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Total reflection"));
+    QApplication::setWindowIcon(programIcon());
+    // Lets the desktop match the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.total_reflection"));
     frmKavrona window;
     window.show();
     return QApplication::exec();

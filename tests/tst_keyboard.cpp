@@ -1,0 +1,286 @@
+#include "frmKavrona.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace {
+
+// Counts what a run draws; a run draws thousands of lines.
+class CountingSurface final : public surface::Surface {
+public:
+    int lines = 0;
+
+    void setScaleMode(int) override {}
+    void setDrawWidth(int) override {}
+    void Line(int, float, float, float, float, surface::Colour) override { ++lines; }
+    void Circle(float, float, float) override {}
+    void flush() override {}
+};
+
+template <class T = QWidget>
+T* child(const QWidget& window, const QString& name)
+{
+    return window.findChild<T*>(name);
+}
+
+QString cell(const QWidget& window, const char* name)
+{
+    return child<QLineEdit>(window, QString::fromUtf8(name))->text();
+}
+
+// A key pressed and released as the window system delivers it, to the window with the focus.
+void press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(window.windowHandle(), key, modifiers);
+}
+
+QString focused()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+QString accessibleName(QWidget* widget)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+void showActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// Every control below the window, lines, canvas and frames included.
+QList<QWidget*> controls(const QWidget& window)
+{
+    QList<QWidget*> all;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            all << w;
+    }
+    return all;
+}
+
+} // namespace
+
+// The window from the keyboard, and as a screen reader announces it.
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Tab visits, in the window's tab order, every control the user can type into or press,
+    // and the selected option of each group; Shift+Tab goes the other way.
+    void tabWalk_data()
+    {
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<bool>("backward");
+        QTest::addColumn<QStringList>("walk");
+        const QStringList atStart{"nAlfa",      "opMenší",         "nIndex",      "opVoda",     "opStředníDistance",
+                                  "nTextIndex", "nDetektorH",      "nDetektorS",  "nDetektorV", "nCornuovySpirály",
+                                  "nPravd2podobnost", "cmdKonec", "nVoda",       "nCornuLatka", "HScroll1",
+                                  "nAir",       "nuUplnyOdraz",    "cmdStart"};
+        QStringList backward = atStart;
+        std::reverse(backward.begin(), backward.end() - 1);
+        QTest::newRow("at start") << QStringList{} << false << atStart;
+        QTest::newRow("at start, backward") << QStringList{} << true << backward;
+        QStringList chosen = atStart;
+        chosen.replace(chosen.indexOf("opMenší"), "opVětší");
+        chosen.replace(chosen.indexOf("opVoda"), "opSklo");
+        chosen.replace(chosen.indexOf("opStředníDistance"), "opVelkáDistance");
+        chosen.replace(chosen.indexOf("nVoda"), "nSklo");
+        QTest::newRow("glass, 60, 1500") << QStringList{"opSklo", "opVětší", "opVelkáDistance"} << false << chosen;
+    }
+    void tabWalk()
+    {
+        QFETCH(QStringList, choices);
+        QFETCH(bool, backward);
+        QFETCH(QStringList, walk);
+        frmKavrona window;
+        for (const QString& option : choices)
+            child<QAbstractButton>(window, option)->click();
+        showActive(window);
+        QCOMPARE(focused(), QStringLiteral("cmdStart"));
+        QStringList visited;
+        for (qsizetype i = 0; i < walk.size(); ++i) {
+            press(window, backward ? Qt::Key_Backtab : Qt::Key_Tab, backward ? Qt::ShiftModifier : Qt::NoModifier);
+            visited << focused();
+        }
+        QCOMPARE(visited, walk);
+    }
+
+    // Whatever the mouse can focus, the keyboard reaches: by Tab, or by the arrow keys within
+    // an option group.
+    void everyControlIsReachable()
+    {
+        frmKavrona window;
+        showActive(window);
+        QSet<QString> reached;
+        for (int i = 0; i < 40; ++i) {
+            press(window, Qt::Key_Tab);
+            reached << focused();
+            if (qobject_cast<QRadioButton*>(QApplication::focusWidget())) {
+                for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}) {
+                    press(window, key);
+                    reached << focused();
+                }
+            }
+        }
+        for (const QWidget* w : controls(window)) {
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus))
+                QVERIFY2(reached.contains(w->objectName()), qPrintable(w->objectName()));
+        }
+    }
+
+    // The arrow keys select the next option of the group, and its handler runs.
+    void arrowsMoveWithinAGroup_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("cellName");
+        QTest::addColumn<QString>("cellText");
+        QTest::newRow("water, down") << "opVoda" << int(Qt::Key_Down) << "opSklo" << "nLátka" << "Sklo";
+        QTest::newRow("water, right") << "opVoda" << int(Qt::Key_Right) << "opSklo" << "nLátka" << "Sklo";
+        QTest::newRow("glass, up") << "opSklo" << int(Qt::Key_Up) << "opVoda" << "nLátka" << "Voda";
+        QTest::newRow("35, down") << "opMenší" << int(Qt::Key_Down) << "opMezní" << "nAlfaCaption" << "Mezní";
+        QTest::newRow("critical, down") << "opMezní" << int(Qt::Key_Down) << "opVětší" << "nAlfaCaption" << "60";
+        QTest::newRow("60, up") << "opVětší" << int(Qt::Key_Up) << "opMezní" << "nAlfaCaption" << "Mezní";
+        QTest::newRow("750, down") << "opStředníDistance" << int(Qt::Key_Down) << "opMaláDistance" << "nDistance"
+                                   << "100";
+        QTest::newRow("750, up") << "opStředníDistance" << int(Qt::Key_Up) << "opVelkáDistance" << "nDistance"
+                                 << "1500";
+    }
+    void arrowsMoveWithinAGroup()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        QFETCH(QString, to);
+        QFETCH(QString, cellName);
+        QFETCH(QString, cellText);
+        frmKavrona window;
+        child<QAbstractButton>(window, from)->click();
+        showActive(window);
+        child(window, from)->setFocus(Qt::TabFocusReason);
+        press(window, Qt::Key(key));
+        QCOMPARE(focused(), to);
+        QVERIFY(child<QRadioButton>(window, to)->isChecked());
+        QVERIFY(!child<QRadioButton>(window, from)->isChecked());
+        QCOMPARE(cell(window, cellName.toUtf8().constData()), cellText);
+    }
+
+    void scrollBarMovesWithTheArrows()
+    {
+        frmKavrona window;
+        showActive(window);
+        auto* bar = child<QScrollBar>(window, QStringLiteral("HScroll1"));
+        bar->setFocus(Qt::TabFocusReason);
+        press(window, Qt::Key_Right);
+        press(window, Qt::Key_Right);
+        QCOMPARE(bar->value(), 2);
+        QCOMPARE(cell(window, "nSpomaleni"), QStringLiteral("201"));
+    }
+
+    // Start and Exit take Space, as every button does, and Enter.
+    void commandButtonsTakeKeys_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("runs");
+        QTest::newRow("Start, Space") << "cmdStart" << int(Qt::Key_Space) << true;
+        QTest::newRow("Start, Return") << "cmdStart" << int(Qt::Key_Return) << true;
+        QTest::newRow("Start, keypad Enter") << "cmdStart" << int(Qt::Key_Enter) << true;
+        QTest::newRow("Exit, Space") << "cmdKonec" << int(Qt::Key_Space) << false;
+        QTest::newRow("Exit, Return") << "cmdKonec" << int(Qt::Key_Return) << false;
+    }
+    void commandButtonsTakeKeys()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(bool, runs);
+        CountingSurface drawing;
+        frmKavrona window({&drawing, {}});
+        showActive(window);
+        child(window, button)->setFocus(Qt::TabFocusReason);
+        const int before = drawing.lines;
+        press(window, Qt::Key(key));
+        QCOMPARE(drawing.lines - before > 10000, runs);
+        QCOMPARE(window.isVisible(), runs);
+    }
+
+    void otherKeysPressNoButton()
+    {
+        CountingSurface drawing;
+        frmKavrona window({&drawing, {}});
+        showActive(window);
+        const int before = drawing.lines;
+        for (const Qt::Key key : {Qt::Key_A, Qt::Key_Escape, Qt::Key_Delete})
+            press(window, key);
+        child(window, QStringLiteral("nAlfa"))->setFocus(Qt::TabFocusReason);
+        press(window, Qt::Key_Return);
+        QCOMPARE(drawing.lines, before);
+        QVERIFY(window.isVisible());
+    }
+
+    // What a screen reader says for the controls a user works with, in the window's words.
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Start") << "cmdStart" << "Start";
+        QTest::newRow("Exit") << "cmdKonec" << "Exit";
+        QTest::newRow("scroll bar") << "HScroll1" << "Slowdown of the animation";
+        QTest::newRow("index box") << "nIndex" << "Refractive index";
+        QTest::newRow("angle box") << "nAlfa" << "Incident angle";
+        QTest::newRow("water") << "opVoda" << "Substance: Water";
+        QTest::newRow("glass") << "opSklo" << "Substance: Glass";
+        QTest::newRow("35") << "opMenší" << "Incident angle: 35";
+        QTest::newRow("critical") << "opMezní" << "Incident angle: Critical";
+        QTest::newRow("60") << "opVětší" << "Incident angle: 60";
+        QTest::newRow("100") << "opMaláDistance" << "Detector H distance: 100";
+        QTest::newRow("750") << "opStředníDistance" << "Detector H distance: 750";
+        QTest::newRow("1500") << "opVelkáDistance" << "Detector H distance: 1500";
+    }
+    void accessibleNames()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        frmKavrona window;
+        window.show();
+        QCOMPARE(accessibleName(child(window, control)), name);
+    }
+
+    // Every control a user can see has a name; the ones a user works with have one each, and
+    // a caption box says what it shows.
+    void everyVisibleControlIsNamed()
+    {
+        frmKavrona window;
+        window.show();
+        QStringList inputNames;
+        for (QWidget* w : controls(window)) {
+            if (!w->isVisible())
+                continue;
+            const QString name = accessibleName(w);
+            QVERIFY2(!name.trimmed().isEmpty(), qPrintable(w->objectName()));
+            const auto* box = qobject_cast<QLineEdit*>(w);
+            if (box && !box->hasFrame())
+                QVERIFY2(name.startsWith(box->text()), qPrintable(w->objectName()));
+            if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QScrollBar*>(w) || (box && box->hasFrame()))
+                inputNames << name;
+        }
+        QCOMPARE(inputNames.size(), 2 + 2 + 3 + 3 + 1 + 2);
+        QCOMPARE(QSet<QString>(inputNames.begin(), inputNames.end()).size(), inputNames.size());
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "tst_keyboard.moc"
