@@ -20,6 +20,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-private-dev
     fonts-liberation fonts-dejavu-core
+    xvfb xauth xdotool
 )
 
 missing=()
@@ -48,3 +49,8 @@ fi
 
 export QT_QPA_PLATFORM=offscreen
 ctest --preset dev -j "$jobs"
+
+# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer: any report fails it.
+cmake --preset sanitizers
+cmake --build --preset sanitizers -j "$jobs"
+ctest --preset sanitizers -j "$jobs"
