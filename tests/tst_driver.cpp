@@ -124,6 +124,27 @@ private slots:
             QVERIFY2(r.lines.contains(line), qPrintable(line));
     }
 
+    // No box headless: the refusal stands in the trace where the run would have been.
+    void refusedRunsAreTraced_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("letters in the index") << QStringList{"type", "nIndex", "abc", "click", "cmdStart"} << "nIndex";
+        QTest::newRow("empty angle") << QStringList{"type", "nAlfa", "", "click", "cmdStart"} << "nAlfa";
+        QTest::newRow("comma under a decimal-point locale")
+            << QStringList{"type", "nAlfa", "1,5", "click", "cmdStart"} << "nAlfa";
+    }
+    void refusedRunsAreTraced()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, refused);
+        // The next action still happens: a second Start after mending the cell runs.
+        const Result r = drive(arguments + QStringList{"click", "opVoda", "type", "nAlfa", "35", "click", "cmdStart"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.lines[1], QStringLiteral("Refused ") + refused);
+        QCOMPARE(r.lines[2], QStringLiteral("ScaleMode 1"));
+    }
+
     void exitEndsTheProgram()
     {
         const Result r = drive({"click", "cmdKonec", "click", "cmdStart"});
