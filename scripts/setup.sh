@@ -19,6 +19,7 @@ cd "$root"
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-private-dev
+    libsleef-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool
 )

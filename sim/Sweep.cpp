@@ -1,99 +1,83 @@
 #include "Sweep.h"
 
 #include "Pause.h"
+#include "PathSums.h"
 #include "Scene.h"
+#include "SweepSteps.h"
 
-#include <cmath>
+#include <vector>
 
 namespace sim {
 namespace {
 
-inline constexpr int stepV = 15;   // Detector V moves down this far each step
-inline constexpr int stepHS = 10;  // Detectors H and S move right this far each step
 inline constexpr int markerRadius = 10;
-inline constexpr int spiralEveryV = 100; // V's chain is drawn where ySweep is a multiple of this
-inline constexpr int spiralEveryS = 250; // and S's where it is a multiple of this
-inline constexpr int darkS = 1000;       // above this ySweep, S's arrows have no length
 
-struct Point {
-    double x{};
-    double y{};
-};
-
-double squaredDistance(Point a, Point b)
+double squaredDistance(Vec a, Vec b)
 {
     return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y);
 }
 
-// One arrow of a chain: turns clockwise on the screen as the phase grows (y points down).
-Point advance(Point tip, double length, double phase)
+Vec plus(Vec point, Vec arrow)
 {
-    return {tip.x + length * std::cos(phase), tip.y + length * std::sin(phase)};
+    return {point.x + arrow.x, point.y + arrow.y};
+}
+
+// The chains that this step draws, arrow by arrow, V's and S's in turn along the paths; each
+// arrow runs from the chain's tip before it to the tip after it.
+void drawChains(const StepSums& sums, Vec& tipV, Vec& tipS, Plotter& plot)
+{
+    for (int i = 0; i < pathCount; ++i) {
+        if (!sums.chainV.empty()) {
+            const Vec next = plus(tipV, {sums.chainV.x[i], sums.chainV.y[i]});
+            plot.line(tipV.x, tipV.y, next.x, next.y);
+            tipV = next;
+        }
+        if (!sums.chainS.empty()) {
+            const Vec next = plus(tipS, {sums.chainS.x[i], sums.chainS.y[i]});
+            plot.line(tipS.x, tipS.y, next.x, next.y);
+            tipS = next;
+        }
+    }
 }
 
 } // namespace
 
 void sweep(const RunSettings& settings, const CaseParameters& p, Plotter& plot)
 {
-    const double n = settings.refIndex;
-    const double distanceH = settings.distanceH;
-    // The incoming wave's phase along the boundary: the same sine for the whole run.
-    const double sinAlpha = std::sin(toRadians(settings.alphaDeg));
-    const double yTrackH = yBoundary - distanceH;
+    // The paths' arrows do not depend on the drawing: all of them are summed first.
+    const std::vector<StepSums> allSums = pathSums(settings, p);
+    const double yTrackH = yBoundary - settings.distanceH;
     const double yTrackS = yBoundary + depthS;
 
-    int xOffset = 0;
-    for (int ySweep = yTop, step = 0; ySweep <= yBottom && step < settings.steps; ySweep += stepV, ++step) {
-        const double arrowLenSStep = ySweep < darkS ? 0 : p.arrowLenS;
-        const double xTrack = xLeft + xOffset;
-        const Point originV{xSpiralV, double(ySweep)};
-        const Point originH{xTrack, yTrackH};
-        const Point originS{xTrack, yTrackS + spiralDropS};
-        Point tipV = originV;
-        Point tipH = originH;
-        Point tipS = originS;
+    for (int k = 0; k < int(allSums.size()); ++k) {
+        const SweepStep step = sweepStep(k);
+        const StepSums& sums = allSums[k];
+        const double xTrack = xLeft + step.xOffset;
+        const Vec originV{xSpiralV, double(step.ySweep)};
+        const Vec originH{xTrack, yTrackH};
+        const Vec originS{xTrack, yTrackS + spiralDropS};
 
-        const double xMarker = (xLeft - yTop) + 0.72 * ySweep;
-        plot.circle(xDetectorV, ySweep, markerRadius);
+        const double xMarker = (xLeft - yTop) + 0.72 * step.ySweep;
+        plot.circle(xDetectorV, step.ySweep, markerRadius);
         plot.circle(xMarker, yTrackS, markerRadius);
         plot.circle(xMarker, yTrackH, markerRadius);
 
-        const bool drawV = ySweep % spiralEveryV == 0;
-        const bool drawS = ySweep % spiralEveryS == 0;
-        const bool inMedium = ySweep > yBoundary; // on the boundary itself the point counts as air
-        for (int i = 0; i <= beamWidth; ++i) {
-            const double pathIn = n * i * sinAlpha;
-            const double xPath = xBeam + i;
-
-            double pathOut = std::sqrt((xPath - xDetectorV) * (xPath - xDetectorV) +
-                                       double(ySweep - yBoundary) * double(ySweep - yBoundary));
-            if (inMedium)
-                pathOut = n * pathOut;
-            const Point nextV = advance(tipV, p.arrowLen, waveNumber * (pathIn + pathOut));
-            if (drawV)
-                plot.line(tipV.x, tipV.y, nextV.x, nextV.y);
-            tipV = nextV;
-
-            pathOut = std::sqrt((xPath - xTrack) * (xPath - xTrack) + distanceH * distanceH);
-            tipH = advance(tipH, p.arrowLen, waveNumber * (pathIn + pathOut));
-
-            pathOut = n * std::sqrt((xPath - xTrack) * (xPath - xTrack) + double(depthS) * depthS);
-            const Point nextS = advance(tipS, arrowLenSStep, waveNumber * (pathIn + pathOut));
-            if (drawS)
-                plot.line(tipS.x, tipS.y, nextS.x, nextS.y);
-            tipS = nextS;
-        }
+        // A drawn chain's tip moves arrow by arrow as it is drawn; the others end at their sums.
+        Vec tipV = step.drawV ? originV : plus(originV, sums.v);
+        const Vec tipH = plus(originH, sums.h);
+        Vec tipS = step.drawS ? originS : plus(originS, sums.s);
+        if (step.drawV || step.drawS)
+            drawChains(sums, tipV, tipS, plot);
 
         // The light a detector receives is the squared length of its sum, scaled into a bar.
         plot.width(1);
         const double intensityV = p.scaleV * squaredDistance(tipV, originV);
-        plot.line(xDetectorV, ySweep, xDetectorV + intensityV, ySweep);
+        plot.line(xDetectorV, step.ySweep, xDetectorV + intensityV, step.ySweep);
         const double intensityH = p.scaleH * squaredDistance(tipH, originH);
         plot.line(xTrack, yTrackH, xTrack, yTrackH - intensityH);
         const double intensityS = p.scaleS * squaredDistance(tipS, originS);
         plot.line(xTrack, yTrackS, xTrack, yTrackS - intensityS);
 
-        xOffset += stepHS;
         plot.width(1);
         if (settings.slowdown >= visiblePause)
             plot.flush();
