@@ -23,6 +23,9 @@ bool finite(float a, float b, float c, float d)
 
 QtCanvas::QtCanvas(QSize logicalSize, qreal devicePixelRatio)
     : image_(logicalSize * devicePixelRatio, QImage::Format_ARGB32_Premultiplied)
+    , width_(image_.width())
+    , height_(image_.height())
+    , stride_(image_.bytesPerLine() / 4)
     , pixelsPerTwip_(devicePixelRatio / twipsPerPixel)
 {
     // Transparent until a run paints: what lies beneath the drawing shows through.
@@ -43,13 +46,22 @@ void QtCanvas::Line(int flags, float x1, float y1, float x2, float y2, Colour co
         return;
     const Colour drawn = flags == lineInColour ? colour : foregroundColour;
     const double s = pixelsPerTwip_;
-    touched(raster::line(buffer(), x1 * s, y1 * s, x2 * s, y2 * s, penPixels_, pixelOf(drawn)));
+    const raster::Buffer pixels = buffer();
+    const std::optional<raster::Segment> segment = raster::place(pixels, x1 * s, y1 * s, x2 * s, y2 * s, penPixels_);
+    if (!segment)
+        return;
+    const Stroke stroke{*segment, penPixels_, pixelOf(drawn)};
+    if (stroke == lastStroke_)
+        return;
+    lastStroke_ = stroke;
+    touched(raster::draw(pixels, stroke.segment, stroke.pen, stroke.pixel));
 }
 
 void QtCanvas::Circle(float x, float y, float radius)
 {
     if (!finite(x, y, radius, 0.0f))
         return;
+    lastStroke_.reset();
     const double s = pixelsPerTwip_;
     touched(raster::circle(buffer(), x * s, y * s, radius * s, penPixels_, pixelOf(foregroundColour)));
 }
@@ -57,28 +69,40 @@ void QtCanvas::Circle(float x, float y, float radius)
 void QtCanvas::flush()
 {
     lastPresent_ = Clock::now();
-    if (pending_.isEmpty())
+    unreadCalls_ = 0;
+    if (pending_.empty())
         return;
     const qreal ratio = image_.devicePixelRatio();
-    const QRect logical(QPoint(int(std::floor(pending_.left() / ratio)), int(std::floor(pending_.top() / ratio))),
-                        QPoint(int(std::ceil((pending_.right() + 1) / ratio)),
-                               int(std::ceil((pending_.bottom() + 1) / ratio))));
-    pending_ = QRect();
+    const QRect logical(QPoint(int(std::floor(pending_.left / ratio)), int(std::floor(pending_.top / ratio))),
+                        QPoint(int(std::ceil(pending_.right / ratio)) - 1, int(std::ceil(pending_.bottom / ratio)) - 1));
+    pending_ = {};
     if (presenter_)
         presenter_(logical);
 }
 
 raster::Buffer QtCanvas::buffer()
 {
-    return {reinterpret_cast<std::uint32_t*>(image_.bits()), image_.width(), image_.height(),
-            image_.bytesPerLine() / 4};
+    // bits() each time: it parts the image from any copy of it that was handed out.
+    return {reinterpret_cast<std::uint32_t*>(image_.bits()), width_, height_, stride_};
 }
 
 void QtCanvas::touched(const raster::Rect& rect)
 {
     if (rect.empty())
         return;
-    pending_ |= QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
+    // A change after a quiet spell is shown at once, unless a frame has just been shown.
+    const bool first = pending_.empty();
+    if (first) {
+        pending_ = rect;
+    } else {
+        pending_.left = std::min(pending_.left, rect.left);
+        pending_.top = std::min(pending_.top, rect.top);
+        pending_.right = std::max(pending_.right, rect.right);
+        pending_.bottom = std::max(pending_.bottom, rect.bottom);
+    }
+    if (!first && ++unreadCalls_ < callsPerClockReading)
+        return;
+    unreadCalls_ = 0;
     if (Clock::now() - lastPresent_ >= frame)
         flush();
 }

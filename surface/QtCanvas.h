@@ -8,13 +8,17 @@
 #include <QSize>
 
 #include <chrono>
+#include <cstddef>
 #include <functional>
+#include <optional>
 
 namespace surface {
 
 // The window's drawing surface: a persistent image that keeps the picture through repaints,
 // minimising and being covered. Drawing goes straight into the image; whatever has changed is
-// handed to the presenter at most once a frame, and at once before a pause.
+// handed to the presenter at most once a frame, and at once before a pause. A line that sets
+// exactly the pixels the line before it set (the fills draw hundreds of such lines, one twip
+// apart, onto each row of pixels) changes nothing, and is not drawn again.
 class QtCanvas final : public Surface {
 public:
     // Receives the changed part in logical pixels; the window repaints it.
@@ -35,14 +39,31 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
     static constexpr auto frame = std::chrono::milliseconds(16);
+    // Reading the clock costs more than drawing a short line, so a change that waits with
+    // others looks at it only once in so many calls: a few microseconds of drawing.
+    static constexpr int callsPerClockReading = 64;
+
+    // The last line drawn, and with what.
+    struct Stroke {
+        raster::Segment segment;
+        int pen{};
+        std::uint32_t pixel{};
+        bool operator==(const Stroke&) const = default;
+    };
 
     raster::Buffer buffer();
     void touched(const raster::Rect& rect);
 
     QImage image_;
+    // The image's shape, fixed for its lifetime: asked for once, not at every call.
+    int width_{};
+    int height_{};
+    std::ptrdiff_t stride_{};
     double pixelsPerTwip_{};
     int penPixels_{};
-    QRect pending_;
+    std::optional<Stroke> lastStroke_;
+    raster::Rect pending_;
+    int unreadCalls_{};
     Clock::time_point lastPresent_{Clock::now()};
     Presenter presenter_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace surface::raster {
@@ -56,6 +57,25 @@ bool clip(double& x1, double& y1, double& x2, double& y2, double left, double to
     return true;
 }
 
+// The pixel a coordinate near the buffer falls in: rounded down, as std::floor would, without
+// the library call.
+long floorOf(double coordinate)
+{
+    const long truncated = long(coordinate);
+    return coordinate < double(truncated) ? truncated - 1 : truncated;
+}
+
+// A run of pixels set to one value, four at a time: each group becomes one 16-byte store.
+void fill(std::uint32_t* first, long count, std::uint32_t pixel)
+{
+    const std::uint32_t group[4] = {pixel, pixel, pixel, pixel};
+    long k = 0;
+    for (; k + 4 <= count; k += 4)
+        std::memcpy(first + k, group, sizeof group);
+    for (; k < count; ++k)
+        first[k] = pixel;
+}
+
 // A pen of p pixels covers p rows (or columns) around the ideal one.
 int penBefore(int pen) { return (pen - 1) / 2; }
 int penAfter(int pen) { return pen / 2; }
@@ -79,7 +99,7 @@ public:
         const long ya = std::max<long>(y - penBefore(pen_), 0);
         const long yb = std::min<long>(y + penAfter(pen_), b_.height - 1);
         for (long yy = ya; yy <= yb; ++yy)
-            std::fill_n(b_.bits + yy * b_.stride + xa, xb - xa + 1, pixel_);
+            fill(b_.bits + yy * b_.stride + xa, xb - xa + 1, pixel_);
         touch(xa, ya, xb, yb);
     }
 
@@ -94,8 +114,15 @@ public:
         const long xb = std::min<long>(x + penAfter(pen_), b_.width - 1);
         if (xa > xb)
             return;
-        for (long yy = ya; yy <= yb; ++yy)
-            std::fill_n(b_.bits + yy * b_.stride + xa, xb - xa + 1, pixel_);
+        std::uint32_t* first = b_.bits + ya * b_.stride + xa;
+        if (xa == xb) {
+            // One pixel wide, the usual case: a plain walk down the column.
+            for (long yy = ya; yy <= yb; ++yy, first += b_.stride)
+                *first = pixel_;
+        } else {
+            for (long yy = ya; yy <= yb; ++yy, first += b_.stride)
+                fill(first, xb - xa + 1, pixel_);
+        }
         touch(xa, ya, xb, yb);
     }
 
@@ -135,17 +162,34 @@ long firstStepOf(long k, long major, long minor)
 
 } // namespace
 
+std::optional<Segment> place(const Buffer& buffer, double x1, double y1, double x2, double y2, int pen)
+{
+    const double margin = std::max(pen, 1) + 1.0;
+    const double left = -margin;
+    const double top = -margin;
+    const double right = buffer.width + margin;
+    const double bottom = buffer.height + margin;
+    // Most lines lie wholly inside, and clipping would leave them as they are.
+    const bool inside = x1 >= left && x1 <= right && x2 >= left && x2 <= right && y1 >= top && y1 <= bottom &&
+                        y2 >= top && y2 <= bottom;
+    if (!inside && !clip(x1, y1, x2, y2, left, top, right, bottom))
+        return std::nullopt;
+    return Segment{floorOf(x1), floorOf(y1), floorOf(x2), floorOf(y2)};
+}
+
 Rect line(const Buffer& buffer, double x1, double y1, double x2, double y2, int pen, std::uint32_t pixel)
 {
-    Painter painter(buffer, pen, pixel);
-    const double margin = painter.pen() + 1.0;
-    if (!clip(x1, y1, x2, y2, -margin, -margin, buffer.width + margin, buffer.height + margin))
-        return {};
+    const std::optional<Segment> segment = place(buffer, x1, y1, x2, y2, pen);
+    return segment ? draw(buffer, *segment, pen, pixel) : Rect{};
+}
 
-    long ax = long(std::floor(x1));
-    long ay = long(std::floor(y1));
-    long bx = long(std::floor(x2));
-    long by = long(std::floor(y2));
+Rect draw(const Buffer& buffer, const Segment& segment, int pen, std::uint32_t pixel)
+{
+    Painter painter(buffer, pen, pixel);
+    long ax = segment.ax;
+    long ay = segment.ay;
+    long bx = segment.bx;
+    long by = segment.by;
 
     if (std::labs(bx - ax) >= std::labs(by - ay)) {
         // Mostly horizontal: one run of pixels per row it crosses.
