@@ -19,7 +19,7 @@ cd "$root"
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-private-dev
-    libsleef-dev
+    libsleef-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool
 )

@@ -1,0 +1,135 @@
+// How long a press of Start takes, the program against the straightforward way of writing it.
+// Sweep/*: the three detectors' path sums alone, for the start-up settings. Run/*: a whole run at
+// the fastest pace drawn onto a headless canvas (the reference's QPainter image, the program's
+// QtCanvas). Run/Window: the same run started by the real window, offscreen, which also brings
+// the picture to the screen frame by frame. Google Benchmark's own options apply; the ratios are
+// printed at the end.
+
+#include "PainterSurface.h"
+#include "Ratios.h"
+#include "ReferenceSweep.h"
+
+#include "Cases.h"
+#include "PathSums.h"
+#include "QtCanvas.h"
+#include "RecordingSurface.h"
+#include "Run.h"
+
+#include "EventLoop.h"
+#include "frmKavrona.h"
+
+#include <QApplication>
+
+#include <chrono>
+#include <thread>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QSize clientArea(763, 575); // the window's client area in logical pixels
+
+sim::RunSettings startup()
+{
+    sim::RunSettings s;
+    s.alfaCaption = "35";
+    s.substance = "Voda";
+    s.distanceText = "750";
+    s.refIndex = 1.33;
+    s.alphaDeg = 35;
+    s.distanceH = 750;
+    s.slowdown = 1;
+    return s;
+}
+
+sim::CaseParameters startupParameters()
+{
+    surface::RecordingSurface ignored;
+    sim::Plotter plot(ignored);
+    return sim::drawCase(startup(), sim::drawScene(startup(), plot), plot);
+}
+
+void sweepReference(benchmark::State& state)
+{
+    const sim::RunSettings settings = startup();
+    const sim::CaseParameters parameters = startupParameters();
+    reference::NoDrawing none;
+    for (auto _ : state) {
+        const std::vector<reference::StepTips> tips = reference::sweep(settings, parameters, none);
+        benchmark::DoNotOptimize(tips.data());
+    }
+}
+
+void sweepProgram(benchmark::State& state)
+{
+    const sim::RunSettings settings = startup();
+    const sim::CaseParameters parameters = startupParameters();
+    for (auto _ : state) {
+        const std::vector<sim::StepSums> sums = sim::pathSums(settings, parameters);
+        benchmark::DoNotOptimize(sums.data());
+    }
+}
+
+void runReference(benchmark::State& state)
+{
+    const sim::RunSettings settings = startup();
+    PainterSurface surface(clientArea);
+    for (auto _ : state)
+        reference::run(settings, surface);
+}
+
+void runProgram(benchmark::State& state)
+{
+    const sim::RunSettings settings = startup();
+    surface::QtCanvas canvas(clientArea, 1);
+    for (auto _ : state)
+        sim::run(settings, canvas);
+}
+
+void runWindow(benchmark::State& state)
+{
+    frmKavrona window;
+    window.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        window.cmdStart_Click();
+        // A user presses Start after a while, not the moment a run ends: the first lines of
+        // each run are then shown at once.
+        state.PauseTiming();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void registerCase(const char* name, void (*function)(benchmark::State&))
+{
+    benchmark::RegisterBenchmark(name, function)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    // Headless, unless a platform was asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useQtEventDispatcher();
+    QApplication application(argc, argv);
+
+    registerCase("Sweep/Reference", sweepReference);
+    registerCase("Sweep/Program", sweepProgram);
+    registerCase("Run/Reference", runReference);
+    registerCase("Run/Program", runProgram);
+    registerCase("Run/Window", runWindow);
+
+    RatioReporter reporter({{"Sweep/Reference", "Sweep/Program"},
+                            {"Run/Reference", "Run/Program"},
+                            {"Run/Window", "Run/Program"}});
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
