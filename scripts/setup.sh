@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # One step from a fresh Debian 12 machine to a running program or a finished test run:
 # installs whatever is missing, configures and builds, then either opens the window
-# (`run`, the default) or runs the whole suite headless (`test`).
+# (`run`, the default), runs the whole suite headless (`test`), or makes the Debian package
+# and installs it (`install`).
 set -euo pipefail
 
 mode=${1:-run}
 case "$mode" in
-run | test) ;;
+run | test | install) ;;
 *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|test|install]" >&2
     exit 2
     ;;
 esac
@@ -22,6 +23,7 @@ packages=(
     libsleef-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool
+    dpkg-dev desktop-file-utils appstream
 )
 
 missing=()
@@ -46,6 +48,16 @@ cmake --build --preset dev -j "$jobs"
 
 if [ "$mode" = run ]; then
     exec "$root/build/dev/app/total-reflection"
+fi
+
+if [ "$mode" = install ]; then
+    # The package of this build, installed with its dependencies like any other Debian package.
+    rm -rf build/dev/package
+    cpack --config build/dev/CPackConfig.cmake -B build/dev/package
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y ./build/dev/package/total-reflection_*.deb
+    exit
 fi
 
 export QT_QPA_PLATFORM=offscreen
