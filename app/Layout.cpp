@@ -158,6 +158,10 @@ QWidget* create(const Control& c, QWidget* container)
         // The pace can be set from the keyboard too, the right arrow moving the bar right.
         bar->setFocusPolicy(Qt::StrongFocus);
         bar->setInvertedControls(false);
+        // A 16-bit position; one step on an arrow, a tenth of the range on a page.
+        bar->setRange(0, 32767);
+        bar->setSingleStep(1);
+        bar->setPageStep(3277);
         return bar;
     }
     case Frame:
@@ -205,6 +209,22 @@ void setFont(QWidget* widget, const Font& font, const QFont& windowFont)
 }
 
 } // namespace
+
+void prepareWindow(QWidget* window)
+{
+    window->setObjectName(QStringLiteral("frmKavrona"));
+    window->setWindowTitle(QStringLiteral("Total reflection - ") + QStringLiteral(TR_HOMEPAGE));
+    window->setFixedSize(twips::toPixels(clientWidth), twips::toPixels(clientHeight));
+    QPalette background = window->palette();
+    background.setColor(QPalette::Window, grey);
+    window->setPalette(background);
+    window->setAutoFillBackground(true);
+    // The default font of the options, the hidden cells and the scroll bar: a narrow sans face,
+    // so that the options' captions fit their small boxes.
+    QFont defaultFont(QStringLiteral("Arial"));
+    defaultFont.setPointSizeF(8.25);
+    window->setFont(defaultFont);
+}
 
 void createControls(QWidget* window)
 {

@@ -10,6 +10,8 @@ namespace layout {
 inline constexpr int clientWidth = 11445; // twips
 inline constexpr int clientHeight = 8625;
 
+// The window itself: its name, caption, client area, background and default font.
+void prepareWindow(QWidget* window);
 void createControls(QWidget* window);
 
 } // namespace layout

@@ -60,18 +60,7 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     : QWidget(parent)
     , observers_(std::move(observers))
 {
-    setObjectName(QStringLiteral("frmKavrona"));
-    setWindowTitle(QStringLiteral("Total reflection - ") + QStringLiteral(TR_HOMEPAGE));
-    setFixedSize(twips::toPixels(layout::clientWidth), twips::toPixels(layout::clientHeight));
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-    setPalette(background);
-    setAutoFillBackground(true);
-    // The window's default font, used by the options, the hidden cells and the scroll bar:
-    // a narrow sans face, so that the options' captions fit their small boxes.
-    QFont defaultFont(QStringLiteral("Arial"));
-    defaultFont.setPointSizeF(8.25);
-    setFont(defaultFont);
+    layout::prepareWindow(this);
 
     // The canvas first, so that the controls stand above the drawing.
     canvasView_ = new CanvasView(this);
@@ -82,6 +71,17 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     // The prompt lies beneath the drawing: the first run paints over it.
     control<QWidget>(this, "labKlepnete")->lower();
 
+    findControls();
+    connectHandlers();
+    Form_Load();
+    // Ready to run: Enter or Space starts.
+    cmdStart->setFocus();
+}
+
+frmKavrona::~frmKavrona() = default;
+
+void frmKavrona::findControls()
+{
     nLátka = control<QLineEdit>(this, "nLátka");
     nAlfaCaption = control<QLineEdit>(this, "nAlfaCaption");
     nAlfa = control<QLineEdit>(this, "nAlfa");
@@ -106,19 +106,7 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     opRychlá = control<QRadioButton>(this, "opRychlá");
     opPomalejší = control<QRadioButton>(this, "opPomalejší");
     opPomalá = control<QRadioButton>(this, "opPomalá");
-
-    // A 16-bit position; the bar moves by one on an arrow and by a tenth of its range on a page.
-    HScroll1->setRange(0, 32767);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(3277);
-
-    connectHandlers();
-    Form_Load();
-    // Ready to run: Enter or Space starts.
-    cmdStart->setFocus();
 }
-
-frmKavrona::~frmKavrona() = default;
 
 void frmKavrona::connectHandlers()
 {

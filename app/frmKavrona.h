@@ -68,6 +68,7 @@ private:
     struct Substance;
     struct Distance;
 
+    void findControls();
     void connectHandlers();
     void onClick(QAbstractButton* button, Handler handler);
     // Selects an option as code does: its click handler runs only if it was not selected.
