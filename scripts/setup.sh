@@ -23,7 +23,7 @@ packages=(
     libsleef-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool
-    dpkg-dev desktop-file-utils appstream
+    dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()
