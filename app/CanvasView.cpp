@@ -16,6 +16,10 @@ CanvasView::CanvasView(QWidget* parent)
 
 void CanvasView::present(const QRect& changed)
 {
+    // Once the picture covers the whole canvas, the window's background and the prompt beneath
+    // it need no painting, and the picture is copied rather than blended.
+    if (!testAttribute(Qt::WA_OpaquePaintEvent) && canvas_.covered())
+        setAttribute(Qt::WA_OpaquePaintEvent);
     update(changed);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
@@ -23,6 +27,8 @@ void CanvasView::present(const QRect& changed)
 void CanvasView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    if (testAttribute(Qt::WA_OpaquePaintEvent))
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QImage& image = canvas_.image();
     const qreal ratio = image.devicePixelRatio();
     const QRect target = event->rect();

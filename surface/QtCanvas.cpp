@@ -80,6 +80,23 @@ void QtCanvas::flush()
         presenter_(logical);
 }
 
+bool QtCanvas::covered() const
+{
+    if (covered_)
+        return true;
+    // From the bottom up: a run paints its background from the top down, so while it is under
+    // way the first rows looked at are the ones still clear.
+    for (int y = height_ - 1; y >= 0; --y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(image_.constScanLine(y));
+        for (int x = 0; x < width_; ++x) {
+            if ((row[x] >> 24) != 0xFFu)
+                return false;
+        }
+    }
+    covered_ = true;
+    return true;
+}
+
 raster::Buffer QtCanvas::buffer()
 {
     // bits() each time: it parts the image from any copy of it that was handed out.

@@ -27,6 +27,9 @@ public:
     QtCanvas(QSize logicalSize, qreal devicePixelRatio);
 
     const QImage& image() const { return image_; }
+    // Whether every pixel of the image has been painted. Lines and circles are always opaque, so
+    // once it is, the picture hides for good whatever lies beneath it.
+    bool covered() const;
     void setPresenter(Presenter presenter) { presenter_ = std::move(presenter); }
 
     // The canvas works in twips only, the one mode a run sets.
@@ -64,6 +67,7 @@ private:
     std::optional<Stroke> lastStroke_;
     raster::Rect pending_;
     int unreadCalls_{};
+    mutable bool covered_{};
     Clock::time_point lastPresent_{Clock::now()};
     Presenter presenter_;
 };

@@ -245,6 +245,44 @@ private slots:
         QCOMPARE(canvas.image(), everyCallDrawn(recording, 1));
     }
 
+    // Once every pixel is painted, the window may copy the picture instead of blending it
+    // over what lies beneath; not a moment before.
+    void canvasKnowsWhenThePictureCoversIt_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<bool>("lastPixelToo");
+        QTest::addColumn<bool>("covered");
+        QTest::newRow("nothing drawn yet") << qreal(1) << 0 << false << false;
+        QTest::newRow("a whole run") << qreal(1) << 467 << false << true;
+        QTest::newRow("a whole run, high-DPI screen") << qreal(2) << 467 << false << true;
+        QTest::newRow("all but the last pixel") << qreal(1) << -1 << false << false;
+        QTest::newRow("every pixel, one by one") << qreal(1) << -1 << true << true;
+    }
+    void canvasKnowsWhenThePictureCoversIt()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(int, steps);
+        QFETCH(bool, lastPixelToo);
+        QFETCH(bool, covered);
+        surface::QtCanvas canvas(QSize(763, 575), ratio);
+        if (steps > 0) {
+            sim::RunSettings s = settings(QStringLiteral("Voda"), QStringLiteral("35"), QStringLiteral("750"));
+            s.steps = steps;
+            sim::run(s, canvas);
+        }
+        if (steps < 0) {
+            // Row by row, one twip tall each; the last row stops short of its last pixel.
+            for (int y = 0; y < 575; ++y) {
+                const bool last = y == 574;
+                const float right = last && !lastPixelToo ? 762 * 15 - 1 : 763 * 15;
+                canvas.Line(surface::lineInColour, 0, y * 15.0f + 7, right, y * 15.0f + 7, 0xC0C0C0);
+            }
+        }
+        QCOMPARE(canvas.covered(), covered);
+        QCOMPARE(canvas.covered(), covered); // and the same when asked again
+    }
+
     // Changes reach the screen frame by frame: the first at once, then at most one a frame.
     void presentsAtMostOnceAFrame()
     {
