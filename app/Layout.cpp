@@ -27,7 +27,10 @@ struct Font {
 };
 
 constexpr Font defaultFont{};
-constexpr Font times(double points) { return {"Times New Roman", points}; }
+constexpr Font times(double points)
+{
+    return {"Times New Roman", points};
+}
 constexpr Font msSansSerif{"MS Sans Serif", 8.25};
 
 struct Control {
@@ -53,6 +56,7 @@ using enum Kind;
 using enum Tint;
 
 // In the order the window creates them; lines come after nuUplnyOdraz (see below).
+// clang-format off
 const Control controls[] = {
     {"nAir", TextBox, nullptr, "Air", 3480, 1200, 615, 375, times(14.25), Grey, Default, left, false, 35},
     {"HScroll1", ScrollBar, nullptr, "", 4200, 360, 2415, 255, defaultFont, Default, Default, left, false, 34},
@@ -101,6 +105,7 @@ const Control controls[] = {
     {"labKlepnete", Label, nullptr, "Please press button Start", 3240, 2880, 3975, 495, times(18), Grey, Default,
      centred, false, 25},
 };
+// clang-format on
 
 struct Line {
     const char* name;

@@ -34,9 +34,8 @@ QString refusalMessage(const QString& cell, const QString& text, const QLocale& 
             field = &f;
     }
     const QString words = tr(field->words);
-    const QString problem = text.trimmed().isEmpty()
-                                ? tr("%1: there is no number to run with.").arg(words)
-                                : tr("%1: \u201C%2\u201D is not a number.").arg(words, text);
+    const QString problem = text.trimmed().isEmpty() ? tr("%1: there is no number to run with.").arg(words)
+                                                     : tr("%1: \u201C%2\u201D is not a number.").arg(words, text);
     const QString advice =
         tr("Type a number such as %1, then press Start again.").arg(cells::numberText(field->example, locale));
     return problem + QStringLiteral("\n\n") + advice;

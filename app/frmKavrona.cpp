@@ -48,8 +48,7 @@ constexpr int lineLeft = 2880;
 constexpr int lineRight = 11400;
 constexpr int labelLeftH = 5800;
 
-template <class T>
-T* control(const QWidget* window, const char* name)
+template <class T> T* control(const QWidget* window, const char* name)
 {
     return window->findChild<T*>(QString::fromUtf8(name));
 }

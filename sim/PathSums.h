@@ -25,8 +25,8 @@ struct StepSums {
     Chain chainS;
 };
 
-// The sums of every step of a run, 467 of them (or as many as the settings ask for), computed with the widest vectors the processor
-// has and on two cores where there are two.
+// The sums of every step of a run, 467 of them (or as many as the settings ask for), computed with the widest vectors
+// the processor has and on two cores where there are two.
 std::vector<StepSums> pathSums(const RunSettings& settings, const CaseParameters& parameters);
 
 } // namespace sim

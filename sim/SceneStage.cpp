@@ -20,8 +20,8 @@ void drawApparatus(const RunSettings& settings, Plotter& plot)
 {
     const double yTrackH = yBoundary - settings.distanceH;
     plot.width(2);
-    plot.line(xMediumLeft, yBoundary, xRight, yBoundary);                             // the boundary
-    plot.line(xSpiralV, yTop, xSpiralV, yBottom);                                     // V's spirals start here
+    plot.line(xMediumLeft, yBoundary, xRight, yBoundary); // the boundary
+    plot.line(xSpiralV, yTop, xSpiralV, yBottom);         // V's spirals start here
     plot.line(xLeft, yBoundary + depthS + spiralDropS, xRight, yBoundary + depthS + spiralDropS); // S's spirals
     plot.width(1);
     plot.line(xDetectorV, yTop, xDetectorV, yBottom);                 // Detector V's track

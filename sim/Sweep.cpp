@@ -1,7 +1,7 @@
 #include "Sweep.h"
 
-#include "Pause.h"
 #include "PathSums.h"
+#include "Pause.h"
 #include "Scene.h"
 #include "SweepSteps.h"
 

@@ -73,8 +73,9 @@ void QtCanvas::flush()
     if (pending_.empty())
         return;
     const qreal ratio = image_.devicePixelRatio();
-    const QRect logical(QPoint(int(std::floor(pending_.left / ratio)), int(std::floor(pending_.top / ratio))),
-                        QPoint(int(std::ceil(pending_.right / ratio)) - 1, int(std::ceil(pending_.bottom / ratio)) - 1));
+    const QRect logical(
+        QPoint(int(std::floor(pending_.left / ratio)), int(std::floor(pending_.top / ratio))),
+        QPoint(int(std::ceil(pending_.right / ratio)) - 1, int(std::ceil(pending_.bottom / ratio)) - 1));
     pending_ = {};
     if (presenter_)
         presenter_(logical);

@@ -77,8 +77,14 @@ void fill(std::uint32_t* first, long count, std::uint32_t pixel)
 }
 
 // A pen of p pixels covers p rows (or columns) around the ideal one.
-int penBefore(int pen) { return (pen - 1) / 2; }
-int penAfter(int pen) { return pen / 2; }
+int penBefore(int pen)
+{
+    return (pen - 1) / 2;
+}
+int penAfter(int pen)
+{
+    return pen / 2;
+}
 
 class Painter {
 public:

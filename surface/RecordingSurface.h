@@ -14,7 +14,7 @@ public:
 
     struct Call {
         Op op{};
-        int value{}; // scale mode, pen width or line flags
+        int value{};                  // scale mode, pen width or line flags
         float x1{}, y1{}, x2{}, y2{}; // a circle keeps its centre in x1, y1 and its radius in x2
         Colour colour{};
     };

@@ -27,12 +27,12 @@ inline bool near(double actual, double expected, double tolerance = 0.05)
     return std::abs(actual - expected) <= tolerance;
 }
 
-#define COMPARE_NEAR(actual, expected, tolerance)                                                          \
-    do {                                                                                                   \
-        if (!near((actual), (expected), (tolerance)))                                                      \
-            QFAIL(qPrintable(QStringLiteral("%1 is %2, expected %3 within %4")                             \
-                                 .arg(QString::fromLatin1(#actual))                                        \
-                                 .arg(double(actual), 0, 'g', 10)                                          \
-                                 .arg(double(expected), 0, 'g', 10)                                        \
-                                 .arg(double(tolerance))));                                                \
+#define COMPARE_NEAR(actual, expected, tolerance)                                                                      \
+    do {                                                                                                               \
+        if (!near((actual), (expected), (tolerance)))                                                                  \
+            QFAIL(qPrintable(QStringLiteral("%1 is %2, expected %3 within %4")                                         \
+                                 .arg(QString::fromLatin1(#actual))                                                    \
+                                 .arg(double(actual), 0, 'g', 10)                                                      \
+                                 .arg(double(expected), 0, 'g', 10)                                                    \
+                                 .arg(double(tolerance))));                                                            \
     } while (false)

@@ -15,8 +15,7 @@ struct Drawn {
     surface::RecordingSurface recording;
 };
 
-Drawn drawCase(const QString& caption, const QString& substance, const QString& distance, double index,
-               double alpha)
+Drawn drawCase(const QString& caption, const QString& substance, const QString& distance, double index, double alpha)
 {
     sim::RunSettings s;
     s.alfaCaption = caption.toStdString();
@@ -64,30 +63,57 @@ private slots:
         QTest::addColumn<int>("whiteLines");
         const QString mezní = QStringLiteral("Mezní");
         // Unset parameters keep their value on entry: zero, and 0.001 for scaleV.
-        QTest::newRow("critical, water, 1500") << mezní << "Voda" << "1500" << 1. << 5. << 0.0015 << 0.01 << 0.0025 << 2;
-        QTest::newRow("critical, water, 750") << mezní << "Voda" << "750" << 1. << 5. << 0.0015 << 0.02 << 0.0025 << 2;
-        QTest::newRow("critical, water, 100") << mezní << "Voda" << "100" << 1. << 5. << 0.0015 << 0.0001 << 0.0025 << 2;
-        QTest::newRow("critical, water, distance with decimals")
-            << mezní << "Voda" << "750.0" << 1. << 0. << 0.001 << 0. << 0. << 2;
-        QTest::newRow("critical, glass, 1500") << mezní << "Sklo" << "1500" << 1. << 5. << 0.0015 << 0.01 << 0.004 << 2;
-        QTest::newRow("critical, glass, 750") << mezní << "Sklo" << "750" << 1. << 5. << 0.0015 << 0.02 << 0.004 << 2;
-        QTest::newRow("critical, glass, 100") << mezní << "Sklo" << "100" << 1. << 5. << 0.0015 << 0.0001 << 0.004 << 2;
-        QTest::newRow("critical, glass, distance with a blank")
-            << mezní << "Sklo" << " 100" << 1. << 0. << 0.001 << 0. << 0. << 2;
-        QTest::newRow("critical, substance in other letter case")
-            << mezní << "voda" << "750" << 1. << 0. << 0.001 << 0. << 0. << 1;
-        QTest::newRow("35, water, 1500") << "35" << "Voda" << "1500" << 3. << 6. << 0.005 << 0.01 << 0.004 << 2;
-        QTest::newRow("35, water, 750") << "35" << "Voda" << "750" << 3. << 6. << 0.005 << 0.02 << 0.004 << 2;
-        QTest::newRow("35, water, 100") << "35" << "Voda" << "100" << 3. << 6. << 0.005 << 0.12 << 0.004 << 2;
-        QTest::newRow("35, water, distance with a trailing blank")
-            << "35" << "Voda" << "1500 " << 3. << 0. << 0.001 << 0. << 0. << 2;
-        QTest::newRow("35, glass, 1500") << "35" << "Sklo" << "1500" << 3. << 6. << 0.003 << 0.005 << 0.004 << 2;
-        QTest::newRow("35, glass, 750") << "35" << "Sklo" << "750" << 3. << 6. << 0.003 << 0.01 << 0.004 << 2;
-        QTest::newRow("35, glass, 100") << "35" << "Sklo" << "100" << 3. << 6. << 0.003 << 0.05 << 0.004 << 2;
-        QTest::newRow("35, glass, unknown distance") << "35" << "Sklo" << "" << 3. << 0. << 0.001 << 0. << 0. << 2;
-        QTest::newRow("35, substance in capitals") << "35" << "SKLO" << "750" << 3. << 0. << 0.001 << 0. << 0. << 0;
-        QTest::newRow("60, whatever the rest") << "60" << "xyz" << "12" << 2. << 3. << 0.013 << 0. << 0.005 << 0;
-        QTest::newRow("no angle choice matches") << "mezní" << "Voda" << "750" << 0. << 0. << 0.001 << 0. << 0. << 0;
+        QTest::newRow("critical, water, 1500") << mezní << "Voda"
+                                               << "1500" << 1. << 5. << 0.0015 << 0.01 << 0.0025 << 2;
+        QTest::newRow("critical, water, 750") << mezní << "Voda"
+                                              << "750" << 1. << 5. << 0.0015 << 0.02 << 0.0025 << 2;
+        QTest::newRow("critical, water, 100") << mezní << "Voda"
+                                              << "100" << 1. << 5. << 0.0015 << 0.0001 << 0.0025 << 2;
+        QTest::newRow("critical, water, distance with decimals") << mezní << "Voda"
+                                                                 << "750.0" << 1. << 0. << 0.001 << 0. << 0. << 2;
+        QTest::newRow("critical, glass, 1500") << mezní << "Sklo"
+                                               << "1500" << 1. << 5. << 0.0015 << 0.01 << 0.004 << 2;
+        QTest::newRow("critical, glass, 750") << mezní << "Sklo"
+                                              << "750" << 1. << 5. << 0.0015 << 0.02 << 0.004 << 2;
+        QTest::newRow("critical, glass, 100") << mezní << "Sklo"
+                                              << "100" << 1. << 5. << 0.0015 << 0.0001 << 0.004 << 2;
+        QTest::newRow("critical, glass, distance with a blank") << mezní << "Sklo"
+                                                                << " 100" << 1. << 0. << 0.001 << 0. << 0. << 2;
+        QTest::newRow("critical, substance in other letter case") << mezní << "voda"
+                                                                  << "750" << 1. << 0. << 0.001 << 0. << 0. << 1;
+        QTest::newRow("35, water, 1500") << "35"
+                                         << "Voda"
+                                         << "1500" << 3. << 6. << 0.005 << 0.01 << 0.004 << 2;
+        QTest::newRow("35, water, 750") << "35"
+                                        << "Voda"
+                                        << "750" << 3. << 6. << 0.005 << 0.02 << 0.004 << 2;
+        QTest::newRow("35, water, 100") << "35"
+                                        << "Voda"
+                                        << "100" << 3. << 6. << 0.005 << 0.12 << 0.004 << 2;
+        QTest::newRow("35, water, distance with a trailing blank") << "35"
+                                                                   << "Voda"
+                                                                   << "1500 " << 3. << 0. << 0.001 << 0. << 0. << 2;
+        QTest::newRow("35, glass, 1500") << "35"
+                                         << "Sklo"
+                                         << "1500" << 3. << 6. << 0.003 << 0.005 << 0.004 << 2;
+        QTest::newRow("35, glass, 750") << "35"
+                                        << "Sklo"
+                                        << "750" << 3. << 6. << 0.003 << 0.01 << 0.004 << 2;
+        QTest::newRow("35, glass, 100") << "35"
+                                        << "Sklo"
+                                        << "100" << 3. << 6. << 0.003 << 0.05 << 0.004 << 2;
+        QTest::newRow("35, glass, unknown distance") << "35"
+                                                     << "Sklo"
+                                                     << "" << 3. << 0. << 0.001 << 0. << 0. << 2;
+        QTest::newRow("35, substance in capitals") << "35"
+                                                   << "SKLO"
+                                                   << "750" << 3. << 0. << 0.001 << 0. << 0. << 0;
+        QTest::newRow("60, whatever the rest") << "60"
+                                               << "xyz"
+                                               << "12" << 2. << 3. << 0.013 << 0. << 0.005 << 0;
+        QTest::newRow("no angle choice matches") << "mezní"
+                                                 << "Voda"
+                                                 << "750" << 0. << 0. << 0.001 << 0. << 0. << 0;
     }
     void decisionTable()
     {
@@ -123,10 +149,14 @@ private slots:
         QTest::addColumn<QString>("substance");
         QTest::addColumn<QPointF>("first");
         QTest::addColumn<QPointF>("second");
-        QTest::newRow("critical, water") << "Mezní" << "Voda" << QPointF(7300.2, 5000) << QPointF(4227.9, 5988.9);
-        QTest::newRow("critical, glass") << "Mezní" << "Sklo" << QPointF(7300.5, 5000) << QPointF(4100.1, 6117.9);
-        QTest::newRow("35, water") << "35" << "Voda" << QPointF(7293.9, 1441.7) << QPointF(7302.6, 2282.7);
-        QTest::newRow("35, glass") << "35" << "Sklo" << QPointF(7270.9, 2524.9) << QPointF(7281.9, 3111.8);
+        QTest::newRow("critical, water") << "Mezní"
+                                         << "Voda" << QPointF(7300.2, 5000) << QPointF(4227.9, 5988.9);
+        QTest::newRow("critical, glass") << "Mezní"
+                                         << "Sklo" << QPointF(7300.5, 5000) << QPointF(4100.1, 6117.9);
+        QTest::newRow("35, water") << "35"
+                                   << "Voda" << QPointF(7293.9, 1441.7) << QPointF(7302.6, 2282.7);
+        QTest::newRow("35, glass") << "35"
+                                   << "Sklo" << QPointF(7270.9, 2524.9) << QPointF(7281.9, 3111.8);
     }
     void whiteLineEnds()
     {

@@ -41,19 +41,32 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<double>("value");
-        QTest::newRow("plain") << "C" << "1.33" << true << 1.33;
-        QTest::newRow("C form under a comma locale") << "de_DE" << "1.5" << true << 1.5;
-        QTest::newRow("comma under a point locale is ambiguous") << "en_US" << "1,5" << false << 0.0;
-        QTest::newRow("group separator") << "en_US" << "1,000.5" << false << 0.0;
-        QTest::newRow("group separator, comma locale") << "de_DE" << "1.000,5" << false << 0.0;
-        QTest::newRow("empty") << "C" << "" << false << 0.0;
-        QTest::newRow("letters") << "C" << "abc" << false << 0.0;
-        QTest::newRow("two separators") << "C" << "1.2.3" << false << 0.0;
-        QTest::newRow("infinity") << "C" << "inf" << false << 0.0;
-        QTest::newRow("not a number") << "C" << "nan" << false << 0.0;
-        QTest::newRow("beyond double range") << "C" << "1e400" << false << 0.0;
-        QTest::newRow("negative zero") << "C" << "-0" << true << 0.0;
-        QTest::newRow("exponent") << "C" << "1e307" << true << 1e307;
+        QTest::newRow("plain") << "C"
+                               << "1.33" << true << 1.33;
+        QTest::newRow("C form under a comma locale") << "de_DE"
+                                                     << "1.5" << true << 1.5;
+        QTest::newRow("comma under a point locale is ambiguous") << "en_US"
+                                                                 << "1,5" << false << 0.0;
+        QTest::newRow("group separator") << "en_US"
+                                         << "1,000.5" << false << 0.0;
+        QTest::newRow("group separator, comma locale") << "de_DE"
+                                                       << "1.000,5" << false << 0.0;
+        QTest::newRow("empty") << "C"
+                               << "" << false << 0.0;
+        QTest::newRow("letters") << "C"
+                                 << "abc" << false << 0.0;
+        QTest::newRow("two separators") << "C"
+                                        << "1.2.3" << false << 0.0;
+        QTest::newRow("infinity") << "C"
+                                  << "inf" << false << 0.0;
+        QTest::newRow("not a number") << "C"
+                                      << "nan" << false << 0.0;
+        QTest::newRow("beyond double range") << "C"
+                                             << "1e400" << false << 0.0;
+        QTest::newRow("negative zero") << "C"
+                                       << "-0" << true << 0.0;
+        QTest::newRow("exponent") << "C"
+                                  << "1e307" << true << 1e307;
     }
     void readNumber()
     {

@@ -110,9 +110,9 @@ private slots:
         QTest::newRow("critical after glass")
             << QStringList{"click", "opSklo", "click", "opMezní"}
             << QStringList{"Cell nAlfaCaption Mezní", "Cell nAlfa 41.839", "Cell nIndex 1.5", "Selected opMezní"};
-        QTest::newRow("large distance")
-            << QStringList{"click", "opVelkáDistance"}
-            << QStringList{"Line1 2880 3530 11400 3530 1", "Place nDetektorH 5800 3700", "Cell nDistance 1500"};
+        QTest::newRow("large distance") << QStringList{"click", "opVelkáDistance"}
+                                        << QStringList{"Line1 2880 3530 11400 3530 1", "Place nDetektorH 5800 3700",
+                                                       "Cell nDistance 1500"};
     }
     void actions()
     {

@@ -52,12 +52,24 @@ private slots:
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("says");
-        QTest::newRow("index") << "C" << "nIndex" << "abc" << QStringList{"Refractive index", "\u201Cabc\u201D", "1.33"};
-        QTest::newRow("index, decimal comma") << "de_DE" << "nIndex" << "1.2.3" << QStringList{"Refractive index", "1,33"};
-        QTest::newRow("angle, empty") << "C" << "nAlfa" << "" << QStringList{"Incident angle", "no number", "48.783"};
-        QTest::newRow("angle, Czech") << "cs_CZ" << "nAlfa" << "x" << QStringList{"Incident angle", "48,783"};
-        QTest::newRow("distance") << "C" << "nDistance" << "far" << QStringList{"Detector H distance", "750"};
-        QTest::newRow("slowdown") << "C" << "nSpomaleni" << "slow" << QStringList{"Slowdown", "such as 1,"};
+        QTest::newRow("index") << "C"
+                               << "nIndex"
+                               << "abc" << QStringList{"Refractive index", "\u201Cabc\u201D", "1.33"};
+        QTest::newRow("index, decimal comma") << "de_DE"
+                                              << "nIndex"
+                                              << "1.2.3" << QStringList{"Refractive index", "1,33"};
+        QTest::newRow("angle, empty") << "C"
+                                      << "nAlfa"
+                                      << "" << QStringList{"Incident angle", "no number", "48.783"};
+        QTest::newRow("angle, Czech") << "cs_CZ"
+                                      << "nAlfa"
+                                      << "x" << QStringList{"Incident angle", "48,783"};
+        QTest::newRow("distance") << "C"
+                                  << "nDistance"
+                                  << "far" << QStringList{"Detector H distance", "750"};
+        QTest::newRow("slowdown") << "C"
+                                  << "nSpomaleni"
+                                  << "slow" << QStringList{"Slowdown", "such as 1,"};
     }
     void refusalMessage()
     {
@@ -131,15 +143,33 @@ private slots:
         QTest::addColumn<QString>("index");
         QTest::addColumn<QString>("angle");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("huge index") << "1e307" << "35" << "35";
-        QTest::newRow("huge negative index") << "-1e308" << "35" << "35";
-        QTest::newRow("huge index, critical") << "1e307" << "48.783" << "Mezní";
-        QTest::newRow("index 0") << "0" << "35" << "35";
-        QTest::newRow("negative zero angle") << "1.33" << "-0" << "35";
-        QTest::newRow("grazing incidence") << "1.33" << "90" << "35";
-        QTest::newRow("huge angle") << "1.33" << "1e308" << "Mezní";
-        QTest::newRow("beyond critical while 35 is chosen") << "1.5" << "60" << "35";
-        QTest::newRow("tiny numbers") << "1e-320" << "1e-320" << "60";
+        QTest::newRow("huge index") << "1e307"
+                                    << "35"
+                                    << "35";
+        QTest::newRow("huge negative index") << "-1e308"
+                                             << "35"
+                                             << "35";
+        QTest::newRow("huge index, critical") << "1e307"
+                                              << "48.783"
+                                              << "Mezní";
+        QTest::newRow("index 0") << "0"
+                                 << "35"
+                                 << "35";
+        QTest::newRow("negative zero angle") << "1.33"
+                                             << "-0"
+                                             << "35";
+        QTest::newRow("grazing incidence") << "1.33"
+                                           << "90"
+                                           << "35";
+        QTest::newRow("huge angle") << "1.33"
+                                    << "1e308"
+                                    << "Mezní";
+        QTest::newRow("beyond critical while 35 is chosen") << "1.5"
+                                                            << "60"
+                                                            << "35";
+        QTest::newRow("tiny numbers") << "1e-320"
+                                      << "1e-320"
+                                      << "60";
     }
     void extremeNumbersRunToTheEnd()
     {

@@ -71,15 +71,16 @@ private:
 
     QString special()
     {
-        static const char* const texts[] = {"", " ", "inf", "-inf", "nan", "NaN", "1e400", "-1e400", "-0", "90",
-                                            "1,2,3", "1.5", "1,5", "0x10", "1e307", "-1e308", "1e-320", "+1",
-                                            "1_000", "1.000,5", "١٫٥", "48.783", "41.839", "35", "60", "1.33"};
+        static const char* const texts[] = {"",       " ",      "inf",    "-inf",  "nan",   "NaN",     "1e400",
+                                            "-1e400", "-0",     "90",     "1,2,3", "1.5",   "1,5",     "0x10",
+                                            "1e307",  "-1e308", "1e-320", "+1",    "1_000", "1.000,5", "١٫٥",
+                                            "48.783", "41.839", "35",     "60",    "1.33"};
         return QString::fromUtf8(texts[pick(int(std::size(texts)))]);
     }
 
     QString anyText()
     {
-        static const char32_t ranges[][2] = {{0x20, 0x7E}, {0xA0, 0x17F}, {0x300, 0x36F}, {0x391, 0x3C9},
+        static const char32_t ranges[][2] = {{0x20, 0x7E},     {0xA0, 0x17F},      {0x300, 0x36F}, {0x391, 0x3C9},
                                              {0x4E00, 0x4E80}, {0x1F600, 0x1F64F}, {0x1, 0x1F}};
         QString text;
         for (int n = pick(13); n > 0; --n) {
@@ -139,7 +140,8 @@ private slots:
                     break;
                 case 3:
                     // Mostly short pauses, now and then the slowest.
-                    bar->setValue(int(std::exp(std::uniform_real_distribution<double>(0, std::log(32768.0))(random))) - 1);
+                    bar->setValue(int(std::exp(std::uniform_real_distribution<double>(0, std::log(32768.0))(random))) -
+                                  1);
                     break;
                 case 4:
                     start->click();
@@ -156,7 +158,8 @@ private slots:
             const QString distance = cell("nDistance")->text();
             const QString slowdown = cell("nSpomaleni")->text();
             QVERIFY2(substance == QLatin1String("Voda") || substance == QLatin1String("Sklo"), qPrintable(substance));
-            QVERIFY2(caption == QLatin1String("35") || caption == QLatin1String("60") || caption == QStringLiteral("Mezní"),
+            QVERIFY2(caption == QLatin1String("35") || caption == QLatin1String("60") ||
+                         caption == QStringLiteral("Mezní"),
                      qPrintable(caption));
             QVERIFY2(distance == QLatin1String("100") || distance == QLatin1String("750") ||
                          distance == QLatin1String("1500"),

@@ -20,11 +20,7 @@ struct Window {
 
     Window() { window.show(); }
 
-    template <class T = QWidget>
-    T* find(const QString& name) const
-    {
-        return window.findChild<T*>(name);
-    }
+    template <class T = QWidget> T* find(const QString& name) const { return window.findChild<T*>(name); }
     QString cell(const QString& name) const { return find<QLineEdit>(name)->text(); }
 
     void click(const QString& name)
@@ -32,7 +28,8 @@ struct Window {
         QWidget* target = find(name);
         QVERIFY2(target, qPrintable(name));
         // On an option, at its indicator; on a button, in its middle.
-        const QPoint at = qobject_cast<QRadioButton*>(target) ? QPoint(8, target->height() / 2) : target->rect().center();
+        const QPoint at =
+            qobject_cast<QRadioButton*>(target) ? QPoint(8, target->height() / 2) : target->rect().center();
         QTest::mouseClick(target, Qt::LeftButton, {}, at);
     }
     void clicks(const QStringList& names)
@@ -63,17 +60,34 @@ private slots:
         QTest::addColumn<QString>("index");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("substance");
-        QTest::newRow("critical, water") << QStringList{"opMezní"} << "48.783" << "1.33" << "Mezní" << "Voda";
-        QTest::newRow("critical follows the substance to glass")
-            << QStringList{"opMezní", "opSklo"} << "41.839" << "1.5" << "Mezní" << "Sklo";
-        QTest::newRow("and back to water")
-            << QStringList{"opMezní", "opSklo", "opVoda"} << "48.783" << "1.33" << "Mezní" << "Voda";
-        QTest::newRow("critical read after glass")
-            << QStringList{"opSklo", "opMezní"} << "41.839" << "1.5" << "Mezní" << "Sklo";
-        QTest::newRow("35 stays with glass") << QStringList{"opSklo"} << "35" << "1.5" << "35" << "Sklo";
-        QTest::newRow("60 stays with glass and water")
-            << QStringList{"opVětší", "opSklo", "opVoda"} << "60" << "1.33" << "60" << "Voda";
-        QTest::newRow("35 after critical") << QStringList{"opMezní", "opMenší"} << "35" << "1.33" << "35" << "Voda";
+        QTest::newRow("critical, water") << QStringList{"opMezní"} << "48.783"
+                                         << "1.33"
+                                         << "Mezní"
+                                         << "Voda";
+        QTest::newRow("critical follows the substance to glass") << QStringList{"opMezní", "opSklo"} << "41.839"
+                                                                 << "1.5"
+                                                                 << "Mezní"
+                                                                 << "Sklo";
+        QTest::newRow("and back to water") << QStringList{"opMezní", "opSklo", "opVoda"} << "48.783"
+                                           << "1.33"
+                                           << "Mezní"
+                                           << "Voda";
+        QTest::newRow("critical read after glass") << QStringList{"opSklo", "opMezní"} << "41.839"
+                                                   << "1.5"
+                                                   << "Mezní"
+                                                   << "Sklo";
+        QTest::newRow("35 stays with glass") << QStringList{"opSklo"} << "35"
+                                             << "1.5"
+                                             << "35"
+                                             << "Sklo";
+        QTest::newRow("60 stays with glass and water") << QStringList{"opVětší", "opSklo", "opVoda"} << "60"
+                                                       << "1.33"
+                                                       << "60"
+                                                       << "Voda";
+        QTest::newRow("35 after critical") << QStringList{"opMezní", "opMenší"} << "35"
+                                           << "1.33"
+                                           << "35"
+                                           << "Voda";
     }
     void cellsAfterClicks()
     {
@@ -99,9 +113,12 @@ private slots:
         QTest::addColumn<QString>("distance");
         QTest::addColumn<int>("lineY");
         QTest::addColumn<int>("labelTop");
-        QTest::newRow("100, the label above the line") << "opMaláDistance" << "100" << 4900 << 4600;
-        QTest::newRow("750") << "opStředníDistance" << "750" << 4280 << 4400;
-        QTest::newRow("1500") << "opVelkáDistance" << "1500" << 3530 << 3700;
+        QTest::newRow("100, the label above the line") << "opMaláDistance"
+                                                       << "100" << 4900 << 4600;
+        QTest::newRow("750") << "opStředníDistance"
+                             << "750" << 4280 << 4400;
+        QTest::newRow("1500") << "opVelkáDistance"
+                              << "1500" << 3530 << 3700;
     }
     void distances()
     {

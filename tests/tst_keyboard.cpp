@@ -25,8 +25,7 @@ public:
     void flush() override {}
 };
 
-template <class T = QWidget>
-T* child(const QWidget& window, const QString& name)
+template <class T = QWidget> T* child(const QWidget& window, const QString& name)
 {
     return window.findChild<T*>(name);
 }
@@ -85,10 +84,24 @@ private slots:
         QTest::addColumn<QStringList>("choices");
         QTest::addColumn<bool>("backward");
         QTest::addColumn<QStringList>("walk");
-        const QStringList atStart{"nAlfa",      "opMenší",         "nIndex",      "opVoda",     "opStředníDistance",
-                                  "nTextIndex", "nDetektorH",      "nDetektorS",  "nDetektorV", "nCornuovySpirály",
-                                  "nPravd2podobnost", "cmdKonec", "nVoda",       "nCornuLatka", "HScroll1",
-                                  "nAir",       "nuUplnyOdraz",    "cmdStart"};
+        const QStringList atStart{"nAlfa",
+                                  "opMenší",
+                                  "nIndex",
+                                  "opVoda",
+                                  "opStředníDistance",
+                                  "nTextIndex",
+                                  "nDetektorH",
+                                  "nDetektorS",
+                                  "nDetektorV",
+                                  "nCornuovySpirály",
+                                  "nPravd2podobnost",
+                                  "cmdKonec",
+                                  "nVoda",
+                                  "nCornuLatka",
+                                  "HScroll1",
+                                  "nAir",
+                                  "nuUplnyOdraz",
+                                  "cmdStart"};
         QStringList backward = atStart;
         std::reverse(backward.begin(), backward.end() - 1);
         QTest::newRow("at start") << QStringList{} << false << atStart;
@@ -149,15 +162,29 @@ private slots:
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("cellName");
         QTest::addColumn<QString>("cellText");
-        QTest::newRow("water, down") << "opVoda" << int(Qt::Key_Down) << "opSklo" << "nLátka" << "Sklo";
-        QTest::newRow("water, right") << "opVoda" << int(Qt::Key_Right) << "opSklo" << "nLátka" << "Sklo";
-        QTest::newRow("glass, up") << "opSklo" << int(Qt::Key_Up) << "opVoda" << "nLátka" << "Voda";
-        QTest::newRow("35, down") << "opMenší" << int(Qt::Key_Down) << "opMezní" << "nAlfaCaption" << "Mezní";
-        QTest::newRow("critical, down") << "opMezní" << int(Qt::Key_Down) << "opVětší" << "nAlfaCaption" << "60";
-        QTest::newRow("60, up") << "opVětší" << int(Qt::Key_Up) << "opMezní" << "nAlfaCaption" << "Mezní";
-        QTest::newRow("750, down") << "opStředníDistance" << int(Qt::Key_Down) << "opMaláDistance" << "nDistance"
+        QTest::newRow("water, down") << "opVoda" << int(Qt::Key_Down) << "opSklo"
+                                     << "nLátka"
+                                     << "Sklo";
+        QTest::newRow("water, right") << "opVoda" << int(Qt::Key_Right) << "opSklo"
+                                      << "nLátka"
+                                      << "Sklo";
+        QTest::newRow("glass, up") << "opSklo" << int(Qt::Key_Up) << "opVoda"
+                                   << "nLátka"
+                                   << "Voda";
+        QTest::newRow("35, down") << "opMenší" << int(Qt::Key_Down) << "opMezní"
+                                  << "nAlfaCaption"
+                                  << "Mezní";
+        QTest::newRow("critical, down") << "opMezní" << int(Qt::Key_Down) << "opVětší"
+                                        << "nAlfaCaption"
+                                        << "60";
+        QTest::newRow("60, up") << "opVětší" << int(Qt::Key_Up) << "opMezní"
+                                << "nAlfaCaption"
+                                << "Mezní";
+        QTest::newRow("750, down") << "opStředníDistance" << int(Qt::Key_Down) << "opMaláDistance"
+                                   << "nDistance"
                                    << "100";
-        QTest::newRow("750, up") << "opStředníDistance" << int(Qt::Key_Up) << "opVelkáDistance" << "nDistance"
+        QTest::newRow("750, up") << "opStředníDistance" << int(Qt::Key_Up) << "opVelkáDistance"
+                                 << "nDistance"
                                  << "1500";
     }
     void arrowsMoveWithinAGroup()
@@ -236,19 +263,32 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
-        QTest::newRow("Start") << "cmdStart" << "Start";
-        QTest::newRow("Exit") << "cmdKonec" << "Exit";
-        QTest::newRow("scroll bar") << "HScroll1" << "Slowdown of the animation";
-        QTest::newRow("index box") << "nIndex" << "Refractive index";
-        QTest::newRow("angle box") << "nAlfa" << "Incident angle";
-        QTest::newRow("water") << "opVoda" << "Substance: Water";
-        QTest::newRow("glass") << "opSklo" << "Substance: Glass";
-        QTest::newRow("35") << "opMenší" << "Incident angle: 35";
-        QTest::newRow("critical") << "opMezní" << "Incident angle: Critical";
-        QTest::newRow("60") << "opVětší" << "Incident angle: 60";
-        QTest::newRow("100") << "opMaláDistance" << "Detector H distance: 100";
-        QTest::newRow("750") << "opStředníDistance" << "Detector H distance: 750";
-        QTest::newRow("1500") << "opVelkáDistance" << "Detector H distance: 1500";
+        QTest::newRow("Start") << "cmdStart"
+                               << "Start";
+        QTest::newRow("Exit") << "cmdKonec"
+                              << "Exit";
+        QTest::newRow("scroll bar") << "HScroll1"
+                                    << "Slowdown of the animation";
+        QTest::newRow("index box") << "nIndex"
+                                   << "Refractive index";
+        QTest::newRow("angle box") << "nAlfa"
+                                   << "Incident angle";
+        QTest::newRow("water") << "opVoda"
+                               << "Substance: Water";
+        QTest::newRow("glass") << "opSklo"
+                               << "Substance: Glass";
+        QTest::newRow("35") << "opMenší"
+                            << "Incident angle: 35";
+        QTest::newRow("critical") << "opMezní"
+                                  << "Incident angle: Critical";
+        QTest::newRow("60") << "opVětší"
+                            << "Incident angle: 60";
+        QTest::newRow("100") << "opMaláDistance"
+                             << "Detector H distance: 100";
+        QTest::newRow("750") << "opStředníDistance"
+                             << "Detector H distance: 750";
+        QTest::newRow("1500") << "opVelkáDistance"
+                              << "Detector H distance: 1500";
     }
     void accessibleNames()
     {

@@ -24,12 +24,13 @@ struct Row {
     QRect twips;
     const char* font; // "" for the window's default font
     double points;
-    const char* back; // grey, green, default, none
-    const char* fore; // black, buttontext, default, none
+    const char* back;  // grey, green, default, none
+    const char* fore;  // black, buttontext, default, none
     const char* other; // left, centred, right; "hidden"
     int tab;
 };
 
+// clang-format off
 const Row rows[] = {
     {"nAir", "text", "", "Air", {3480, 1200, 615, 375}, "Times New Roman", 14.25, "grey", "default", "", 35},
     {"HScroll1", "scroll", "", "", {4200, 360, 2415, 255}, "", 0, "none", "none", "", 34},
@@ -68,6 +69,7 @@ const Row rows[] = {
     {"nuUplnyOdraz", "text", "", "Total reflection", {4440, 0, 2295, 375}, "Times New Roman", 15.75, "grey", "buttontext", "", 0},
     {"labKlepnete", "label", "", "Please press button Start", {3240, 2880, 3975, 495}, "Times New Roman", 18, "grey", "default", "centred", 25},
 };
+// clang-format on
 
 struct LineRow {
     const char* name;
@@ -76,6 +78,7 @@ struct LineRow {
     int width;
 };
 
+// clang-format off
 const LineRow lineRows[] = {
     {"Line7", {3120, 840}, {3120, 7800}, 1},   {"Line6", {9840, 600}, {9840, 7800}, 1},
     {"Line5", {2880, 7080}, {11400, 7080}, 1}, {"Line4", {2880, 5040}, {11400, 5040}, 2},
@@ -83,6 +86,7 @@ const LineRow lineRows[] = {
     // Line1 as Form_Load leaves it, at the height of the distance 750.
     {"Line1", {2880, 4280}, {11400, 4280}, 1},
 };
+// clang-format on
 
 bool isKind(const QWidget* w, const QString& kind)
 {
@@ -195,8 +199,8 @@ private slots:
         const bool hiddenAtStart = other == QLatin1String("hidden") || QLatin1String(r.name) == QLatin1String("nSklo");
         QCOMPARE(w->isHidden(), hiddenAtStart);
         const Qt::Alignment alignment = other == QLatin1String("centred") ? Qt::AlignHCenter
-                                        : other == QLatin1String("right")  ? Qt::AlignRight
-                                                                           : Qt::AlignLeft;
+                                        : other == QLatin1String("right") ? Qt::AlignRight
+                                                                          : Qt::AlignLeft;
         QCOMPARE(alignmentOf(w), alignment);
     }
 

@@ -76,8 +76,8 @@ QImage everyCallDrawn(const surface::RecordingSurface& recording, qreal ratio)
     QImage image(QSize(763, 575) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     image.setDevicePixelRatio(ratio);
-    const surface::raster::Buffer buffer{reinterpret_cast<std::uint32_t*>(image.bits()), image.width(),
-                                         image.height(), image.bytesPerLine() / 4};
+    const surface::raster::Buffer buffer{reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
+                                         image.bytesPerLine() / 4};
     const double s = ratio / surface::twipsPerPixel;
     int pen = int(std::lround(ratio));
     for (const Call& call : recording.calls) {
@@ -132,7 +132,8 @@ private slots:
             const bool same = p.op == r.op && p.value == r.value && p.colour == r.colour && close(p.x1, r.x1) &&
                               close(p.y1, r.y1) && close(p.x2, r.x2) && close(p.y2, r.y2);
             if (!same)
-                QFAIL(qPrintable(QStringLiteral("call %1: %2, the reference: %3").arg(k).arg(describe(p), describe(r))));
+                QFAIL(
+                    qPrintable(QStringLiteral("call %1: %2, the reference: %3").arg(k).arg(describe(p), describe(r))));
         }
     }
 

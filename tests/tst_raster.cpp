@@ -25,8 +25,7 @@ struct Pixels {
     surface::raster::Buffer buffer;
 };
 
-sim::RunSettings settings(const char* caption, const char* substance, const char* distance, double index,
-                          double alpha)
+sim::RunSettings settings(const char* caption, const char* substance, const char* distance, double index, double alpha)
 {
     sim::RunSettings s;
     s.alfaCaption = caption;
@@ -151,8 +150,8 @@ private slots:
     void colours()
     {
         surface::QtCanvas canvas(QSize(763, 575), 1);
-        canvas.Line(surface::lineInColour, 0, 15, 600, 15, 0xC0FFC0);   // 0x00BBGGRR: light green
-        canvas.Line(surface::lineInColour, 0, 30, 600, 30, 0x0000FF);   // red
+        canvas.Line(surface::lineInColour, 0, 15, 600, 15, 0xC0FFC0);     // 0x00BBGGRR: light green
+        canvas.Line(surface::lineInColour, 0, 30, 600, 30, 0x0000FF);     // red
         canvas.Line(surface::lineInForeground, 0, 45, 600, 45, 0xFFFFFF); // flags 4: black whatever the colour
         QCOMPARE(canvas.image().pixel(10, 1), qRgb(0xC0, 0xFF, 0xC0));
         QCOMPARE(canvas.image().pixel(10, 2), qRgb(0xFF, 0, 0));

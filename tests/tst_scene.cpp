@@ -81,8 +81,8 @@ private slots:
         QCOMPARE(r.calls[11501].value, 2);
         QCOMPARE(r.calls[11505].op, Op::DrawWidth);
         QCOMPARE(r.calls[11505].value, 1);
-        const QLineF expected[] = {{2650, 5000, 11500, 5000}, {9800, 500, 9800, 7500}, {3000, 7000, 11500, 7000},
-                                   {},
+        const QLineF expected[] = {{2650, 5000, 11500, 5000}, {9800, 500, 9800, 7500},
+                                   {3000, 7000, 11500, 7000}, {},
                                    {7300, 500, 7300, 7500},   {3000, trackH, 11500, trackH},
                                    {3000, 6500, 11500, 6500}, {3100, 500, 3100, 7500}};
         for (int k = 0; k < 8; ++k) {

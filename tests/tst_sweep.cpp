@@ -70,8 +70,7 @@ std::vector<Step> sweep(const sim::RunSettings& s)
     return stepsOf(recording);
 }
 
-template <class Intensity>
-const Step& brightest(const std::vector<Step>& steps, Intensity intensity)
+template <class Intensity> const Step& brightest(const std::vector<Step>& steps, Intensity intensity)
 {
     return *std::max_element(steps.begin(), steps.end(),
                              [&](const Step& a, const Step& b) { return intensity(a) < intensity(b); });

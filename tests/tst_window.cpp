@@ -19,8 +19,7 @@ QString cell(const frmKavrona& window, const char* name)
     return window.findChild<QLineEdit*>(QString::fromUtf8(name))->text();
 }
 
-template <class T = QWidget>
-T* child(const frmKavrona& window, const char* name)
+template <class T = QWidget> T* child(const frmKavrona& window, const char* name)
 {
     return window.findChild<T*>(QString::fromUtf8(name));
 }
@@ -67,12 +66,18 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("substance") << "nLátka" << "Voda";
-        QTest::newRow("angle choice") << "nAlfaCaption" << "35";
-        QTest::newRow("angle, never the critical one at start") << "nAlfa" << "35";
-        QTest::newRow("index") << "nIndex" << "1.33";
-        QTest::newRow("distance") << "nDistance" << "750";
-        QTest::newRow("slowdown") << "nSpomaleni" << "1";
+        QTest::newRow("substance") << "nLátka"
+                                   << "Voda";
+        QTest::newRow("angle choice") << "nAlfaCaption"
+                                      << "35";
+        QTest::newRow("angle, never the critical one at start") << "nAlfa"
+                                                                << "35";
+        QTest::newRow("index") << "nIndex"
+                               << "1.33";
+        QTest::newRow("distance") << "nDistance"
+                                  << "750";
+        QTest::newRow("slowdown") << "nSpomaleni"
+                                  << "1";
     }
     void startupCells()
     {
@@ -176,11 +181,26 @@ private slots:
         QTest::addColumn<QString>("during");
         QTest::addColumn<QString>("after");
         QTest::addColumn<bool>("openAfter");
-        QTest::newRow("click on an option") << "click opSklo" << "nLátka" << "Voda" << "Sklo" << true;
-        QTest::newRow("click on the scroll bar's arrow") << "click HScroll1" << "nSpomaleni" << "1" << "101" << true;
-        QTest::newRow("typing into the angle") << "type nAlfa" << "nAlfa" << "35" << "355" << true;
-        QTest::newRow("click on Exit") << "click cmdKonec" << "nAlfa" << "35" << "35" << false;
-        QTest::newRow("the window's close button") << "close" << "nAlfa" << "35" << "35" << false;
+        QTest::newRow("click on an option") << "click opSklo"
+                                            << "nLátka"
+                                            << "Voda"
+                                            << "Sklo" << true;
+        QTest::newRow("click on the scroll bar's arrow") << "click HScroll1"
+                                                         << "nSpomaleni"
+                                                         << "1"
+                                                         << "101" << true;
+        QTest::newRow("typing into the angle") << "type nAlfa"
+                                               << "nAlfa"
+                                               << "35"
+                                               << "355" << true;
+        QTest::newRow("click on Exit") << "click cmdKonec"
+                                       << "nAlfa"
+                                       << "35"
+                                       << "35" << false;
+        QTest::newRow("the window's close button") << "close"
+                                                   << "nAlfa"
+                                                   << "35"
+                                                   << "35" << false;
     }
     void inputDuringARunWaitsForItsEnd()
     {
@@ -208,9 +228,10 @@ private slots:
             } else {
                 QWidget* target = child(window, words[1].toUtf8().constData());
                 // An option at its indicator, the scroll bar at its right arrow, a button in its middle.
-                const QPoint at = words[1].startsWith(QLatin1String("op"))   ? QPoint(8, target->height() / 2)
-                                  : words[1] == QLatin1String("HScroll1") ? QPoint(target->width() - 4, target->height() / 2)
-                                                                           : target->rect().center();
+                const QPoint at = words[1].startsWith(QLatin1String("op")) ? QPoint(8, target->height() / 2)
+                                  : words[1] == QLatin1String("HScroll1")
+                                      ? QPoint(target->width() - 4, target->height() / 2)
+                                      : target->rect().center();
                 queueClick(window, target, at);
             }
         };

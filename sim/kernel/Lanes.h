@@ -13,8 +13,7 @@
 // functions, and are compiled with -ffp-contract=off, so that every product and sum is rounded
 // as the scalar code rounds it.
 
-template <class Isa>
-void lengthsOf(const sim::StraightPaths& paths, int count, double* out)
+template <class Isa> void lengthsOf(const sim::StraightPaths& paths, int count, double* out)
 {
     using V = typename Isa::V;
     const V xFirst = Isa::set(paths.xFirst);
@@ -27,14 +26,12 @@ void lengthsOf(const sim::StraightPaths& paths, int count, double* out)
     }
 }
 
-template <class Isa>
-typename Isa::V phasesAt(const sim::PathFan& fan, int first)
+template <class Isa> typename Isa::V phasesAt(const sim::PathFan& fan, int first)
 {
     return Isa::mul(Isa::set(3.0), Isa::add(Isa::load(fan.pathIn + first), Isa::load(fan.pathOut + first)));
 }
 
-template <class Isa>
-sim::Vec sumOf(const sim::PathFan& fan)
+template <class Isa> sim::Vec sumOf(const sim::PathFan& fan)
 {
     using V = typename Isa::V;
     constexpr int width = Isa::width;
@@ -69,8 +66,7 @@ sim::Vec sumOf(const sim::PathFan& fan)
     return {totalX + x[0], totalY + y[0]};
 }
 
-template <class Isa>
-void arrowsOf(const sim::PathFan& fan, double* x, double* y)
+template <class Isa> void arrowsOf(const sim::PathFan& fan, double* x, double* y)
 {
     using V = typename Isa::V;
     const V length = Isa::set(fan.length);
