@@ -44,6 +44,11 @@ const QString voda = QStringLiteral("Voda");
 const QString sklo = QStringLiteral("Sklo");
 const QString mezní = QStringLiteral("Mezní");
 
+// The 35-degree option's dash, at the lower left where the hidden speed options would stand.
+constexpr int dashRight = 770;
+constexpr int dashY = 7440;
+constexpr int dashLength = 100;
+
 constexpr int lineLeft = 2880;
 constexpr int lineRight = 11400;
 constexpr int labelLeftH = 5800;
@@ -255,8 +260,8 @@ void frmKavrona::opMenší_Click()
     nAlfa->setText(wholeNumberText(35));
     nAlfaCaption->setText(QStringLiteral("35"));
     // A short dash at the lower left, 100 x sin(35 degrees) long.
-    const double x = 770 - 100 * std::sin(sim::toRadians(35));
-    sim::Plotter(drawing()).line(770, 7440, x, 7440);
+    const double x = dashRight - dashLength * std::sin(sim::toRadians(35));
+    sim::Plotter(drawing()).line(dashRight, dashY, x, dashY);
 }
 
 void frmKavrona::opVětší_Click()
