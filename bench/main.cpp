@@ -14,6 +14,7 @@
 #include "QtCanvas.h"
 #include "RecordingSurface.h"
 #include "Run.h"
+#include "StartupSettings.h"
 
 #include "EventLoop.h"
 #include "frmKavrona.h"
@@ -26,29 +27,16 @@ namespace {
 
 const QSize clientArea(763, 575); // the window's client area in logical pixels
 
-sim::RunSettings startup()
-{
-    sim::RunSettings s;
-    s.alfaCaption = "35";
-    s.substance = "Voda";
-    s.distanceText = "750";
-    s.refIndex = 1.33;
-    s.alphaDeg = 35;
-    s.distanceH = 750;
-    s.slowdown = 1;
-    return s;
-}
-
 sim::CaseParameters startupParameters()
 {
     surface::RecordingSurface ignored;
     sim::Plotter plot(ignored);
-    return sim::drawCase(startup(), sim::drawScene(startup(), plot), plot);
+    return sim::drawCase(reference::startupSettings(), sim::drawScene(reference::startupSettings(), plot), plot);
 }
 
 void sweepReference(benchmark::State& state)
 {
-    const sim::RunSettings settings = startup();
+    const sim::RunSettings settings = reference::startupSettings();
     const sim::CaseParameters parameters = startupParameters();
     reference::NoDrawing none;
     for (auto _ : state) {
@@ -59,7 +47,7 @@ void sweepReference(benchmark::State& state)
 
 void sweepProgram(benchmark::State& state)
 {
-    const sim::RunSettings settings = startup();
+    const sim::RunSettings settings = reference::startupSettings();
     const sim::CaseParameters parameters = startupParameters();
     for (auto _ : state) {
         const std::vector<sim::StepSums> sums = sim::pathSums(settings, parameters);
@@ -69,7 +57,7 @@ void sweepProgram(benchmark::State& state)
 
 void runReference(benchmark::State& state)
 {
-    const sim::RunSettings settings = startup();
+    const sim::RunSettings settings = reference::startupSettings();
     PainterSurface surface(clientArea);
     for (auto _ : state)
         reference::run(settings, surface);
@@ -77,7 +65,7 @@ void runReference(benchmark::State& state)
 
 void runProgram(benchmark::State& state)
 {
-    const sim::RunSettings settings = startup();
+    const sim::RunSettings settings = reference::startupSettings();
     surface::QtCanvas canvas(clientArea, 1);
     for (auto _ : state)
         sim::run(settings, canvas);

@@ -2,6 +2,7 @@
 
 #include "Pause.h"
 #include "Run.h"
+#include "StartupSettings.h"
 
 #include <QtTest>
 
@@ -50,19 +51,6 @@ std::vector<Step> stepsOf(const surface::RecordingSurface& r)
     return steps;
 }
 
-sim::RunSettings startup()
-{
-    sim::RunSettings s;
-    s.alfaCaption = "35";
-    s.substance = "Voda";
-    s.distanceText = "750";
-    s.refIndex = 1.33;
-    s.alphaDeg = 35;
-    s.distanceH = 750;
-    s.slowdown = 1;
-    return s;
-}
-
 std::vector<Step> sweep(const sim::RunSettings& s)
 {
     surface::RecordingSurface recording;
@@ -83,7 +71,7 @@ class SweepTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { startupSteps = sweep(startup()); }
+    void initTestCase() { startupSteps = sweep(reference::startupSettings()); }
 
     // The interference patterns of the start-up settings: water, 35 degrees, distance 750.
     void workedValuesOfAWholeRun()
@@ -178,7 +166,7 @@ private slots:
     {
         QFETCH(QString, distance);
         QFETCH(float, track);
-        sim::RunSettings s = startup();
+        sim::RunSettings s = reference::startupSettings();
         s.distanceText = distance.toStdString();
         s.distanceH = distance.toDouble();
         const std::vector<Step> steps = sweep(s);
@@ -192,7 +180,7 @@ private slots:
     // Total reflection: Detector H's sum is formed, but its bars have no length.
     void nothingReachesDetectorHAt60Degrees()
     {
-        sim::RunSettings s = startup();
+        sim::RunSettings s = reference::startupSettings();
         s.alfaCaption = "60";
         s.alphaDeg = 60;
         const std::vector<Step> steps = sweep(s);
@@ -205,7 +193,7 @@ private slots:
     // A case that sets nothing leaves every arrow and bar without length; the markers remain.
     void unsetParametersStillRunEveryStep()
     {
-        sim::RunSettings s = startup();
+        sim::RunSettings s = reference::startupSettings();
         s.alfaCaption = "Critical";
         const std::vector<Step> steps = sweep(s);
         QCOMPARE(steps.size(), std::size_t(467));
@@ -220,7 +208,7 @@ private slots:
     // Before a pause long enough to see, the picture is brought to the screen.
     void slowPaceShowsThePictureBeforeEachPause()
     {
-        sim::RunSettings s = startup();
+        sim::RunSettings s = reference::startupSettings();
         s.slowdown = sim::visiblePause;
         const std::vector<Step> steps = sweep(s);
         QCOMPARE(steps.size(), std::size_t(467));

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "RunSettings.h"
+
+namespace reference {
+
+// What a press of Start reads right after the program opens: water, 35 degrees, Detector H at
+// 750 twips, the fastest pace. The run the tests' worked values and the benchmark are about.
+inline sim::RunSettings startupSettings()
+{
+    sim::RunSettings s;
+    s.alfaCaption = "35";
+    s.substance = "Voda";
+    s.distanceText = "750";
+    s.refIndex = 1.33;
+    s.alphaDeg = 35;
+    s.distanceH = 750;
+    s.slowdown = 1;
+    return s;
+}
+
+} // namespace reference
