@@ -166,6 +166,29 @@ long firstStepOf(long k, long major, long minor)
     return (numerator + 2 * minor - 1) / (2 * minor);
 }
 
+// Walks a segment from (a0, b0) to (a1, b1) along its major axis a, handing each run of
+// pixels that share one minor coordinate b to run(b, aFrom, aTo): a mostly horizontal segment
+// is a few long rows, a mostly vertical one a few long columns.
+template <class Run> void runs(long a0, long b0, long a1, long b1, Run run)
+{
+    if (a1 < a0) {
+        std::swap(a0, a1);
+        std::swap(b0, b1);
+    }
+    const long major = a1 - a0;
+    const long minor = std::labs(b1 - b0);
+    const long sign = b1 >= b0 ? 1 : -1;
+    if (minor == 0) {
+        run(b0, a0, a1);
+        return;
+    }
+    for (long k = 0; k <= minor; ++k) {
+        const long from = firstStepOf(k, major, minor);
+        const long to = k == minor ? major : firstStepOf(k + 1, major, minor) - 1;
+        run(b0 + sign * k, a0 + from, a0 + to);
+    }
+}
+
 } // namespace
 
 std::optional<Segment> place(const Buffer& buffer, double x1, double y1, double x2, double y2, int pen)
@@ -192,49 +215,11 @@ Rect line(const Buffer& buffer, double x1, double y1, double x2, double y2, int 
 Rect draw(const Buffer& buffer, const Segment& segment, int pen, std::uint32_t pixel)
 {
     Painter painter(buffer, pen, pixel);
-    long ax = segment.ax;
-    long ay = segment.ay;
-    long bx = segment.bx;
-    long by = segment.by;
-
-    if (std::labs(bx - ax) >= std::labs(by - ay)) {
-        // Mostly horizontal: one run of pixels per row it crosses.
-        if (bx < ax) {
-            std::swap(ax, bx);
-            std::swap(ay, by);
-        }
-        const long major = bx - ax;
-        const long minor = std::labs(by - ay);
-        const long sign = by >= ay ? 1 : -1;
-        if (minor == 0) {
-            painter.row(ay, ax, bx);
-            return painter.touched();
-        }
-        for (long k = 0; k <= minor; ++k) {
-            const long from = firstStepOf(k, major, minor);
-            const long to = k == minor ? major : firstStepOf(k + 1, major, minor) - 1;
-            painter.row(ay + sign * k, ax + from, ax + to);
-        }
-        return painter.touched();
-    }
-
-    // Mostly vertical: one run per column.
-    if (by < ay) {
-        std::swap(ax, bx);
-        std::swap(ay, by);
-    }
-    const long major = by - ay;
-    const long minor = std::labs(bx - ax);
-    const long sign = bx >= ax ? 1 : -1;
-    if (minor == 0) {
-        painter.column(ax, ay, by);
-        return painter.touched();
-    }
-    for (long k = 0; k <= minor; ++k) {
-        const long from = firstStepOf(k, major, minor);
-        const long to = k == minor ? major : firstStepOf(k + 1, major, minor) - 1;
-        painter.column(ax + sign * k, ay + from, ay + to);
-    }
+    const Segment& g = segment;
+    if (std::labs(g.bx - g.ax) >= std::labs(g.by - g.ay))
+        runs(g.ax, g.ay, g.bx, g.by, [&](long y, long x0, long x1) { painter.row(y, x0, x1); });
+    else
+        runs(g.ay, g.ax, g.by, g.bx, [&](long x, long y0, long y1) { painter.column(x, y0, y1); });
     return painter.touched();
 }
 
