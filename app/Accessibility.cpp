@@ -54,7 +54,8 @@ const Name names[] = {
 };
 
 // A command button is pressed by Space, as every button is, and by Enter too, which a button
-// outside a dialog does not take by itself.
+// outside a dialog does not take by itself. A held key presses it once: the presses the
+// keyboard repeats while the key is down are not presses of the button.
 class EnterPresses final : public QObject {
 public:
     using QObject::QObject;
@@ -64,9 +65,12 @@ protected:
     {
         if (event->type() != QEvent::KeyPress)
             return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter)
             return false;
+        if (keyEvent->isAutoRepeat())
+            return true;
         static_cast<QPushButton*>(watched)->click();
         return true;
     }

@@ -1,6 +1,5 @@
 #include "CanvasView.h"
 
-#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -11,17 +10,15 @@ CanvasView::CanvasView(QWidget* parent)
     setObjectName(QStringLiteral("canvas"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(QRect(QPoint(0, 0), parent->size()));
-    canvas_.setPresenter([this](const QRect& changed) { present(changed); });
 }
 
-void CanvasView::present(const QRect& changed)
+void CanvasView::changed(const QRect& rect)
 {
     // Once the picture covers the whole canvas, the window's background and the prompt beneath
     // it need no painting, and the picture is copied rather than blended.
     if (!testAttribute(Qt::WA_OpaquePaintEvent) && canvas_.covered())
         setAttribute(Qt::WA_OpaquePaintEvent);
-    update(changed);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    update(rect);
 }
 
 void CanvasView::paintEvent(QPaintEvent* event)

@@ -12,14 +12,12 @@ public:
 
     surface::QtCanvas& canvas() { return canvas_; }
     const surface::QtCanvas& canvas() const { return canvas_; }
+    // Marks the part of the picture that has changed since it was last shown.
+    void changed(const QRect& rect);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // A run never returns to the event loop: what it drew is shown by letting the window
-    // system's own events through, while clicks and keys wait until the run is over.
-    void present(const QRect& changed);
-
     surface::QtCanvas canvas_;
 };

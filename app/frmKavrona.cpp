@@ -10,7 +10,6 @@
 #include "Scene.h"
 #include "Twips.h"
 
-#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -76,6 +75,11 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     control<QWidget>(this, "labKlepnete")->lower();
 
     findControls();
+    session_ = new RunSession(this, cmdKonec);
+    canvasView_->canvas().setPresenter([this](const QRect& changed) {
+        canvasView_->changed(changed);
+        session_->present();
+    });
     connectHandlers();
     Form_Load();
     // Ready to run: Enter or Space starts.
@@ -167,20 +171,15 @@ void frmKavrona::Form_Load()
 
 void frmKavrona::cmdStart_Click()
 {
-    if (running_)
+    if (session_->running() || session_->closing())
         return;
     const std::optional<sim::RunSettings> settings = readSettings();
     if (!settings)
         return;
-    running_ = true;
-    sim::run(*settings, drawing());
-    running_ = false;
-    drawing().flush();
-    // Clicks and keys made during the run were read and set aside; wake the event loop so that
-    // they are handled now, not when the next event happens to arrive.
-    QAbstractEventDispatcher::instance()->wakeUp();
-    if (closeRequested_)
-        close();
+    session_->run([&](const sim::StopRequested& stopRequested) {
+        sim::run(*settings, drawing(), stopRequested);
+        drawing().flush();
+    });
 }
 
 void frmKavrona::cmdKonec_Click()
@@ -190,13 +189,7 @@ void frmKavrona::cmdKonec_Click()
 
 void frmKavrona::closeEvent(QCloseEvent* event)
 {
-    // A run holds the only thread; closing waits until it has drawn its last step.
-    if (running_) {
-        closeRequested_ = true;
-        event->ignore();
-        return;
-    }
-    event->accept();
+    event->setAccepted(session_->mayClose());
 }
 
 std::optional<sim::RunSettings> frmKavrona::readSettings()

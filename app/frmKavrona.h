@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CanvasView.h"
+#include "RunSession.h"
 #include "TeeSurface.h"
 
 #include <QHash>
@@ -58,7 +59,7 @@ public:
     void HScroll1_Change();
 
     const surface::QtCanvas& canvas() const { return canvasView_->canvas(); }
-    bool running() const { return running_; }
+    bool running() const { return session_->running(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,8 +86,7 @@ private:
     CanvasView* canvasView_{};
     std::unique_ptr<surface::TeeSurface> tee_;
     QHash<QAbstractButton*, Handler> clickHandlers_;
-    bool running_{false};
-    bool closeRequested_{false};
+    RunSession* session_{};
 
     // The state cells.
     QLineEdit* nLátka{};

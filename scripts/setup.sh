@@ -22,7 +22,7 @@ packages=(
     qt6-base-dev qt6-base-private-dev
     libsleef-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth xdotool
+    xvfb xauth xdotool libxcb1-dev
     dpkg-dev file desktop-file-utils appstream
 )
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "RunSettings.h"
+#include "StopRequested.h"
 #include "Surface.h"
 
 namespace sim {
 
 // One press of Start: the scene, the incidence case, then the sweep, drawn onto `surface`.
-void run(const RunSettings& settings, surface::Surface& surface);
+// The run ends early, before a step of the sweep, once `stopRequested` says so.
+void run(const RunSettings& settings, surface::Surface& surface, const StopRequested& stopRequested = {});
 
 } // namespace sim

@@ -42,7 +42,7 @@ void drawChains(const StepSums& sums, Vec& tipV, Vec& tipS, Plotter& plot)
 
 } // namespace
 
-void sweep(const RunSettings& settings, const CaseParameters& p, Plotter& plot)
+void sweep(const RunSettings& settings, const CaseParameters& p, Plotter& plot, const StopRequested& stopRequested)
 {
     // The paths' arrows do not depend on the drawing: all of them are summed first.
     const std::vector<StepSums> allSums = pathSums(settings, p);
@@ -50,6 +50,8 @@ void sweep(const RunSettings& settings, const CaseParameters& p, Plotter& plot)
     const double yTrackS = yBoundary + depthS;
 
     for (int k = 0; k < int(allSums.size()); ++k) {
+        if (stopRequested && stopRequested())
+            return;
         const SweepStep step = sweepStep(k);
         const StepSums& sums = allSums[k];
         const double xTrack = xLeft + step.xOffset;
