@@ -20,6 +20,15 @@ struct Wasm128 {
     static V mul(V a, V b) { return wasm_f64x2_mul(a, b); }
     static V sqrt(V a) { return wasm_f64x2_sqrt(a); }
 
+    // c[0] z^(count-1) + ... + c[count-1], by Horner's rule.
+    static V polynomial(V z, const double* c, int count)
+    {
+        V sum = set(c[0]);
+        for (int k = 1; k < count; ++k)
+            sum = add(set(c[k]), mul(z, sum));
+        return sum;
+    }
+
     // There is no vector sine here, so it is written out. A phase x is reduced by the nearest
     // multiple n of pi/2, with pi/2 split into parts whose products with n are exact while n
     // stays below 2^20: the remainder r, at most pi/4, is kept to about 118 bits as a sum of two
@@ -60,23 +69,18 @@ struct Wasm128 {
 
         // sin(high + low) = high + high^3 (S1 + z (S2 + ...)) + low (1 - z/2), to within an ulp.
         const V zCubed = mul(z, high);
-        const V sinTail = add(
-            set(8.33333333332248946124e-03),
-            mul(z, add(set(-1.98412698298579493134e-04),
-                       mul(z, add(set(2.75573137070700676789e-06),
-                                  mul(z, add(set(-2.50507602534068634195e-08), mul(z, set(1.58969099521155010221e-10)))))))));
-        const V s = sub(high, sub(sub(mul(z, sub(mul(half, low), mul(zCubed, sinTail))), low),
+        const double sinTail[] = {1.58969099521155010221e-10, -2.50507602534068634195e-08, 2.75573137070700676789e-06,
+                                  -1.98412698298579493134e-04, 8.33333333332248946124e-03};
+        const V s = sub(high, sub(sub(mul(z, sub(mul(half, low), mul(zCubed, polynomial(z, sinTail, 5)))), low),
                                   mul(zCubed, set(-1.66666666666666324348e-01))));
 
         // cos(high + low) = 1 - z/2 + z^2 (C1 + ...) - high low, the 1 - z/2 summed with its
         // rounding error.
+        const double cosLow[] = {2.48015872894767294178e-05, -1.38888888888741095749e-03, 4.16666666666666019037e-02};
+        const double cosHigh[] = {-1.13596475577881948265e-11, 2.08757232129817482790e-09, -2.75573143513906633035e-07};
         const V zSquared = mul(z, z);
-        const V cosTail = add(
-            mul(z, add(set(4.16666666666666019037e-02),
-                       mul(z, add(set(-1.38888888888741095749e-03), mul(z, set(2.48015872894767294178e-05)))))),
-            mul(mul(zSquared, zSquared),
-                add(set(-2.75573143513906633035e-07),
-                    mul(z, add(set(2.08757232129817482790e-09), mul(z, set(-1.13596475577881948265e-11)))))));
+        const V cosTail =
+            add(mul(z, polynomial(z, cosLow, 3)), mul(mul(zSquared, zSquared), polynomial(z, cosHigh, 3)));
         const V halfZ = mul(half, z);
         const V one = set(1.0);
         const V oneLess = sub(one, halfZ);
