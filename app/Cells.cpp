@@ -29,7 +29,11 @@ QString wholeNumberText(int value)
 
 QString numberText(double value, const QLocale& locale)
 {
-    return withoutGroupSeparators(locale).toString(value, 'g', 15);
+    // The digits 0 to 9 whatever the locale's own digits; only the decimal separator is the
+    // user's, so a locale with digits of its own still reads the text back.
+    QString text = QLocale::c().toString(value, 'g', 15);
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    return text;
 }
 
 std::optional<double> readNumber(const QString& text, const QLocale& locale)

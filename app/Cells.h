@@ -12,7 +12,8 @@ namespace cells {
 
 // Plain digits: no sign, spaces, separators.
 QString wholeNumberText(int value);
-// At most 15 significant digits, trailing zeros dropped, no separator when whole.
+// At most 15 significant digits, trailing zeros dropped, no separator when whole; the digits
+// 0 to 9 and the locale's decimal separator.
 QString numberText(double value, const QLocale& locale = QLocale());
 // The number a cell holds; nothing for text that is not a finite number. A value in the C form
 // ("1.5") is read under a decimal-comma locale too; a group separator is never accepted.

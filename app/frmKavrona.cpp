@@ -202,7 +202,7 @@ std::optional<sim::RunSettings> frmKavrona::readSettings()
     const std::pair<QLineEdit*, double*> numbers[] = {
         {nIndex, &s.refIndex}, {nAlfa, &s.alphaDeg}, {nDistance, &s.distanceH}, {nSpomaleni, &s.slowdown}};
     for (const auto& [cell, value] : numbers) {
-        const std::optional<double> number = cells::readNumber(cell->text());
+        const std::optional<double> number = refusal::usableNumber(cell->objectName(), cell->text());
         if (!number) {
             refuse(cell);
             return std::nullopt;
@@ -218,7 +218,11 @@ void frmKavrona::refuse(const QLineEdit* cell)
         observers_.refused(cell->objectName());
         return;
     }
-    QMessageBox::warning(this, tr("Total reflection"), refusalMessage(cell->objectName(), cell->text()));
+    // Plain text: the message quotes what the user typed, which is never read as markup.
+    QMessageBox box(QMessageBox::Warning, tr("Total reflection"), refusal::message(cell->objectName(), cell->text()),
+                    QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 // ---- Substance ----

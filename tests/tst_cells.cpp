@@ -25,6 +25,9 @@ private slots:
         QTest::newRow("decimal comma") << "de_DE" << 1.33 << "1,33";
         QTest::newRow("decimal comma, Czech") << "cs_CZ" << 48.783 << "48,783";
         QTest::newRow("no group separator under a comma locale") << "de_DE" << 1000001.0 << "1000001";
+        QTest::newRow("digits 0 to 9, Arabic separator") << "ar_EG" << 1.33 << "1\u066B33";
+        QTest::newRow("digits 0 to 9, Persian") << "fa_IR" << 3276701.0 << "3276701";
+        QTest::newRow("digits 0 to 9, Bengali") << "bn_BD" << 48.783 << "48.783";
     }
     void numberText()
     {
