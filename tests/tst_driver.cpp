@@ -12,13 +12,16 @@ struct Result {
     QString errors;
 };
 
-Result drive(const QStringList& arguments, const QString& locale = QStringLiteral("C.UTF-8"))
+Result drive(const QStringList& arguments, const QString& locale = QStringLiteral("C.UTF-8"),
+             const QStringList& variables = {}, const QString& program = QStringLiteral(DRIVER))
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), locale);
+    for (const QString& variable : variables)
+        environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(DRIVER), arguments);
+    process.start(program, arguments);
     process.waitForFinished(60000);
     Result result;
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -133,13 +136,22 @@ private slots:
         QTest::newRow("empty angle") << QStringList{"type", "nAlfa", "", "click", "cmdStart"} << "nAlfa";
         QTest::newRow("comma under a decimal-point locale")
             << QStringList{"type", "nAlfa", "1,5", "click", "cmdStart"} << "nAlfa";
+        QTest::newRow("an angle that overflows") << QStringList{"type", "nAlfa", "1e308", "click", "cmdStart"}
+                                                 << "nAlfa";
+        QTest::newRow("an index that overflows") << QStringList{"type", "nIndex", "1e308", "click", "cmdStart"}
+                                                 << "nIndex";
+        QTest::newRow("a distance beyond single precision")
+            << QStringList{"type", "nDistance", "3.5e38", "click", "cmdStart"} << "nDistance";
+        QTest::newRow("a pause that would never end")
+            << QStringList{"type", "nSpomaleni", "1e15", "click", "cmdStart"} << "nSpomaleni";
     }
     void refusedRunsAreTraced()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, refused);
         // The next action still happens: a second Start after mending the cell runs.
-        const Result r = drive(arguments + QStringList{"click", "opVoda", "type", "nAlfa", "35", "click", "cmdStart"});
+        const Result r = drive(arguments + QStringList{"click", "opVoda", "type", "nAlfa", "35", "click",
+                                                       "opStředníDistance", "click", "opRychlá", "click", "cmdStart"});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.lines[1], QStringLiteral("Refused ") + refused);
         QCOMPARE(r.lines[2], QStringLiteral("ScaleMode 1"));
@@ -150,6 +162,25 @@ private slots:
         const Result r = drive({"click", "cmdKonec", "click", "cmdStart"});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.lines.size(), 1); // the dash of start-up, then nothing
+    }
+
+    // A picture asked for but never made is a failure, and says why.
+    void exitBeforeAPictureFails()
+    {
+        const QString file = QDir::temp().filePath(QStringLiteral("tst_driver_exit.png"));
+        QFile::remove(file);
+        const Result r = drive({"click", "cmdKonec", "--png", file});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.errors.contains(QLatin1String("Exit")), qPrintable(r.errors));
+        QVERIFY(!QFile::exists(file));
+    }
+
+    // A line break typed into a cell stays within its cell's line of the trace.
+    void controlCharactersAreEscapedInTheTrace()
+    {
+        const Result r = drive({"type", "nAlfa", "35\nSelected opSklo\t\x01"});
+        QVERIFY(r.lines.contains(QStringLiteral("Cell nAlfa 35\\nSelected opSklo\\t\\u0001")));
+        QVERIFY(!r.lines.contains(QStringLiteral("Selected opSklo")));
     }
 
     void malformedCommandLines_data()
@@ -165,6 +196,7 @@ private slots:
         QTest::newRow("scroll below 0") << QStringList{"scroll", "-1"};
         QTest::newRow("scroll by a word") << QStringList{"scroll", "far"};
         QTest::newRow("png without a file") << QStringList{"--png"};
+        QTest::newRow("png with an empty name") << QStringList{"--png", ""};
         QTest::newRow("scale without a number") << QStringList{"--png", "x.png", "--scale"};
         QTest::newRow("scale 0") << QStringList{"--scale", "0", "--png", "x.png"};
         QTest::newRow("scale 5") << QStringList{"--scale", "5", "--png", "x.png"};
@@ -190,15 +222,40 @@ private slots:
         QCOMPARE(comma.lines.mid(0, trace), point.lines.mid(0, trace));
     }
 
+    // Only --scale sizes the picture; a scale left in the environment does not.
     void savesAPictureOfTheWindow()
     {
         const QString file = QDir::temp().filePath(QStringLiteral("tst_driver_picture.png"));
         QFile::remove(file);
-        const Result r = drive({"--png", file});
+        const Result r = drive({"--png", file}, QStringLiteral("C.UTF-8"), {"QT_SCREEN_SCALE_FACTORS=1.5"});
         QCOMPARE(r.exitCode, 0);
         const QImage picture(file);
         QCOMPARE(picture.size(), QSize(763, 575));
         QFile::remove(file);
+    }
+
+    // On a full disk the picture is not written, the file that was there stays whole, and the
+    // driver says so. The disk is a tiny file system of a private mount namespace.
+    void fullDiskKeepsTheOldPicture()
+    {
+        const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+        if (unshare.isEmpty())
+            QSKIP("needs unshare");
+        QTemporaryDir dir;
+        const QString script = QStringLiteral("mount -t tmpfs -o size=64k tmpfs \"$DIR\" || exit 77\n"
+                                              "printf old > \"$DIR/picture.png\"\n"
+                                              "cat /dev/zero > \"$DIR/filler\" 2>/dev/null\n"
+                                              "\"$@\"; status=$?\n"
+                                              "printf '\\nold file: %s\\n' \"$(cat \"$DIR/picture.png\")\"\n"
+                                              "exit $status\n");
+        const Result r = drive({"-rm", "sh", "-c", script, "sh", QStringLiteral(DRIVER), "click", "cmdStart", "--png",
+                                dir.filePath(QStringLiteral("picture.png"))},
+                               QStringLiteral("C.UTF-8"), {QStringLiteral("DIR=") + dir.path()}, unshare);
+        if (r.exitCode == 77)
+            QSKIP("cannot mount a file system here");
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.errors.contains(QLatin1String("cannot write")), qPrintable(r.errors));
+        QCOMPARE(r.lines.last(), QStringLiteral("old file: old"));
     }
 
     // A scaled picture is drawn at its own resolution: a one-pixel pen covers K device pixels

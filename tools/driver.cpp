@@ -4,6 +4,7 @@
 
 #include "EventLoop.h"
 #include "LineControl.h"
+#include "PictureFile.h"
 #include "TraceSurface.h"
 #include "Twips.h"
 #include "frmKavrona.h"
@@ -61,6 +62,10 @@ std::optional<CommandLine> parse(const QStringList& args, const char*& problem)
         const qsizetype left = args.size() - i - 1;
         if (word == QLatin1String("--png") && left >= 1) {
             line.png = args[++i];
+            if (line.png.isEmpty()) {
+                problem = "--png takes a file name";
+                return std::nullopt;
+            }
         } else if (word == QLatin1String("--scale") && left >= 1) {
             bool ok = false;
             line.scale = args[++i].toInt(&ok);
@@ -117,11 +122,32 @@ void perform(frmKavrona& window, const Action& action)
     }
 }
 
+// A cell's text on one line of the trace: control characters are written as escapes (a line
+// break as a backslash and an n), so that typed text can never pass for lines of the trace.
+QString traceText(const QString& text)
+{
+    QString line;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n')
+            line += QStringLiteral("\\n");
+        else if (u == u'\r')
+            line += QStringLiteral("\\r");
+        else if (u == u'\t')
+            line += QStringLiteral("\\t");
+        else if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0x2028 || u == 0x2029)
+            line += QStringLiteral("\\u%1").arg(unsigned(u), 4, 16, QLatin1Char('0'));
+        else
+            line += c;
+    }
+    return line;
+}
+
 void printState(const frmKavrona& window)
 {
     for (const char* name : {"nLátka", "nAlfaCaption", "nAlfa", "nIndex", "nDistance", "nSpomaleni"}) {
         const QLineEdit* cell = window.findChild<QLineEdit*>(QString::fromUtf8(name));
-        std::printf("Cell %s %s\n", name, cell->text().toUtf8().constData());
+        std::printf("Cell %s %s\n", name, traceText(cell->text()).toUtf8().constData());
     }
     for (const char* name : {"nVoda", "nSklo"})
         std::printf("Shown %s %d\n", name, !window.findChild<QWidget*>(QString::fromUtf8(name))->isHidden());
@@ -150,8 +176,13 @@ int main(int argc, char* argv[])
     const std::optional<CommandLine> line = parse(arguments, problem);
     if (!line)
         return usage(problem);
-    // Always set, so that a scale left in the user's environment cannot change the picture.
+    // The picture depends on the command line alone: the scale is always set, and whatever
+    // else in the user's environment would scale the window or change its look is cleared.
     qputenv("QT_SCALE_FACTOR", QByteArray::number(line->scale));
+    for (const char* variable : {"QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING",
+                                 "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_USE_PHYSICAL_DPI", "QT_FONT_DPI",
+                                 "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"})
+        qunsetenv(variable);
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     useQtEventDispatcher();
@@ -171,12 +202,21 @@ int main(int argc, char* argv[])
 
     for (const Action& action : line->actions) {
         perform(window, action);
-        if (!window.isVisible())
-            return 0; // Exit ends the program; nothing more is printed
+        if (window.isVisible())
+            continue;
+        // Exit ends the program; nothing more is printed, and there is no window to picture.
+        if (line->png.isEmpty())
+            return 0;
+        std::fprintf(stderr, "total-reflection-driver: Exit closed the window, so %s was not written\n",
+                     line->png.toLocal8Bit().constData());
+        return 1;
     }
     printState(window);
-    if (!line->png.isEmpty() && !window.grab().save(line->png)) {
-        std::fprintf(stderr, "total-reflection-driver: cannot write %s\n", line->png.toLocal8Bit().constData());
+    if (line->png.isEmpty())
+        return 0;
+    if (const std::optional<QString> problem = savePng(window.grab().toImage(), line->png)) {
+        std::fprintf(stderr, "total-reflection-driver: cannot write %s: %s\n", line->png.toLocal8Bit().constData(),
+                     problem->toLocal8Bit().constData());
         return 1;
     }
     return 0;
