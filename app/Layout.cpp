@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 #include <optional>
@@ -125,6 +126,16 @@ const Line lines[] = {
 constexpr QColor grey{0xC0, 0xC0, 0xC0};
 constexpr QColor lightGreen{0xC0, 0xFF, 0xC0};
 
+// The design's own light colours, whatever the desktop's theme: a dark theme's pale text would
+// be unreadable on the design's grey and light green. Every control takes its default colours
+// from the window's palette.
+QPalette designPalette()
+{
+    QPalette palette = QApplication::style()->standardPalette();
+    palette.setColor(QPalette::Window, grey);
+    return palette;
+}
+
 std::optional<QColor> colourOf(Tint tint)
 {
     switch (tint) {
@@ -135,7 +146,7 @@ std::optional<QColor> colourOf(Tint tint)
     case Black:
         return QColor(Qt::black);
     case ButtonText:
-        return QApplication::palette().color(QPalette::ButtonText);
+        return designPalette().color(QPalette::ButtonText);
     case Default:
         break;
     }
@@ -220,9 +231,7 @@ void prepareWindow(QWidget* window)
     window->setObjectName(QStringLiteral("frmKavrona"));
     window->setWindowTitle(QStringLiteral("Total reflection - ") + QStringLiteral(TR_HOMEPAGE));
     window->setFixedSize(twips::toPixels(clientWidth), twips::toPixels(clientHeight));
-    QPalette background = window->palette();
-    background.setColor(QPalette::Window, grey);
-    window->setPalette(background);
+    window->setPalette(designPalette());
     window->setAutoFillBackground(true);
     // The default font of the options, the hidden cells and the scroll bar: a narrow sans face,
     // so that the options' captions fit their small boxes.

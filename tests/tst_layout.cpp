@@ -145,6 +145,23 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A dark desktop theme leaves the window as designed, pixel for pixel: no pale caption on
+    // the design's grey and light green.
+    void darkThemeKeepsTheDesignsColours()
+    {
+        const QImage designed = frmKavrona().grab().toImage();
+        const QPalette desktop = QApplication::palette();
+        QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Base, Qt::black);
+        QApplication::setPalette(dark);
+        const QImage underDarkTheme = frmKavrona().grab().toImage();
+        QApplication::setPalette(desktop);
+        QCOMPARE(underDarkTheme, designed);
+    }
+
     void window()
     {
         const frmKavrona w;
