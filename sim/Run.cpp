@@ -6,12 +6,12 @@
 
 namespace sim {
 
-void run(const RunSettings& settings, surface::Surface& surface, const StopRequested& stopRequested)
+double run(const RunSettings& settings, surface::Surface& surface, const StopRequested& stopRequested)
 {
     Plotter plot(surface);
     const double sinRay = drawScene(settings, plot);
     const CaseParameters parameters = drawCase(settings, sinRay, plot);
-    sweep(settings, parameters, plot, stopRequested);
+    return sweep(settings, parameters, plot, stopRequested);
 }
 
 } // namespace sim

@@ -42,16 +42,17 @@ void drawChains(const StepSums& sums, Vec& tipV, Vec& tipS, Plotter& plot)
 
 } // namespace
 
-void sweep(const RunSettings& settings, const CaseParameters& p, Plotter& plot, const StopRequested& stopRequested)
+double sweep(const RunSettings& settings, const CaseParameters& p, Plotter& plot, const StopRequested& stopRequested)
 {
     // The paths' arrows do not depend on the drawing: all of them are summed first.
     const std::vector<StepSums> allSums = pathSums(settings, p);
     const double yTrackH = yBoundary - settings.distanceH;
     const double yTrackS = yBoundary + depthS;
+    double paused = 0;
 
     for (int k = 0; k < int(allSums.size()); ++k) {
         if (stopRequested && stopRequested())
-            return;
+            return paused;
         const SweepStep step = sweepStep(k);
         const StepSums& sums = allSums[k];
         const double xTrack = xLeft + step.xOffset;
@@ -83,8 +84,9 @@ void sweep(const RunSettings& settings, const CaseParameters& p, Plotter& plot, 
         plot.width(1);
         if (settings.slowdown >= visiblePause)
             plot.flush();
-        countdown(settings.slowdown);
+        paused += countdown(settings.slowdown);
     }
+    return paused;
 }
 
 } // namespace sim

@@ -2,6 +2,7 @@
 
 #include "Cases.h"
 #include "Plotter.h"
+#include "Run.h"
 #include "Scene.h"
 
 #include <QtTest>
@@ -176,6 +177,34 @@ private slots:
         // grazing line and reflected ray both start at the first lit point.
         const float secondStart = caption == QLatin1String("35") ? 4100 : 3100;
         QCOMPARE(lines[1].x1, secondStart);
+    }
+
+    // Every white line of a run, the reflected edges and the case's rays, is two pixels wide.
+    void whiteLinesAreTwoPixelsWide_data() { whiteLineEnds_data(); }
+    void whiteLinesAreTwoPixelsWide()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, substance);
+        sim::RunSettings s;
+        s.alfaCaption = caption.toStdString();
+        s.substance = substance.toStdString();
+        s.distanceText = "750";
+        s.refIndex = indexOf(substance);
+        s.alphaDeg = angleOf(caption, substance);
+        s.steps = 1;
+        surface::RecordingSurface recording;
+        sim::run(s, recording);
+        int width = 0;
+        int whiteLines = 0;
+        for (const Call& call : recording.calls) {
+            if (call.op == Op::DrawWidth)
+                width = call.value;
+            if (call.op == Op::Line && call.value == surface::lineInColour && call.colour == 0xFFFFFF) {
+                ++whiteLines;
+                QCOMPARE(width, 2);
+            }
+        }
+        QCOMPARE(whiteLines, 4);
     }
 
     // An angle typed beyond the critical one while "35" is chosen: no light is refracted.

@@ -107,6 +107,10 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("scroll to 5") << QStringList{"scroll", "5"} << QStringList{"Cell nSpomaleni 501"};
         QTest::newRow("scroll to 0 changes nothing") << QStringList{"scroll", "0"} << QStringList{"Cell nSpomaleni 1"};
+        QTest::newRow("the hidden slower option") << QStringList{"click", "opPomalejší"}
+                                                  << QStringList{"Cell nSpomaleni 500000", "Selected opPomalejší"};
+        QTest::newRow("the hidden slow option") << QStringList{"click", "opPomalá"}
+                                                << QStringList{"Cell nSpomaleni 1000000", "Selected opPomalá"};
         QTest::newRow("glass") << QStringList{"click", "opSklo"}
                                << QStringList{"Cell nLátka Sklo", "Cell nIndex 1.5", "Shown nSklo 1"};
         QTest::newRow("typed text stays") << QStringList{"type", "nAlfa", "47,5 ü"} << QStringList{"Cell nAlfa 47,5 ü"};

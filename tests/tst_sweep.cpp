@@ -93,6 +93,8 @@ private slots:
             if (step.y > 5000)
                 QVERIFY2(step.intensityV() < 0.2, qPrintable(QString::number(step.y)));
         }
+        // Detector V exactly on the boundary is in the air: its paths take no index.
+        COMPARE_NEAR(steps[300].intensityV(), 0.370, 0.001);
     }
 
     void stepsMarkersAndBars()
@@ -214,6 +216,26 @@ private slots:
         QCOMPARE(steps.size(), std::size_t(467));
         for (const Step& step : steps)
             QVERIFY(step.flushed);
+    }
+
+    // Every step pauses once, for the slowdown's count: a run's pauses add up to 467 of them.
+    void eachStepPausesOnce_data()
+    {
+        QTest::addColumn<double>("slowdown");
+        QTest::addColumn<double>("subtractions");
+        QTest::newRow("fast pace") << 1.0 << 467.0;
+        QTest::newRow("three") << 3.0 << 3 * 467.0;
+        QTest::newRow("not whole") << 2.5 << 3 * 467.0;
+        QTest::newRow("none") << 0.0 << 0.0;
+    }
+    void eachStepPausesOnce()
+    {
+        QFETCH(double, slowdown);
+        QFETCH(double, subtractions);
+        sim::RunSettings s = reference::startupSettings();
+        s.slowdown = slowdown;
+        surface::RecordingSurface recording;
+        QCOMPARE(sim::run(s, recording), subtractions);
     }
 
     void countdown_data()
