@@ -1,4 +1,4 @@
-#include "Accessibility.h"
+#include "app/Accessibility.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "CanvasView.h"
+#include "app/CanvasView.h"
 
 #include <QPaintEvent>
 #include <QPainter>

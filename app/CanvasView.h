@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QtCanvas.h"
+#include "surface/QtCanvas.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "Cells.h"
+#include "app/Cells.h"
 
 #include <cmath>
 

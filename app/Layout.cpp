@@ -1,7 +1,7 @@
-#include "Layout.h"
+#include "app/Layout.h"
 
-#include "LineControl.h"
-#include "Twips.h"
+#include "app/LineControl.h"
+#include "app/Twips.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "LineControl.h"
+#include "app/LineControl.h"
 
-#include "Surface.h"
+#include "surface/Surface.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "PictureFile.h"
+#include "app/PictureFile.h"
 
 #include <QSaveFile>
 

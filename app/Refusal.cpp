@@ -1,6 +1,6 @@
-#include "Refusal.h"
+#include "app/Refusal.h"
 
-#include "Cells.h"
+#include "app/Cells.h"
 
 #include <QCoreApplication>
 

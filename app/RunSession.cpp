@@ -1,4 +1,4 @@
-#include "RunSession.h"
+#include "app/RunSession.h"
 
 #include <QCoreApplication>
 #include <QEvent>

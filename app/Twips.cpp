@@ -1,6 +1,6 @@
-#include "Twips.h"
+#include "app/Twips.h"
 
-#include "Surface.h"
+#include "surface/Surface.h"
 
 #include <QVariant>
 #include <QWidget>

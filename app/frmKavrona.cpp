@@ -1,14 +1,14 @@
-#include "frmKavrona.h"
+#include "app/frmKavrona.h"
 
-#include "Accessibility.h"
-#include "Cells.h"
-#include "Layout.h"
-#include "LineControl.h"
-#include "Plotter.h"
-#include "Refusal.h"
-#include "Run.h"
-#include "Scene.h"
-#include "Twips.h"
+#include "app/Accessibility.h"
+#include "app/Cells.h"
+#include "app/Layout.h"
+#include "app/LineControl.h"
+#include "app/Refusal.h"
+#include "app/Twips.h"
+#include "sim/Plotter.h"
+#include "sim/Run.h"
+#include "sim/Scene.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CanvasView.h"
-#include "RunSession.h"
-#include "TeeSurface.h"
+#include "app/CanvasView.h"
+#include "app/RunSession.h"
+#include "surface/TeeSurface.h"
 
 #include <QHash>
 #include <QWidget>

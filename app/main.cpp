@@ -1,6 +1,6 @@
-#include "EventLoop.h"
-#include "ProgramIcon.h"
-#include "frmKavrona.h"
+#include "app/EventLoop.h"
+#include "app/ProgramIcon.h"
+#include "app/frmKavrona.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "PainterSurface.h"
+#include "bench/PainterSurface.h"
 
 #include <QPen>
 #include <QTransform>

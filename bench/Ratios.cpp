@@ -1,4 +1,4 @@
-#include "Ratios.h"
+#include "bench/Ratios.h"
 
 #include <cstdio>
 

@@ -5,19 +5,19 @@
 // the picture to the screen; Present/Window: the repaint that shows a whole new picture.
 // Google Benchmark's own options apply; the ratios are printed at the end.
 
-#include "PainterSurface.h"
-#include "Ratios.h"
-#include "ReferenceSweep.h"
+#include "bench/PainterSurface.h"
+#include "bench/Ratios.h"
+#include "reference/ReferenceSweep.h"
 
-#include "Cases.h"
-#include "PathSums.h"
-#include "QtCanvas.h"
-#include "RecordingSurface.h"
-#include "Run.h"
-#include "StartupSettings.h"
+#include "reference/StartupSettings.h"
+#include "sim/Cases.h"
+#include "sim/PathSums.h"
+#include "sim/Run.h"
+#include "surface/QtCanvas.h"
+#include "surface/RecordingSurface.h"
 
-#include "EventLoop.h"
-#include "frmKavrona.h"
+#include "app/EventLoop.h"
+#include "app/frmKavrona.h"
 
 #include <QApplication>
 

@@ -6,12 +6,12 @@
 // The benchmark measures the program against it, and the tests check that the program draws
 // the same picture.
 
-#include "Cases.h"
-#include "Pause.h"
-#include "Plotter.h"
-#include "RunSettings.h"
-#include "Scene.h"
-#include "SceneStage.h"
+#include "sim/Cases.h"
+#include "sim/Pause.h"
+#include "sim/Plotter.h"
+#include "sim/RunSettings.h"
+#include "sim/Scene.h"
+#include "sim/SceneStage.h"
 
 #include <cmath>
 #include <vector>

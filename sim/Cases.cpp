@@ -1,6 +1,6 @@
-#include "Cases.h"
+#include "sim/Cases.h"
 
-#include "Scene.h"
+#include "sim/Scene.h"
 
 #include <cmath>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "PathKernel.h"
+#include "sim/PathKernel.h"
 
-#include "kernel/Variants.h"
+#include "sim/kernel/Variants.h"
 
 namespace sim::kernel {
 

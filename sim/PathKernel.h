@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kernel/Kernel.h"
+#include "sim/kernel/Kernel.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
-#include "PathSums.h"
+#include "sim/PathSums.h"
 
-#include "PathKernel.h"
-#include "Scene.h"
-#include "SweepSteps.h"
+#include "sim/PathKernel.h"
+#include "sim/Scene.h"
+#include "sim/SweepSteps.h"
 
 #include <algorithm>
 #include <array>

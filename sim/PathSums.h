@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Cases.h"
-#include "PathFan.h"
-#include "RunSettings.h"
+#include "sim/Cases.h"
+#include "sim/PathFan.h"
+#include "sim/RunSettings.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "Pause.h"
+#include "sim/Pause.h"
 
 #include <algorithm>
 

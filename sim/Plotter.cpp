@@ -1,4 +1,4 @@
-#include "Plotter.h"
+#include "sim/Plotter.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "Run.h"
+#include "sim/Run.h"
 
-#include "Cases.h"
-#include "SceneStage.h"
-#include "Sweep.h"
+#include "sim/Cases.h"
+#include "sim/SceneStage.h"
+#include "sim/Sweep.h"
 
 namespace sim {
 

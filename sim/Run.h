@@ -1,8 +1,8 @@
 #pragma once
 
-#include "RunSettings.h"
-#include "StopRequested.h"
-#include "Surface.h"
+#include "sim/RunSettings.h"
+#include "sim/StopRequested.h"
+#include "surface/Surface.h"
 
 namespace sim {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Surface.h"
+#include "surface/Surface.h"
 
 // The scene of a run, in twips from the top-left corner of the window's client area,
 // x to the right and y downward. A vertical cross-section: the medium (water or glass)

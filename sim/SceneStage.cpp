@@ -1,6 +1,6 @@
-#include "SceneStage.h"
+#include "sim/SceneStage.h"
 
-#include "Scene.h"
+#include "sim/Scene.h"
 
 #include <cmath>
 

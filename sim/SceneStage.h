@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Plotter.h"
-#include "RunSettings.h"
+#include "sim/Plotter.h"
+#include "sim/RunSettings.h"
 
 namespace sim {
 

@@ -1,9 +1,9 @@
-#include "Sweep.h"
+#include "sim/Sweep.h"
 
-#include "PathSums.h"
-#include "Pause.h"
-#include "Scene.h"
-#include "SweepSteps.h"
+#include "sim/PathSums.h"
+#include "sim/Pause.h"
+#include "sim/Scene.h"
+#include "sim/SweepSteps.h"
 
 #include <vector>
 

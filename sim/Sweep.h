@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Cases.h"
-#include "Plotter.h"
-#include "RunSettings.h"
-#include "StopRequested.h"
+#include "sim/Cases.h"
+#include "sim/Plotter.h"
+#include "sim/RunSettings.h"
+#include "sim/StopRequested.h"
 
 namespace sim {
 
@@ -14,6 +14,6 @@ namespace sim {
 // whether it should stop, so that a closing window need not wait for the whole sweep. Returns
 // how many subtractions the pauses made.
 double sweep(const RunSettings& settings, const CaseParameters& parameters, Plotter& plot,
-           const StopRequested& stopRequested = {});
+             const StopRequested& stopRequested = {});
 
 } // namespace sim

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Scene.h"
+#include "sim/Scene.h"
 
 namespace sim {
 

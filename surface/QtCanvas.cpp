@@ -1,4 +1,4 @@
-#include "QtCanvas.h"
+#include "surface/QtCanvas.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "Raster.h"
+#include "surface/Raster.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Surface.h"
+#include "surface/Surface.h"
 
 namespace surface {
 

@@ -1,4 +1,4 @@
-#include "TraceSurface.h"
+#include "surface/TraceSurface.h"
 
 namespace surface {
 

@@ -2,7 +2,7 @@
 
 // Reading back what a run drew onto a recording surface.
 
-#include "RecordingSurface.h"
+#include "surface/RecordingSurface.h"
 
 #include <QPointF>
 #include <QtTest>

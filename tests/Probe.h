@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordingSurface.h"
+#include "surface/RecordingSurface.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,9 +1,9 @@
 #include "Calls.h"
 
-#include "Cases.h"
-#include "Plotter.h"
-#include "Run.h"
-#include "Scene.h"
+#include "sim/Cases.h"
+#include "sim/Plotter.h"
+#include "sim/Run.h"
+#include "sim/Scene.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
 #include "Calls.h"
 #include "Probe.h"
 
-#include "Cells.h"
-#include "Refusal.h"
-#include "frmKavrona.h"
+#include "app/Cells.h"
+#include "app/Refusal.h"
+#include "app/frmKavrona.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -61,15 +61,14 @@ private slots:
         QTest::newRow("slowdown") << "C"
                                   << "nSpomaleni"
                                   << "slow" << QStringList{"Slowdown", "such as 1,"};
-        QTest::newRow("angle beyond the range") << "C"
-                                                << "nAlfa"
-                                                << "1e308"
-                                                << QStringList{"Incident angle", "\u201C1e308\u201D",
-                                                               "from -1000000 to 1000000"};
-        QTest::newRow("markup stays as typed") << "C"
-                                               << "nIndex"
-                                               << "<img src=/dev/zero>"
-                                               << QStringList{"\u201C<img src=/dev/zero>\u201D"};
+        QTest::newRow("angle beyond the range")
+            << "C"
+            << "nAlfa"
+            << "1e308" << QStringList{"Incident angle", "\u201C1e308\u201D", "from -1000000 to 1000000"};
+        QTest::newRow("markup stays as typed")
+            << "C"
+            << "nIndex"
+            << "<img src=/dev/zero>" << QStringList{"\u201C<img src=/dev/zero>\u201D"};
     }
 
     // Every value a run can draw is taken, up to the edge of its range, and nothing beyond.

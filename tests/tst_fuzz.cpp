@@ -1,4 +1,4 @@
-#include "frmKavrona.h"
+#include "app/frmKavrona.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
@@ -177,7 +177,8 @@ private slots:
                      qPrintable(distance));
             QVERIFY2(slowdownAHandlerWrites(slowdown), qPrintable(slowdown));
         }
-        qInfo("%d sequences, %d presses of Start (%d refused), %ld lines drawn", sequences, runs, refusals, tally.lines);
+        qInfo("%d sequences, %d presses of Start (%d refused), %ld lines drawn", sequences, runs, refusals,
+              tally.lines);
         QVERIFY(runs > 1000);
         QVERIFY(refusals > 0 && refusals < runs);
     }

@@ -1,9 +1,9 @@
 #include "Calls.h"
 #include "Probe.h"
 
-#include "LineControl.h"
-#include "Twips.h"
-#include "frmKavrona.h"
+#include "app/LineControl.h"
+#include "app/Twips.h"
+#include "app/frmKavrona.h"
 
 #include <QLineEdit>
 #include <QPushButton>

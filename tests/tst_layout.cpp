@@ -1,6 +1,6 @@
-#include "LineControl.h"
-#include "Twips.h"
-#include "frmKavrona.h"
+#include "app/LineControl.h"
+#include "app/Twips.h"
+#include "app/frmKavrona.h"
 
 #include <QApplication>
 #include <QGroupBox>

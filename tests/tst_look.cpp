@@ -1,4 +1,4 @@
-#include "frmKavrona.h"
+#include "app/frmKavrona.h"
 
 #include <QAbstractButton>
 #include <QDir>

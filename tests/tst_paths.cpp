@@ -1,11 +1,11 @@
 #include "Calls.h"
-#include "ReferenceSweep.h"
+#include "reference/ReferenceSweep.h"
 
-#include "PathKernel.h"
-#include "QtCanvas.h"
-#include "Raster.h"
-#include "Run.h"
-#include "TeeSurface.h"
+#include "sim/PathKernel.h"
+#include "sim/Run.h"
+#include "surface/QtCanvas.h"
+#include "surface/Raster.h"
+#include "surface/TeeSurface.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

@@ -1,6 +1,6 @@
-#include "QtCanvas.h"
-#include "Raster.h"
-#include "Run.h"
+#include "sim/Run.h"
+#include "surface/QtCanvas.h"
+#include "surface/Raster.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

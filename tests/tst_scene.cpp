@@ -1,8 +1,8 @@
 #include "Calls.h"
 
-#include "Plotter.h"
-#include "RunSettings.h"
-#include "SceneStage.h"
+#include "sim/Plotter.h"
+#include "sim/RunSettings.h"
+#include "sim/SceneStage.h"
 
 #include <QtTest>
 

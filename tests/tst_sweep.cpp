@@ -1,8 +1,8 @@
 #include "Calls.h"
 
-#include "Pause.h"
-#include "Run.h"
-#include "StartupSettings.h"
+#include "reference/StartupSettings.h"
+#include "sim/Pause.h"
+#include "sim/Run.h"
 
 #include <QtTest>
 

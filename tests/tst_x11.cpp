@@ -1,7 +1,7 @@
 #include "Calls.h"
 #include "Probe.h"
 
-#include "frmKavrona.h"
+#include "app/frmKavrona.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

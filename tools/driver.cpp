@@ -2,12 +2,12 @@
 // command line as a user would, and prints every drawing operation on the window's surface
 // followed by the window's state.
 
-#include "EventLoop.h"
-#include "LineControl.h"
-#include "PictureFile.h"
-#include "TraceSurface.h"
-#include "Twips.h"
-#include "frmKavrona.h"
+#include "app/EventLoop.h"
+#include "app/LineControl.h"
+#include "app/PictureFile.h"
+#include "app/Twips.h"
+#include "app/frmKavrona.h"
+#include "surface/TraceSurface.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "BufferCanvas.h"
+#include "web/BufferCanvas.h"
 
 #include <algorithm>
 #include <cmath>

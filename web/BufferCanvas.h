@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Raster.h"
-#include "Surface.h"
+#include "surface/Raster.h"
+#include "surface/Surface.h"
 
 #include <cstdint>
 #include <optional>

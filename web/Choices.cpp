@@ -1,4 +1,4 @@
-#include "Choices.h"
+#include "web/Choices.h"
 
 namespace web {
 

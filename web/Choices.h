@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RunSettings.h"
+#include "sim/RunSettings.h"
 
 #include <optional>
 #include <string>

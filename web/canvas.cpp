@@ -1,8 +1,8 @@
 // What a page calls to draw a run: the picture comes back as the bytes an ImageData takes.
 
-#include "BufferCanvas.h"
-#include "Choices.h"
-#include "Run.h"
+#include "sim/Run.h"
+#include "web/BufferCanvas.h"
+#include "web/Choices.h"
 
 #include <emscripten/emscripten.h>
 

@@ -2,9 +2,9 @@
 // draws them, and prints a hash of each picture's pixels; with --time N, also the median time of
 // N whole runs (the sums and the drawing) of the start-up settings.
 
-#include "BufferCanvas.h"
-#include "Choices.h"
-#include "Run.h"
+#include "sim/Run.h"
+#include "web/BufferCanvas.h"
+#include "web/Choices.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,9 +1,9 @@
 // Prints one run's drawing operations in the headless driver's trace format, for comparing the
 // WebAssembly build's runs with the desktop's.
 
-#include "Choices.h"
-#include "Run.h"
-#include "TraceSurface.h"
+#include "sim/Run.h"
+#include "surface/TraceSurface.h"
+#include "web/Choices.h"
 
 #include <cstdio>
 #include <optional>

@@ -1,6 +1,6 @@
 // Four paths at a time, for processors with AVX2 and FMA. Compiled with -mavx2 -mfma.
 
-#include "Variants.h"
+#include "sim/kernel/Variants.h"
 
 #include <sleef.h>
 
@@ -24,7 +24,7 @@ struct Avx2 {
     }
 };
 
-#include "Lanes.h"
+#include "sim/kernel/Lanes.h"
 
 } // namespace
 

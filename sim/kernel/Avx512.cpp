@@ -1,6 +1,6 @@
 // Eight paths at a time, for processors with AVX-512. Compiled with -mavx512f.
 
-#include "Variants.h"
+#include "sim/kernel/Variants.h"
 
 #include <sleef.h>
 
@@ -25,7 +25,7 @@ struct Avx512 {
     }
 };
 
-#include "Lanes.h"
+#include "sim/kernel/Lanes.h"
 
 } // namespace
 

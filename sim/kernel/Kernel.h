@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PathFan.h"
+#include "sim/PathFan.h"
 
 namespace sim::kernel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PathFan.h"
+#include "sim/PathFan.h"
 
 // The path sums written once for vectors of any width. `Isa` supplies the vector type V, its
 // width, the lane indices 0, 1, ..., and loads, stores, arithmetic, the square root and

@@ -1,6 +1,6 @@
 // One path at a time, with the C library's functions, where no vector kernel is built.
 
-#include "Variants.h"
+#include "sim/kernel/Variants.h"
 
 #include <cmath>
 
@@ -23,7 +23,7 @@ struct Portable {
     }
 };
 
-#include "Lanes.h"
+#include "sim/kernel/Lanes.h"
 
 } // namespace
 

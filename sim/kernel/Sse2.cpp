@@ -1,6 +1,6 @@
 // Two paths at a time, on any x86-64 processor: the library picks its best 128-bit sine.
 
-#include "Variants.h"
+#include "sim/kernel/Variants.h"
 
 #include <sleef.h>
 
@@ -24,7 +24,7 @@ struct Sse2 {
     }
 };
 
-#include "Lanes.h"
+#include "sim/kernel/Lanes.h"
 
 } // namespace
 

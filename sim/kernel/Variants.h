@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Kernel.h"
+#include "sim/kernel/Kernel.h"
 
 // The kernels, each built for its own instruction set (see Lanes.h).
 namespace sim::kernel {

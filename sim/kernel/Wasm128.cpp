@@ -1,7 +1,7 @@
 // Two paths at a time, in WebAssembly's 128-bit SIMD. Compiled with -msimd128. The WebAssembly
 // build has no other kernel, and this one takes the portable kernel's place.
 
-#include "Variants.h"
+#include "sim/kernel/Variants.h"
 
 #include <cmath>
 #include <wasm_simd128.h>
@@ -99,7 +99,7 @@ struct Wasm128 {
     }
 };
 
-#include "Lanes.h"
+#include "sim/kernel/Lanes.h"
 
 } // namespace
 
