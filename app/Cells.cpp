@@ -22,11 +22,6 @@ std::optional<double> finiteNumber(const QString& text, const QLocale& locale)
 
 } // namespace
 
-QString wholeNumberText(int value)
-{
-    return QString::number(value);
-}
-
 QString numberText(double value, const QLocale& locale)
 {
     // The digits 0 to 9 whatever the locale's own digits; only the decimal separator is the
@@ -41,6 +36,16 @@ std::optional<double> readNumber(const QString& text, const QLocale& locale)
     if (const std::optional<double> value = finiteNumber(text, locale))
         return value;
     return finiteNumber(text, QLocale::c());
+}
+
+std::string LocaleNumbers::text(double value) const
+{
+    return numberText(value, locale_).toStdString();
+}
+
+std::optional<double> LocaleNumbers::number(std::string_view text) const
+{
+    return readNumber(QString::fromUtf8(text.data(), qsizetype(text.size())), locale_);
 }
 
 } // namespace cells

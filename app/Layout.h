@@ -1,17 +1,22 @@
 #pragma once
 
+#include <QString>
+
+#include <map>
+#include <string>
+
 class QWidget;
 
-// Creates the window's controls at their design-time places, with their captions, fonts,
-// colours and tab order, in the order the window creates them. Each control's objectName is
-// its name; options stand in their frames, one group per frame, none selected.
+// Builds the window from its design (window/Design.h): the window's own properties, then every
+// control at its place in twips, with its caption, font, colours and tab stop, in the order the
+// window creates them. Each control's objectName is its name; options stand in their frames, one
+// group per frame, none selected.
 namespace layout {
 
-inline constexpr int clientWidth = 11445; // twips
-inline constexpr int clientHeight = 8625;
+using Widgets = std::map<std::string, QWidget*, std::less<>>;
 
-// The window itself: its name, caption, client area, background and default font.
+// The window itself: its name, caption, client area, colours and default font.
 void prepareWindow(QWidget* window);
-void createControls(QWidget* window);
+Widgets createControls(QWidget* window);
 
 } // namespace layout

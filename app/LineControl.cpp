@@ -17,27 +17,10 @@ LineControl::LineControl(QWidget* parent, QPoint from, QPoint to, int width)
     fitToLine();
 }
 
-void LineControl::setX1(int x)
+void LineControl::setEnds(QPoint from, QPoint to)
 {
-    from_.setX(x);
-    fitToLine();
-}
-
-void LineControl::setY1(int y)
-{
-    from_.setY(y);
-    fitToLine();
-}
-
-void LineControl::setX2(int x)
-{
-    to_.setX(x);
-    fitToLine();
-}
-
-void LineControl::setY2(int y)
-{
-    to_.setY(y);
+    from_ = from;
+    to_ = to;
     fitToLine();
 }
 

@@ -9,10 +9,7 @@ class LineControl final : public QWidget {
 public:
     LineControl(QWidget* parent, QPoint from, QPoint to, int width);
 
-    void setX1(int x);
-    void setY1(int y);
-    void setX2(int x);
-    void setY2(int y);
+    void setEnds(QPoint from, QPoint to);
     QPoint from() const { return from_; }
     QPoint to() const { return to_; }
     int lineWidth() const { return width_; }

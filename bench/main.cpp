@@ -77,7 +77,7 @@ void runWindow(benchmark::State& state)
     window.show();
     QCoreApplication::processEvents();
     for (auto _ : state)
-        window.cmdStart_Click();
+        window.form().cmdStart_Click();
 }
 
 // What the window does to show a whole changed picture, as at the end of every run: the
@@ -86,7 +86,7 @@ void presentWindow(benchmark::State& state)
 {
     frmKavrona window;
     window.show();
-    window.cmdStart_Click();
+    window.form().cmdStart_Click();
     QWidget* canvas = window.findChild<QWidget*>(QStringLiteral("canvas"));
     for (auto _ : state) {
         canvas->update();

@@ -2,7 +2,7 @@
 #include "Probe.h"
 
 #include "app/Cells.h"
-#include "app/Refusal.h"
+#include "window/Refusal.h"
 #include "app/frmKavrona.h"
 
 #include <QLineEdit>
@@ -113,7 +113,9 @@ private slots:
         QFETCH(QString, cell);
         QFETCH(QString, text);
         QFETCH(bool, usable);
-        QCOMPARE(refusal::usableNumber(cell, text, QLocale::c()).has_value(), usable);
+        const cells::LocaleNumbers numbers(QLocale::c());
+        QCOMPARE(window::usableNumber(window::numberField(cell.toStdString()), text.toStdString(), numbers).has_value(),
+                 usable);
     }
     void refusalMessage()
     {
@@ -121,7 +123,9 @@ private slots:
         QFETCH(QString, cell);
         QFETCH(QString, text);
         QFETCH(QStringList, says);
-        const QString message = refusal::message(cell, text, QLocale(locale));
+        const window::Refusal refusal{&window::numberField(cell.toStdString()), text.toStdString()};
+        const QString message =
+            QString::fromStdString(window::refusalMessage(refusal, cells::LocaleNumbers(QLocale(locale))));
         for (const QString& words : says)
             QVERIFY2(message.contains(words), qPrintable(message));
     }
@@ -150,13 +154,13 @@ private slots:
         ProbeSurface probe;
         QStringList refusals;
         frmKavrona window({&probe, [&](const QString& cell) { refusals << cell; }});
-        window.cmdStart_Click();
+        window.form().cmdStart_Click();
         const QImage picture = window.canvas().image();
         for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
             type(window, typed[i], typed[i + 1]);
         const QStringList before = cellTexts(window);
         const std::size_t calls = probe.recording.calls.size();
-        window.cmdStart_Click();
+        window.form().cmdStart_Click();
         QCOMPARE(refusals, QStringList{refused});
         QCOMPARE(probe.recording.calls.size(), calls);
         QCOMPARE(cellTexts(window), before);
@@ -255,7 +259,7 @@ private slots:
         surface::RecordingSurface withoutRays;
         frmKavrona reference({&withoutRays, {}});
         type(reference, "nAlfaCaption", "60");
-        reference.cmdStart_Click();
+        reference.form().cmdStart_Click();
 
         ProbeSurface probe;
         frmKavrona window({&probe, {}});
@@ -263,7 +267,7 @@ private slots:
         type(window, "nAlfa", angle);
         type(window, "nAlfaCaption", caption);
         type(window, "nDistance", distance);
-        window.cmdStart_Click();
+        window.form().cmdStart_Click();
         QCOMPARE(probe.recording.count(Op::Circle), std::size_t(3 * 467));
         const std::size_t rays = probe.recording.count(Op::Line) - withoutRays.count(Op::Line);
         QVERIFY2(rays <= 2, qPrintable(QString::number(rays)));
@@ -284,7 +288,7 @@ private slots:
         ProbeSurface probe;
         frmKavrona window({&probe, {}});
         type(window, "nSpomaleni", slowdown);
-        window.cmdStart_Click();
+        window.form().cmdStart_Click();
         QCOMPARE(probe.recording.count(Op::Circle), std::size_t(3 * 467));
     }
 
@@ -306,10 +310,10 @@ private slots:
             return -1L;
         };
         for (int run = 0; run < 20; ++run)
-            window.cmdStart_Click();
+            window.form().cmdStart_Click();
         const long settled = residentKiB();
         for (int run = 20; run < 200; ++run)
-            window.cmdStart_Click();
+            window.form().cmdStart_Click();
         const long after = residentKiB();
         qInfo("resident after 20 runs: %ld KiB, after 200: %ld KiB", settled, after);
         QVERIFY(settled > 0);

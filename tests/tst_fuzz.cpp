@@ -122,7 +122,7 @@ private slots:
         frmKavrona plain({&fewest, {}, steps});
         const long dash = fewest.lines;
         plain.findChild<QLineEdit*>(QStringLiteral("nAlfaCaption"))->setText(QStringLiteral("60"));
-        plain.cmdStart_Click();
+        plain.form().cmdStart_Click();
         const long linesOfARun = fewest.lines - dash;
         const QList<QRadioButton*> options = window.findChildren<QRadioButton*>();
         auto* bar = window.findChild<QScrollBar*>(QStringLiteral("HScroll1"));

@@ -139,14 +139,14 @@ private slots:
         ProbeSurface pointProbe;
         {
             frmKavrona window({&pointProbe, {}});
-            window.cmdStart_Click();
+            window.form().cmdStart_Click();
         }
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ProbeSurface commaProbe;
         {
             frmKavrona window({&commaProbe, {}});
             QCOMPARE(cell(window, "nIndex"), QStringLiteral("1,33"));
-            window.cmdStart_Click();
+            window.form().cmdStart_Click();
         }
         QLocale::setDefault(QLocale::c());
         QCOMPARE(commaProbe.recording.calls.size(), pointProbe.recording.calls.size());
@@ -229,7 +229,7 @@ private slots:
             cellLaterInRun = cell(window, watched.toUtf8().constData());
             openLaterInRun = window.isVisible();
         };
-        window.cmdStart_Click();
+        window.form().cmdStart_Click();
         const QImage picture = window.canvas().image();
         QCOMPARE(cellLaterInRun, during);
         QVERIFY(openLaterInRun);
@@ -263,7 +263,7 @@ private slots:
                 queueClick(window, child(window, "cmdKonec"), child(window, "cmdKonec")->rect().center());
             queueClick(window, child(window, "cmdStart"), child(window, "cmdStart")->rect().center());
         };
-        window.cmdStart_Click();
+        window.form().cmdStart_Click();
         QVERIFY(!window.isVisible());
         QVERIFY2(probe.recording.count(Op::Circle) <= 2 * 3,
                  qPrintable(QString::number(probe.recording.count(Op::Circle))));

@@ -108,7 +108,7 @@ private slots:
         };
         QElapsedTimer run;
         run.start();
-        window.cmdStart_Click();
+        window.form().cmdStart_Click();
         QVERIFY2(run.elapsed() > 300, "the run ended before the click could arrive");
         QVERIFY(!glass->isChecked());
 

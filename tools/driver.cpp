@@ -3,18 +3,12 @@
 // followed by the window's state.
 
 #include "app/EventLoop.h"
-#include "app/LineControl.h"
 #include "app/PictureFile.h"
-#include "app/Twips.h"
 #include "app/frmKavrona.h"
 #include "surface/TraceSurface.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QLineEdit>
 #include <QPixmap>
-#include <QRadioButton>
-#include <QScrollBar>
 
 #include <clocale>
 #include <cstdio>
@@ -97,27 +91,28 @@ std::optional<CommandLine> parse(const QStringList& args, const char*& problem)
 // Names that no control of the window answers to make the command line malformed.
 const char* checkNames(const CommandLine& line)
 {
-    const frmKavrona window;
     for (const Action& action : line.actions) {
-        if (action.verb == Action::Verb::Click && !window.findChild<QAbstractButton*>(action.name))
+        const window::Control* control = window::findControl(action.name.toStdString());
+        const window::Kind kind = control ? control->kind : window::Kind::Label;
+        if (action.verb == Action::Verb::Click && kind != window::Kind::Option && kind != window::Kind::Command)
             return "click names no option or command button";
-        if (action.verb == Action::Verb::Type && !window.findChild<QLineEdit*>(action.name))
+        if (action.verb == Action::Verb::Type && kind != window::Kind::TextBox)
             return "type names no text box";
     }
     return nullptr;
 }
 
-void perform(frmKavrona& window, const Action& action)
+void perform(window::Form& form, const Action& action)
 {
     switch (action.verb) {
     case Action::Verb::Click:
-        window.findChild<QAbstractButton*>(action.name)->click();
+        form.click(action.name.toStdString());
         break;
     case Action::Verb::Type:
-        window.findChild<QLineEdit*>(action.name)->setText(action.text);
+        form.type(action.name.toStdString(), action.text.toStdString());
         break;
     case Action::Verb::Scroll:
-        window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(action.position);
+        form.scroll(action.position);
         break;
     }
 }
@@ -143,22 +138,19 @@ QString traceText(const QString& text)
     return line;
 }
 
-void printState(const frmKavrona& window)
+void printState(const window::State& state)
 {
-    for (const char* name : {"nLátka", "nAlfaCaption", "nAlfa", "nIndex", "nDistance", "nSpomaleni"}) {
-        const QLineEdit* cell = window.findChild<QLineEdit*>(QString::fromUtf8(name));
-        std::printf("Cell %s %s\n", name, traceText(cell->text()).toUtf8().constData());
-    }
+    for (const char* name : {"nLátka", "nAlfaCaption", "nAlfa", "nIndex", "nDistance", "nSpomaleni"})
+        std::printf("Cell %s %s\n", name, traceText(QString::fromStdString(state.text(name))).toUtf8().constData());
     for (const char* name : {"nVoda", "nSklo"})
-        std::printf("Shown %s %d\n", name, !window.findChild<QWidget*>(QString::fromUtf8(name))->isHidden());
-    const LineControl* line1 = window.findChild<LineControl*>(QStringLiteral("Line1"));
-    std::printf("Line1 %d %d %d %d %d\n", line1->from().x(), line1->from().y(), line1->to().x(), line1->to().y(),
-                !line1->isHidden());
-    const QRect label = twips::geometry(window.findChild<QWidget*>(QStringLiteral("nDetektorH")));
-    std::printf("Place nDetektorH %d %d\n", label.left(), label.top());
-    for (const QRadioButton* option : window.findChildren<QRadioButton*>()) {
-        if (option->isChecked())
-            std::printf("Selected %s\n", option->objectName().toUtf8().constData());
+        std::printf("Shown %s %d\n", name, state.shown(name));
+    const window::State::LineEnds& line1 = state.line("Line1");
+    std::printf("Line1 %d %d %d %d %d\n", line1.from.x, line1.from.y, line1.to.x, line1.to.y, line1.shown);
+    const window::Point label = state.place("nDetektorH");
+    std::printf("Place nDetektorH %d %d\n", label.x, label.y);
+    for (const window::Control& c : window::controls()) {
+        if (state.selected(c.name))
+            std::printf("Selected %s\n", c.name);
     }
 }
 
@@ -201,7 +193,7 @@ int main(int argc, char* argv[])
     window.show();
 
     for (const Action& action : line->actions) {
-        perform(window, action);
+        perform(window.form(), action);
         if (window.isVisible())
             continue;
         // Exit ends the program; nothing more is printed, and there is no window to picture.
@@ -211,7 +203,7 @@ int main(int argc, char* argv[])
                      line->png.toLocal8Bit().constData());
         return 1;
     }
-    printState(window);
+    printState(window.form().state());
     if (line->png.isEmpty())
         return 0;
     if (const std::optional<QString> problem = savePng(window.grab().toImage(), line->png)) {

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "surface/Surface.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The window as it is designed: every control with its place in twips, caption, font, colours
+// and tab stop, the seven line controls, the option groups and the window's own properties.
+// Every front end builds its window from these, so that there is one table of the window.
+// What the Czech names mean: window/Glossary.h.
+namespace window {
+
+enum class Kind { TextBox, ScrollBar, Frame, Option, Command, Label };
+// A colour the design names; Default is the colour the front end gives that kind of control,
+// ButtonText its colour of text on buttons.
+enum class Tint { Default, Grey, LightGreen, Black, ButtonText };
+enum class Align { Left, Centre, Right };
+
+struct Point {
+    int x{};
+    int y{};
+    bool operator==(const Point&) const = default;
+};
+
+struct Rect {
+    int left{};
+    int top{};
+    int width{};
+    int height{};
+};
+
+// A set font is bold; a font with no family is the window's default font.
+struct Font {
+    const char* family{};
+    double points{};
+};
+
+struct Control {
+    const char* name;
+    Kind kind;
+    const char* container; // nullptr: the window; otherwise the frame the option stands in
+    const char* text;      // caption or initial text
+    Rect place;            // twips, from the top-left corner of the container
+    Font font;
+    Tint back;
+    Tint fore;
+    Align align;
+    bool hidden;
+    int tab;                    // position in the keyboard's tab order
+    bool bordered;              // drawn as a box to type into
+    const char* accessibleName; // nullptr for options: they are named after their frame
+};
+
+struct Line {
+    const char* name;
+    Point from;
+    Point to;
+    int width; // pixels
+    const char* accessibleName;
+};
+
+struct WindowProperties {
+    const char* name;
+    const char* caption;
+    int clientWidth; // twips
+    int clientHeight;
+    surface::Colour background;
+    Font defaultFont; // of the options, the hidden cells and the scroll bar
+};
+
+// The scroll bar's positions: a 16-bit whole number, one step on an arrow, a tenth on a page.
+inline constexpr int scrollMaximum = 32767;
+inline constexpr int scrollPage = 3277;
+
+inline constexpr surface::Colour black = 0x000000;
+
+const WindowProperties& properties();
+// In the order the window creates them.
+std::span<const Control> controls();
+// In the order the window creates them: all of them right after this control.
+std::span<const Line> lines();
+inline constexpr std::string_view linesFollow = "nuUplnyOdraz";
+
+// The drawing of a run, as a screen reader announces it.
+inline constexpr const char* drawingName = "Drawing of the run";
+
+// Nothing for a name that no control has.
+const Control* findControl(std::string_view name);
+const Line* findLine(std::string_view name);
+// The colour a tint stands for; nothing for Default and ButtonText, which the front end gives.
+std::optional<surface::Colour> colourOf(Tint tint);
+// What a screen reader announces; an option with its group, "Substance: Water".
+std::string accessibleName(const Control& control);
+
+} // namespace window

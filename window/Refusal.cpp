@@ -1,0 +1,86 @@
+#include "window/Refusal.h"
+
+#include "window/Design.h"
+
+// Marks the words a translator translates; the front end looks them up by context and text.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+namespace window {
+namespace {
+
+constexpr const char* context = "Refusal";
+
+// Within these a run's every quantity stays finite: angles and indices far beyond any that make
+// sense still draw, while 1e308 degrees times 3.14 would overflow. The slowdown goes up to the
+// slowest pace the scroll bar sets.
+constexpr double largest = 1e6;
+constexpr double slowestPace = scrollMaximum * 100.0 + 1;
+
+constexpr NumberField fields[] = {
+    {"nIndex", QT_TRANSLATE_NOOP("Refusal", "Refractive index"), 1.33, -largest, largest},
+    {"nAlfa", QT_TRANSLATE_NOOP("Refusal", "Incident angle"), 48.783, -largest, largest},
+    {"nDistance", QT_TRANSLATE_NOOP("Refusal", "Detector H distance"), 750, -largest, largest},
+    {"nSpomaleni", QT_TRANSLATE_NOOP("Refusal", "Slowdown"), 1, -slowestPace, slowestPace},
+};
+
+// Puts the arguments in place of %1, %2 … in one pass, so that an argument that itself holds
+// "%2" (typed by the user) is left as it is.
+std::string fill(const std::string& pattern, std::initializer_list<std::string> arguments)
+{
+    std::string filled;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const int n = i + 1 < pattern.size() ? pattern[i + 1] - '1' : -1;
+        if (pattern[i] == '%' && n >= 0 && n < int(arguments.size())) {
+            filled += arguments.begin()[n];
+            ++i;
+        } else {
+            filled += pattern[i];
+        }
+    }
+    return filled;
+}
+
+} // namespace
+
+const NumberField& numberField(std::string_view cell)
+{
+    for (const NumberField& f : fields) {
+        if (cell == f.cell)
+            return f;
+    }
+    return fields[0];
+}
+
+std::optional<double> usableNumber(const NumberField& field, std::string_view text, const NumberText& numbers)
+{
+    const std::optional<double> number = numbers.number(text);
+    if (!number || *number < field.lowest || *number > field.highest)
+        return std::nullopt;
+    return number;
+}
+
+std::string refusalMessage(const Refusal& refusal, const NumberText& numbers, const Translate& translate)
+{
+    const auto tr = [&translate](const char* text) { return translate ? translate(context, text) : text; };
+    const NumberField& field = *refusal.field;
+    const std::string words = tr(field.words);
+    const std::string paragraph = "\n\n";
+    const std::string example = fill(tr(QT_TRANSLATE_NOOP("Refusal", "Type a number such as %1, then press Start again.")),
+                                     {numbers.text(field.example)});
+    const bool blank = refusal.typed.find_first_not_of(" \t\n\r\f\v") == std::string::npos;
+    if (blank)
+        return fill(tr(QT_TRANSLATE_NOOP("Refusal", "%1: there is no number to run with.")), {words}) + paragraph +
+               example;
+    if (!numbers.number(refusal.typed))
+        return fill(tr(QT_TRANSLATE_NOOP("Refusal", "%1: \u201C%2\u201D is not a number.")), {words, refusal.typed}) +
+               paragraph + example;
+    return fill(tr(QT_TRANSLATE_NOOP("Refusal", "%1: \u201C%2\u201D is outside the range a run can draw.")),
+                {words, refusal.typed}) +
+           paragraph +
+           fill(tr(QT_TRANSLATE_NOOP("Refusal", "Type a number from %1 to %2, then press Start again.")),
+                {numbers.text(field.lowest), numbers.text(field.highest)});
+}
+
+} // namespace window

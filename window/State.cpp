@@ -1,0 +1,155 @@
+#include "window/State.h"
+
+#include <cstddef>
+
+namespace window {
+namespace {
+
+template <class Table> std::ptrdiff_t indexOf(const Table& table, std::string_view name)
+{
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (name == table[i].name)
+            return std::ptrdiff_t(i);
+    }
+    return -1;
+}
+
+} // namespace
+
+State::State()
+{
+    for (const Control& c : controls())
+        controls_.push_back({c.text, !c.hidden, {c.place.left, c.place.top}, false});
+    for (const Line& l : lines())
+        lines_.push_back({l.from, l.to, true});
+}
+
+State::ControlState* State::find(std::string_view name)
+{
+    const std::ptrdiff_t i = indexOf(controls(), name);
+    return i < 0 ? nullptr : &controls_[std::size_t(i)];
+}
+
+const State::ControlState* State::find(std::string_view name) const
+{
+    const std::ptrdiff_t i = indexOf(controls(), name);
+    return i < 0 ? nullptr : &controls_[std::size_t(i)];
+}
+
+State::LineEnds* State::findLine(std::string_view name)
+{
+    const std::ptrdiff_t i = indexOf(lines(), name);
+    return i < 0 ? nullptr : &lines_[std::size_t(i)];
+}
+
+const std::string& State::text(std::string_view box) const
+{
+    static const std::string none;
+    const ControlState* c = find(box);
+    return c ? c->text : none;
+}
+
+void State::setText(std::string_view box, std::string text)
+{
+    ControlState* c = find(box);
+    if (!c || c->text == text)
+        return;
+    c->text = std::move(text);
+    if (observer_)
+        observer_->textChanged(*findControl(box), c->text);
+}
+
+bool State::shown(std::string_view control) const
+{
+    const ControlState* c = find(control);
+    return c && c->shown;
+}
+
+void State::setShown(std::string_view control, bool shown)
+{
+    ControlState* c = find(control);
+    if (!c || c->shown == shown)
+        return;
+    c->shown = shown;
+    if (observer_)
+        observer_->shownChanged(*findControl(control), shown);
+}
+
+Point State::place(std::string_view control) const
+{
+    const ControlState* c = find(control);
+    return c ? c->place : Point{};
+}
+
+void State::move(std::string_view control, Point topLeft)
+{
+    ControlState* c = find(control);
+    if (!c || c->place == topLeft)
+        return;
+    c->place = topLeft;
+    if (observer_)
+        observer_->moved(*findControl(control), topLeft);
+}
+
+bool State::selected(std::string_view option) const
+{
+    const ControlState* c = find(option);
+    return c && c->selected;
+}
+
+void State::select(std::string_view option)
+{
+    const Control* chosen = findControl(option);
+    if (!chosen || chosen->kind != Kind::Option)
+        return;
+    const std::span<const Control> all = controls();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i].kind == Kind::Option && std::string_view(all[i].container) == chosen->container)
+            controls_[i].selected = &all[i] == chosen;
+    }
+    if (observer_)
+        observer_->selected(*chosen);
+}
+
+const State::LineEnds& State::line(std::string_view name) const
+{
+    static const LineEnds none;
+    const std::ptrdiff_t i = indexOf(lines(), name);
+    return i < 0 ? none : lines_[std::size_t(i)];
+}
+
+void State::setLineEnds(std::string_view name, Point from, Point to)
+{
+    if (LineEnds* l = findLine(name)) {
+        l->from = from;
+        l->to = to;
+        lineChanged(name);
+    }
+}
+
+void State::setLineShown(std::string_view name, bool shown)
+{
+    if (LineEnds* l = findLine(name)) {
+        l->shown = shown;
+        lineChanged(name);
+    }
+}
+
+void State::lineChanged(std::string_view name)
+{
+    if (!observer_)
+        return;
+    const LineEnds& l = line(name);
+    observer_->lineChanged(*window::findLine(name), l.from, l.to, l.shown);
+}
+
+void State::setScrollPosition(int position)
+{
+    if (position == scrollPosition_)
+        return;
+    scrollPosition_ = position;
+    if (observer_)
+        observer_->scrolled(position);
+}
+
+} // namespace window
