@@ -39,8 +39,8 @@ void prepare(QWidget* window)
     // Every control and line is announced by its design's name; an option with its group,
     // "Substance: Water", as a sighted user reads it.
     for (const window::Control& c : window::controls())
-        window->findChild<QWidget*>(QString::fromUtf8(c.name))->setAccessibleName(
-            QString::fromStdString(window::accessibleName(c)));
+        window->findChild<QWidget*>(QString::fromUtf8(c.name))
+            ->setAccessibleName(QString::fromStdString(window::accessibleName(c)));
     for (const window::Line& l : window::lines())
         window->findChild<QWidget*>(QString::fromUtf8(l.name))->setAccessibleName(QString::fromUtf8(l.accessibleName));
     window->findChild<QWidget*>(QStringLiteral("canvas"))->setAccessibleName(QString::fromUtf8(window::drawingName));

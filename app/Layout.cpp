@@ -134,8 +134,8 @@ void setFont(QWidget* widget, const window::Font& font, const QFont& windowFont)
 void createLines(QWidget* window, Widgets& widgets)
 {
     for (const window::Line& line : window::lines()) {
-        auto* control = new LineControl(window, QPoint(line.from.x, line.from.y), QPoint(line.to.x, line.to.y),
-                                        line.width);
+        auto* control =
+            new LineControl(window, QPoint(line.from.x, line.from.y), QPoint(line.to.x, line.to.y), line.width);
         control->setObjectName(QString::fromUtf8(line.name));
         widgets.emplace(line.name, control);
     }

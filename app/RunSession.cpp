@@ -31,6 +31,11 @@ bool isInput(QEvent::Type type)
 
 } // namespace
 
+void RunSession::useQtEventDispatcher()
+{
+    qputenv("QT_NO_GLIB", QByteArrayLiteral("1"));
+}
+
 RunSession::RunSession(QWidget* window, const QObject* exitButton)
     : QObject(window)
     , window_(window)

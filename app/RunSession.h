@@ -16,8 +16,15 @@ class QWidget;
 // order they came, as soon as the run has ended. Two requests do not wait: the Exit button and
 // the window's close button. Either stops the run before its next step, drops whatever input
 // was set aside, and closes the window; no run starts after that.
+//
+// The frames are shown from inside a click's handler, in a nested call to the event loop. The
+// GLib-based event dispatcher delivers no window-system events to such a call, so the program
+// uses Qt's own dispatcher, which does: useQtEventDispatcher() before the application object is
+// created.
 class RunSession final : public QObject {
 public:
+    static void useQtEventDispatcher();
+
     // The work of one run, given the question it asks before each step: should it stop?
     using Work = std::function<void(const std::function<bool()>& stopRequested)>;
 

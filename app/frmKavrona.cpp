@@ -32,7 +32,8 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
         canvasView_->changed(changed);
         session_->present();
     });
-    form_ = std::make_unique<window::Form>(static_cast<window::Host&>(*this), drawing(), numbers_, observers_.sweepSteps);
+    form_ =
+        std::make_unique<window::Form>(static_cast<window::Host&>(*this), drawing(), numbers_, observers_.sweepSteps);
     form_->state().setObserver(static_cast<window::StateObserver*>(this));
     forwardInput();
     form_->Form_Load();
@@ -69,9 +70,8 @@ void frmKavrona::forwardInput()
                     form_->click(name);
             });
         } else if (auto* box = qobject_cast<QLineEdit*>(w)) {
-            connect(box, &QLineEdit::textChanged, this, [this, name](const QString& text) {
-                form_->type(name, text.toStdString());
-            });
+            connect(box, &QLineEdit::textChanged, this,
+                    [this, name](const QString& text) { form_->type(name, text.toStdString()); });
         } else if (auto* bar = qobject_cast<QScrollBar*>(w)) {
             connect(bar, &QScrollBar::valueChanged, this, [this](int position) { form_->scroll(position); });
         }

@@ -1,12 +1,12 @@
-#include "app/EventLoop.h"
 #include "app/ProgramIcon.h"
+#include "app/RunSession.h"
 #include "app/frmKavrona.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    useQtEventDispatcher();
+    RunSession::useQtEventDispatcher();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Total reflection"));
     QApplication::setWindowIcon(programIcon());

@@ -16,7 +16,7 @@
 #include "surface/QtCanvas.h"
 #include "surface/RecordingSurface.h"
 
-#include "app/EventLoop.h"
+#include "app/RunSession.h"
 #include "app/frmKavrona.h"
 
 #include <QApplication>
@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     // Headless, unless a platform was asked for.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    useQtEventDispatcher();
+    RunSession::useQtEventDispatcher();
     QApplication application(argc, argv);
 
     registerCase("Sweep/Reference", sweepReference);

@@ -2,8 +2,8 @@
 #include "Probe.h"
 
 #include "app/Cells.h"
-#include "window/Refusal.h"
 #include "app/frmKavrona.h"
+#include "window/Refusal.h"
 
 #include <QLineEdit>
 #include <QMessageBox>

@@ -62,65 +62,6 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startupCells_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("substance") << "nLátka"
-                                   << "Voda";
-        QTest::newRow("angle choice") << "nAlfaCaption"
-                                      << "35";
-        QTest::newRow("angle, never the critical one at start") << "nAlfa"
-                                                                << "35";
-        QTest::newRow("index") << "nIndex"
-                               << "1.33";
-        QTest::newRow("distance") << "nDistance"
-                                  << "750";
-        QTest::newRow("slowdown") << "nSpomaleni"
-                                  << "1";
-    }
-    void startupCells()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        const frmKavrona window;
-        QCOMPARE(cell(window, name.toUtf8().constData()), text);
-    }
-
-    void startupControls()
-    {
-        const frmKavrona window;
-        QStringList selected;
-        for (const QRadioButton* option : window.findChildren<QRadioButton*>()) {
-            if (option->isChecked())
-                selected << option->objectName();
-        }
-        QCOMPARE(selected, (QStringList{"opRychlá", "opStředníDistance", "opVoda", "opMenší"}));
-        QVERIFY(!child(window, "nVoda")->isHidden());
-        QVERIFY(child(window, "nSklo")->isHidden());
-        for (const char* hidden : {"nLátka", "nAlfaCaption", "nDistance", "nSpomaleni"})
-            QVERIFY2(child(window, hidden)->isHidden(), hidden);
-        for (const char* shown : {"nAlfa", "nIndex"})
-            QVERIFY2(!child(window, shown)->isHidden(), shown);
-        const LineControl* line1 = child<LineControl>(window, "Line1");
-        QCOMPARE(line1->from(), QPoint(2880, 4280));
-        QCOMPARE(line1->to(), QPoint(11400, 4280));
-        QCOMPARE(twips::geometry(child(window, "nDetektorH")).topLeft(), QPoint(5800, 4400));
-    }
-
-    void startupDrawsOnlyTheDash()
-    {
-        ProbeSurface probe;
-        const frmKavrona window({&probe, {}});
-        const auto& calls = probe.recording.calls;
-        QCOMPARE(calls.size(), std::size_t(1));
-        QCOMPARE(calls[0].op, Op::Line);
-        QCOMPARE(calls[0].value, 4);
-        QCOMPARE((QPointF(calls[0].x1, calls[0].y1)), QPointF(770, 7440));
-        COMPARE_NEAR(calls[0].x2, 712.67, 0.01);
-        QCOMPARE(calls[0].y2, 7440.0f);
-    }
-
     // Clicking an option runs its handler every time; selecting it from code, only once.
     void clickingAnOptionRunsItsHandlerEachTime()
     {

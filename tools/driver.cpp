@@ -2,8 +2,8 @@
 // command line as a user would, and prints every drawing operation on the window's surface
 // followed by the window's state.
 
-#include "app/EventLoop.h"
 #include "app/PictureFile.h"
+#include "app/RunSession.h"
 #include "app/frmKavrona.h"
 #include "surface/TraceSurface.h"
 
@@ -177,7 +177,7 @@ int main(int argc, char* argv[])
         qunsetenv(variable);
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    useQtEventDispatcher();
+    RunSession::useQtEventDispatcher();
     QApplication application(argc, argv);
     // The trace's numbers always use a decimal point, whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");

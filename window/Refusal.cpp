@@ -67,8 +67,9 @@ std::string refusalMessage(const Refusal& refusal, const NumberText& numbers, co
     const NumberField& field = *refusal.field;
     const std::string words = tr(field.words);
     const std::string paragraph = "\n\n";
-    const std::string example = fill(tr(QT_TRANSLATE_NOOP("Refusal", "Type a number such as %1, then press Start again.")),
-                                     {numbers.text(field.example)});
+    const std::string example =
+        fill(tr(QT_TRANSLATE_NOOP("Refusal", "Type a number such as %1, then press Start again.")),
+             {numbers.text(field.example)});
     const bool blank = refusal.typed.find_first_not_of(" \t\n\r\f\v") == std::string::npos;
     if (blank)
         return fill(tr(QT_TRANSLATE_NOOP("Refusal", "%1: there is no number to run with.")), {words}) + paragraph +
