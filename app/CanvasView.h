@@ -14,10 +14,14 @@ public:
     const surface::QtCanvas& canvas() const { return canvas_; }
     // Marks the part of the picture that has changed since it was last shown.
     void changed(const QRect& rect);
+    // Shows another picture of the same size instead of the canvas's own, or the canvas's again
+    // with nullptr: a picture of the window at another resolution shows the drawing redrawn.
+    void showInstead(const QImage* picture) { instead_ = picture; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     surface::QtCanvas canvas_;
+    const QImage* instead_{};
 };

@@ -2,6 +2,7 @@
 
 #include "app/Accessibility.h"
 #include "app/LineControl.h"
+#include "app/PictureActions.h"
 #include "app/Twips.h"
 #include "sim/Run.h"
 
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -36,6 +38,9 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
         std::make_unique<window::Form>(static_cast<window::Host&>(*this), drawing(), numbers_, observers_.sweepSteps);
     form_->state().setObserver(static_cast<window::StateObserver*>(this));
     forwardInput();
+    new PictureActions(
+        this, [this](qreal ratio) { return picture(ratio); }, [this] { return pictureName(); },
+        observers_.chooseFile);
     form_->Form_Load();
     // Ready to run: Enter or Space starts.
     widget("cmdStart")->setFocus();
@@ -76,6 +81,29 @@ void frmKavrona::forwardInput()
             connect(bar, &QScrollBar::valueChanged, this, [this](int position) { form_->scroll(position); });
         }
     }
+}
+
+QImage frmKavrona::picture(qreal devicePixelRatio)
+{
+    if (devicePixelRatio == devicePixelRatioF())
+        return grab().toImage();
+    // The controls are painted at the resolution asked for; the drawing is redrawn at it.
+    const QImage drawing = canvasView_->canvas().redrawn(devicePixelRatio);
+    canvasView_->showInstead(&drawing);
+    QPixmap picture(size() * devicePixelRatio);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    render(&picture);
+    canvasView_->showInstead(nullptr);
+    return picture.toImage();
+}
+
+QString frmKavrona::pictureName() const
+{
+    const window::State& state = form_->state();
+    const QString substance = state.text("nLátka") == "Sklo" ? QStringLiteral("glass") : QStringLiteral("water");
+    const std::string& caption = state.text("nAlfaCaption");
+    const QString angle = caption == "Mezní" ? QStringLiteral("critical") : QString::fromStdString(caption);
+    return substance + QLatin1Char('-') + angle + QLatin1Char('-') + QString::fromStdString(state.text("nDistance"));
 }
 
 // ---- What the form asks of the window ----

@@ -21,6 +21,8 @@ struct WindowObservers {
     std::function<void(const QString& cell)> refused;
     // Tests that need many short runs may stop the sweep early.
     int sweepSteps = 467;
+    // Stands in for the save dialog's answer, given the file proposed.
+    std::function<QString(const QString& proposed)> chooseFile{};
 };
 
 // The program's one window on the desktop: a view of window::Form, which holds the settings
@@ -38,6 +40,11 @@ public:
     const window::Form& form() const { return *form_; }
     const surface::QtCanvas& canvas() const { return canvasView_->canvas(); }
     bool running() const { return session_->running(); }
+    // The whole window at a number of device pixels per pixel: at the screen's, as it is shown;
+    // at any other, drawn afresh at that resolution.
+    QImage picture(qreal devicePixelRatio);
+    // A name for a picture of the window, from its settings: "glass-critical-750".
+    QString pictureName() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

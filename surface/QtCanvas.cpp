@@ -22,7 +22,8 @@ bool finite(float a, float b, float c, float d)
 } // namespace
 
 QtCanvas::QtCanvas(QSize logicalSize, qreal devicePixelRatio)
-    : image_(logicalSize * devicePixelRatio, QImage::Format_ARGB32_Premultiplied)
+    : logicalSize_(logicalSize)
+    , image_(logicalSize * devicePixelRatio, QImage::Format_ARGB32_Premultiplied)
     , width_(image_.width())
     , height_(image_.height())
     , stride_(image_.bytesPerLine() / 4)
@@ -35,15 +36,35 @@ QtCanvas::QtCanvas(QSize logicalSize, qreal devicePixelRatio)
     setDrawWidth(1);
 }
 
+void QtCanvas::setScaleMode(int mode)
+{
+    if (!covered())
+        return;
+    // Whatever was drawn before is about to be painted over: only the run that starts counts.
+    history_.calls.clear();
+    history_.setDrawWidth(pen_);
+    history_.setScaleMode(mode);
+}
+
 void QtCanvas::setDrawWidth(int pixels)
 {
-    penPixels_ = std::max(1, int(std::lround(std::clamp(pixels, 1, 64) * image_.devicePixelRatio())));
+    history_.setDrawWidth(pixels);
+    pen_ = std::clamp(pixels, 1, 64);
+    penPixels_ = std::max(1, int(std::lround(pen_ * image_.devicePixelRatio())));
+}
+
+QImage QtCanvas::redrawn(qreal devicePixelRatio) const
+{
+    QtCanvas canvas(logicalSize_, devicePixelRatio);
+    history_.replayOnto(canvas);
+    return canvas.image();
 }
 
 void QtCanvas::Line(int flags, float x1, float y1, float x2, float y2, Colour colour)
 {
     if (!finite(x1, y1, x2, y2))
         return;
+    history_.Line(flags, x1, y1, x2, y2, colour);
     const Colour drawn = flags == lineInColour ? colour : foregroundColour;
     const double s = pixelsPerTwip_;
     const raster::Buffer pixels = buffer();
@@ -61,6 +82,7 @@ void QtCanvas::Circle(float x, float y, float radius)
 {
     if (!finite(x, y, radius, 0.0f))
         return;
+    history_.Circle(x, y, radius);
     lastStroke_.reset();
     const double s = pixelsPerTwip_;
     touched(raster::circle(buffer(), x * s, y * s, radius * s, penPixels_, pixelOf(foregroundColour)));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "surface/Raster.h"
+#include "surface/RecordingSurface.h"
 #include "surface/Surface.h"
 
 #include <QImage>
@@ -31,9 +32,13 @@ public:
     // once it is, the picture hides for good whatever lies beneath it.
     bool covered() const;
     void setPresenter(Presenter presenter) { presenter_ = std::move(presenter); }
+    // The same picture drawn afresh at another resolution, not enlarged: lines stay one pen
+    // wide and sharp. The canvas keeps the calls that made its picture for this; a run paints
+    // over the whole canvas, so those before the last run are let go as it starts.
+    QImage redrawn(qreal devicePixelRatio) const;
 
-    // The canvas works in twips only, the one mode a run sets.
-    void setScaleMode(int) override {}
+    // The canvas works in twips only, the one mode a run sets; a run begins by setting it.
+    void setScaleMode(int mode) override;
     void setDrawWidth(int pixels) override;
     void Line(int flags, float x1, float y1, float x2, float y2, Colour colour) override;
     void Circle(float x, float y, float radius) override;
@@ -57,13 +62,16 @@ private:
     raster::Buffer buffer();
     void touched(const raster::Rect& rect);
 
+    QSize logicalSize_;
     QImage image_;
     // The image's shape, fixed for its lifetime: asked for once, not at every call.
     int width_{};
     int height_{};
     std::ptrdiff_t stride_{};
     double pixelsPerTwip_{};
+    int pen_{1}; // logical pixels
     int penPixels_{};
+    RecordingSurface history_;
     std::optional<Stroke> lastStroke_;
     raster::Rect pending_;
     int unreadCalls_{};

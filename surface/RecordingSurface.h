@@ -28,6 +28,30 @@ public:
     void Circle(float x, float y, float radius) override { calls.push_back({Op::Circle, 0, x, y, radius}); }
     void flush() override { calls.push_back({Op::Flush}); }
 
+    // Draws the recorded calls again, in order, onto another surface.
+    void replayOnto(Surface& surface) const
+    {
+        for (const Call& c : calls) {
+            switch (c.op) {
+            case Op::ScaleMode:
+                surface.setScaleMode(c.value);
+                break;
+            case Op::DrawWidth:
+                surface.setDrawWidth(c.value);
+                break;
+            case Op::Line:
+                surface.Line(c.value, c.x1, c.y1, c.x2, c.y2, c.colour);
+                break;
+            case Op::Circle:
+                surface.Circle(c.x1, c.y1, c.x2);
+                break;
+            case Op::Flush:
+                surface.flush();
+                break;
+            }
+        }
+    }
+
     std::size_t count(Op op) const
     {
         std::size_t n = 0;

@@ -1,0 +1,204 @@
+#include "Probe.h"
+
+#include "app/frmKavrona.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <qpa/qwindowsysteminterface.h>
+
+namespace {
+
+// The driver's picture of the window after the same actions.
+QImage driversPicture(const QStringList& arguments)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("driver.png"));
+    QProcess driver;
+    driver.start(QStringLiteral(DRIVER), arguments + QStringList{"--png", file});
+    driver.waitForFinished(60000);
+    return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+// A key with Ctrl as the window system delivers it.
+void pressCtrl(frmKavrona& window, Qt::Key key, Qt::KeyboardModifiers more = {})
+{
+    const Qt::KeyboardModifiers modifiers = Qt::ControlModifier | more;
+    QWindowSystemInterface::handleKeyEvent(window.windowHandle(), QEvent::KeyPress, key, modifiers);
+    QWindowSystemInterface::handleKeyEvent(window.windowHandle(), QEvent::KeyRelease, key, modifiers);
+}
+
+QImage rgb(const QImage& image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Pixels that differ, but for the shading of the command buttons and the scroll bar's arrows: at
+// a resolution other than the screen's, the style paints those from what it drew for the screen,
+// where the driver, whose whole window has that resolution, paints them afresh.
+int differingPixels(const frmKavrona& window, const QImage& a, const QImage& b)
+{
+    const qreal scale = qreal(a.width()) / window.width();
+    QRegion shaded;
+    for (const char* name : {"cmdStart", "cmdKonec", "HScroll1"}) {
+        const QWidget* control = window.findChild<QWidget*>(QString::fromUtf8(name));
+        const QRect place(control->mapTo(&window, QPoint(0, 0)), control->size());
+        shaded += QRect((place.topLeft() * scale), place.size() * scale);
+    }
+    if (scale == 1)
+        shaded = QRegion();
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differing += a.pixel(x, y) != b.pixel(x, y) && !shaded.contains(QPoint(x, y)) ? 1 : 0;
+    return differing;
+}
+
+} // namespace
+
+// Copying and saving the picture from the window itself, with the keys a teacher presses.
+class PictureTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // What the window copies and saves is what the driver pictures: at the screen's resolution,
+    // and at twice it, drawn afresh as the driver's --scale 2 draws.
+    void copiesAndSavesTheDriversPicture_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("driver");
+        QTest::newRow("Ctrl+C") << "copy" << QStringList{"click", "opSklo", "click", "opMezní", "click", "cmdStart"};
+        QTest::newRow("Ctrl+S") << "save" << QStringList{"click", "opSklo", "click", "opMezní", "click", "cmdStart"};
+        QTest::newRow("Ctrl+Shift+S") << "save twice"
+                                      << QStringList{"click",   "opSklo",   "click",   "opMezní",
+                                                     "click",   "cmdStart", "--scale", "2"};
+        QTest::newRow("Ctrl+Shift+S before any run") << "save twice" << QStringList{"--scale", "2"};
+    }
+    void copiesAndSavesTheDriversPicture()
+    {
+        QFETCH(QString, how);
+        QFETCH(QStringList, driver);
+        QTemporaryDir dir;
+        QString proposed;
+        const QString file = dir.filePath(QStringLiteral("picture.png"));
+        WindowObservers observers;
+        observers.chooseFile = [&](const QString& name) {
+            proposed = name;
+            return file;
+        };
+        frmKavrona window(observers);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (qsizetype i = 0; i + 1 < driver.size() && driver[i] == QLatin1String("click"); i += 2)
+            window.form().click(driver[i + 1].toStdString());
+
+        QImage picture;
+        if (how == QLatin1String("copy")) {
+            pressCtrl(window, Qt::Key_C);
+            QTRY_VERIFY(!QGuiApplication::clipboard()->image().isNull());
+            picture = QGuiApplication::clipboard()->image();
+        } else {
+            pressCtrl(window, Qt::Key_S, how == QLatin1String("save") ? Qt::NoModifier : Qt::ShiftModifier);
+            QTRY_VERIFY(QFile::exists(file));
+            picture = QImage(file);
+            const QString name = driver.contains(QStringLiteral("cmdStart")) ? QStringLiteral("glass-critical-750")
+                                                                              : QStringLiteral("water-35-750");
+            QVERIFY2(QFileInfo(proposed).fileName().startsWith(name), qPrintable(proposed));
+        }
+        const QImage expected = driversPicture(driver);
+        QCOMPARE(picture.size(), expected.size());
+        QCOMPARE(differingPixels(window, rgb(picture), expected), 0);
+    }
+
+    // A right click on the drawing offers the three, their keys shown beside them.
+    void contextMenuOffersTheThree()
+    {
+        frmKavrona window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QStringList shortcuts;
+        QTimer reader;
+        connect(&reader, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (const QAction* action : menu->actions()) {
+                if (action->isShortcutVisibleInContextMenu() && !action->text().isEmpty())
+                    shortcuts << action->shortcut().toString();
+            }
+            menu->close();
+        });
+        reader.start(10);
+        const QPointF at(400, 200);
+        QWindowSystemInterface::handleMouseEvent(window.windowHandle(), at, window.mapToGlobal(at), Qt::RightButton,
+                                                 Qt::RightButton, QEvent::MouseButtonPress);
+        QTRY_COMPARE(shortcuts, (QStringList{"Ctrl+C", "Ctrl+S", "Ctrl+Shift+S"}));
+    }
+
+    // Keys pressed during a run wait for its end, and copy the finished picture.
+    void copyDuringARunCopiesTheFinishedPicture()
+    {
+        QGuiApplication::clipboard()->clear();
+        ProbeSurface probe;
+        frmKavrona window({&probe, {}});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        probe.hooks[5000] = [&] { pressCtrl(window, Qt::Key_C); };
+        window.form().cmdStart_Click();
+        QTRY_VERIFY(!QGuiApplication::clipboard()->image().isNull());
+        QCOMPARE(rgb(QGuiApplication::clipboard()->image()), rgb(window.grab().toImage()));
+    }
+
+    // On a full disk the picture is not saved, the file that was there stays whole, and the
+    // message names the file and the reason. The test runs with a tiny file system of its own.
+    void fullDiskKeepsTheOldFile()
+    {
+        const QString disk = qEnvironmentVariable("TR_SMALL_DISK");
+        if (disk.isEmpty())
+            QSKIP("needs a small file system (run by with-small-disk.sh)");
+        const QString file = QDir(disk).filePath(QStringLiteral("<b>picture.png"));
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        QFile filler(QDir(disk).filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        filler.close();
+
+        WindowObservers observers;
+        observers.chooseFile = [&](const QString&) { return file; };
+        frmKavrona window(observers);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                format = box->textFormat();
+                box->accept();
+            }
+        });
+        closer.start(10);
+        pressCtrl(window, Qt::Key_S);
+        QTRY_VERIFY(!shown.isEmpty());
+        QCOMPARE(format, Qt::PlainText);
+        QVERIFY2(shown.contains(file), qPrintable(shown));
+        QVERIFY2(shown.contains(QLatin1String("No space left")), qPrintable(shown));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+    }
+};
+
+QTEST_MAIN(PictureTest)
+#include "tst_picture.moc"
