@@ -6,12 +6,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <optional>
+
 namespace accessibility {
 namespace {
 
 // A command button is pressed by Space, as every button is, and by Enter too, which a button
 // outside a dialog does not take by itself. A held key presses it once: the presses the
-// keyboard repeats while the key is down are not presses of the button.
+// keyboard repeats while the key is down are not presses of the button. The window system marks
+// a repeat as a release and a press at the same moment; when it has not seen the two together,
+// it passes them on as a plain release and press, which the same moment still gives away.
 class EnterPresses final : public QObject {
 public:
     using QObject::QObject;
@@ -19,17 +23,23 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress)
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
             return false;
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
-        const int key = keyEvent->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        if (keyEvent->key() != Qt::Key_Return && keyEvent->key() != Qt::Key_Enter)
             return false;
-        if (keyEvent->isAutoRepeat())
+        if (event->type() == QEvent::KeyRelease) {
+            released_ = keyEvent->timestamp();
             return true;
-        static_cast<QPushButton*>(watched)->click();
+        }
+        const bool repeated = keyEvent->isAutoRepeat() || (released_ && keyEvent->timestamp() == *released_);
+        if (!repeated)
+            static_cast<QPushButton*>(watched)->click();
         return true;
     }
+
+private:
+    std::optional<quint64> released_;
 };
 
 } // namespace

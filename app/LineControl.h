@@ -19,7 +19,8 @@ protected:
 
 private:
     void fitToLine();
-    QPointF local(QPoint twips) const;
+    // The pixel a point in twips falls in, in the widget's own coordinates.
+    QPoint local(QPoint twips) const;
 
     QPoint from_;
     QPoint to_;
