@@ -42,51 +42,52 @@ void drawChains(const StepSums& sums, Vec& tipV, Vec& tipS, Plotter& plot)
 
 } // namespace
 
-double sweep(const RunSettings& settings, const CaseParameters& p, Plotter& plot, const StopRequested& stopRequested)
-{
+Sweep::Sweep(const RunSettings& settings, const CaseParameters& parameters, Plotter& plot)
+    : settings_(settings)
+    , p_(parameters)
+    , plot_(plot)
     // The paths' arrows do not depend on the drawing: all of them are summed first.
-    const std::vector<StepSums> allSums = pathSums(settings, p);
-    const double yTrackH = yBoundary - settings.distanceH;
+    , allSums_(pathSums(settings, parameters))
+{
+}
+
+double Sweep::step()
+{
+    const SweepStep step = sweepStep(k_);
+    const StepSums& sums = allSums_[std::size_t(k_)];
+    ++k_;
+    const double yTrackH = yBoundary - settings_.distanceH;
     const double yTrackS = yBoundary + depthS;
-    double paused = 0;
+    const double xTrack = xLeft + step.xOffset;
+    const Vec originV{xSpiralV, double(step.ySweep)};
+    const Vec originH{xTrack, yTrackH};
+    const Vec originS{xTrack, yTrackS + spiralDropS};
 
-    for (int k = 0; k < int(allSums.size()); ++k) {
-        if (stopRequested && stopRequested())
-            return paused;
-        const SweepStep step = sweepStep(k);
-        const StepSums& sums = allSums[k];
-        const double xTrack = xLeft + step.xOffset;
-        const Vec originV{xSpiralV, double(step.ySweep)};
-        const Vec originH{xTrack, yTrackH};
-        const Vec originS{xTrack, yTrackS + spiralDropS};
+    const double xMarker = (xLeft - yTop) + 0.72 * step.ySweep;
+    plot_.circle(xDetectorV, step.ySweep, markerRadius);
+    plot_.circle(xMarker, yTrackS, markerRadius);
+    plot_.circle(xMarker, yTrackH, markerRadius);
 
-        const double xMarker = (xLeft - yTop) + 0.72 * step.ySweep;
-        plot.circle(xDetectorV, step.ySweep, markerRadius);
-        plot.circle(xMarker, yTrackS, markerRadius);
-        plot.circle(xMarker, yTrackH, markerRadius);
+    // A drawn chain's tip moves arrow by arrow as it is drawn; the others end at their sums.
+    Vec tipV = step.drawV ? originV : plus(originV, sums.v);
+    const Vec tipH = plus(originH, sums.h);
+    Vec tipS = step.drawS ? originS : plus(originS, sums.s);
+    if (step.drawV || step.drawS)
+        drawChains(sums, tipV, tipS, plot_);
 
-        // A drawn chain's tip moves arrow by arrow as it is drawn; the others end at their sums.
-        Vec tipV = step.drawV ? originV : plus(originV, sums.v);
-        const Vec tipH = plus(originH, sums.h);
-        Vec tipS = step.drawS ? originS : plus(originS, sums.s);
-        if (step.drawV || step.drawS)
-            drawChains(sums, tipV, tipS, plot);
+    // The light a detector receives is the squared length of its sum, scaled into a bar.
+    plot_.width(1);
+    const double intensityV = p_.scaleV * squaredDistance(tipV, originV);
+    plot_.line(xDetectorV, step.ySweep, xDetectorV + intensityV, step.ySweep);
+    const double intensityH = p_.scaleH * squaredDistance(tipH, originH);
+    plot_.line(xTrack, yTrackH, xTrack, yTrackH - intensityH);
+    const double intensityS = p_.scaleS * squaredDistance(tipS, originS);
+    plot_.line(xTrack, yTrackS, xTrack, yTrackS - intensityS);
 
-        // The light a detector receives is the squared length of its sum, scaled into a bar.
-        plot.width(1);
-        const double intensityV = p.scaleV * squaredDistance(tipV, originV);
-        plot.line(xDetectorV, step.ySweep, xDetectorV + intensityV, step.ySweep);
-        const double intensityH = p.scaleH * squaredDistance(tipH, originH);
-        plot.line(xTrack, yTrackH, xTrack, yTrackH - intensityH);
-        const double intensityS = p.scaleS * squaredDistance(tipS, originS);
-        plot.line(xTrack, yTrackS, xTrack, yTrackS - intensityS);
-
-        plot.width(1);
-        if (settings.slowdown >= visiblePause)
-            plot.flush();
-        paused += countdown(settings.slowdown);
-    }
-    return paused;
+    plot_.width(1);
+    if (settings_.slowdown >= visiblePause)
+        plot_.flush();
+    return countdown(settings_.slowdown);
 }
 
 } // namespace sim
