@@ -4,22 +4,6 @@
 #include <cmath>
 
 namespace surface {
-namespace {
-
-std::uint32_t pixelOf(Colour colour)
-{
-    const std::uint32_t red = colour & 0xFFu;
-    const std::uint32_t green = (colour >> 8) & 0xFFu;
-    const std::uint32_t blue = (colour >> 16) & 0xFFu;
-    return 0xFF000000u | (red << 16) | (green << 8) | blue;
-}
-
-bool finite(float a, float b, float c, float d)
-{
-    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
-}
-
-} // namespace
 
 QtCanvas::QtCanvas(QSize logicalSize, qreal devicePixelRatio)
     : logicalSize_(logicalSize)
@@ -27,13 +11,12 @@ QtCanvas::QtCanvas(QSize logicalSize, qreal devicePixelRatio)
     , width_(image_.width())
     , height_(image_.height())
     , stride_(image_.bytesPerLine() / 4)
-    , pixelsPerTwip_(devicePixelRatio / twipsPerPixel)
+    , pixels_(devicePixelRatio)
 {
     // Transparent until a run paints: what lies beneath the drawing shows through.
     image_.fill(Qt::transparent);
     image_.setDevicePixelRatio(devicePixelRatio);
-    // The pen is one logical pixel wide until a run sets it, however many device pixels that is.
-    setDrawWidth(1);
+    history_.setDrawWidth(pixels_.drawWidth());
 }
 
 void QtCanvas::setScaleMode(int mode)
@@ -42,15 +25,14 @@ void QtCanvas::setScaleMode(int mode)
         return;
     // Whatever was drawn before is about to be painted over: only the run that starts counts.
     history_.calls.clear();
-    history_.setDrawWidth(pen_);
+    history_.setDrawWidth(pixels_.drawWidth());
     history_.setScaleMode(mode);
 }
 
 void QtCanvas::setDrawWidth(int pixels)
 {
     history_.setDrawWidth(pixels);
-    pen_ = std::clamp(pixels, 1, 64);
-    penPixels_ = std::max(1, int(std::lround(pen_ * image_.devicePixelRatio())));
+    pixels_.setDrawWidth(pixels);
 }
 
 QImage QtCanvas::redrawn(qreal devicePixelRatio) const
@@ -62,30 +44,14 @@ QImage QtCanvas::redrawn(qreal devicePixelRatio) const
 
 void QtCanvas::Line(int flags, float x1, float y1, float x2, float y2, Colour colour)
 {
-    if (!finite(x1, y1, x2, y2))
-        return;
     history_.Line(flags, x1, y1, x2, y2, colour);
-    const Colour drawn = flags == lineInColour ? colour : foregroundColour;
-    const double s = pixelsPerTwip_;
-    const raster::Buffer pixels = buffer();
-    const std::optional<raster::Segment> segment = raster::place(pixels, x1 * s, y1 * s, x2 * s, y2 * s, penPixels_);
-    if (!segment)
-        return;
-    const Stroke stroke{*segment, penPixels_, pixelOf(drawn)};
-    if (stroke == lastStroke_)
-        return;
-    lastStroke_ = stroke;
-    touched(raster::draw(pixels, stroke.segment, stroke.pen, stroke.pixel));
+    touched(pixels_.line(buffer(), flags, x1, y1, x2, y2, colour));
 }
 
 void QtCanvas::Circle(float x, float y, float radius)
 {
-    if (!finite(x, y, radius, 0.0f))
-        return;
     history_.Circle(x, y, radius);
-    lastStroke_.reset();
-    const double s = pixelsPerTwip_;
-    touched(raster::circle(buffer(), x * s, y * s, radius * s, penPixels_, pixelOf(foregroundColour)));
+    touched(pixels_.circle(buffer(), x, y, radius));
 }
 
 void QtCanvas::flush()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "surface/PixelCanvas.h"
 #include "surface/Raster.h"
 #include "surface/RecordingSurface.h"
 #include "surface/Surface.h"
@@ -16,10 +17,9 @@
 namespace surface {
 
 // The window's drawing surface: a persistent image that keeps the picture through repaints,
-// minimising and being covered. Drawing goes straight into the image; whatever has changed is
-// handed to the presenter at most once a frame, and at once before a pause. A line that sets
-// exactly the pixels the line before it set (the fills draw hundreds of such lines, one twip
-// apart, onto each row of pixels) changes nothing, and is not drawn again.
+// minimising and being covered. Drawing goes straight into the image, as a PixelCanvas draws;
+// whatever has changed is handed to the presenter at most once a frame, and at once before a
+// pause.
 class QtCanvas final : public Surface {
 public:
     // Receives the changed part in logical pixels; the window repaints it.
@@ -51,14 +51,6 @@ private:
     // others looks at it only once in so many calls: a few microseconds of drawing.
     static constexpr int callsPerClockReading = 64;
 
-    // The last line drawn, and with what.
-    struct Stroke {
-        raster::Segment segment;
-        int pen{};
-        std::uint32_t pixel{};
-        bool operator==(const Stroke&) const = default;
-    };
-
     raster::Buffer buffer();
     void touched(const raster::Rect& rect);
 
@@ -68,11 +60,8 @@ private:
     int width_{};
     int height_{};
     std::ptrdiff_t stride_{};
-    double pixelsPerTwip_{};
-    int pen_{1}; // logical pixels
-    int penPixels_{};
+    PixelCanvas pixels_;
     RecordingSurface history_;
-    std::optional<Stroke> lastStroke_;
     raster::Rect pending_;
     int unreadCalls_{};
     mutable bool covered_{};

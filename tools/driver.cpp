@@ -6,6 +6,7 @@
 #include "app/RunSession.h"
 #include "app/frmKavrona.h"
 #include "surface/TraceSurface.h"
+#include "window/Script.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -17,18 +18,10 @@
 
 namespace {
 
-constexpr int maxScroll = 32767;
 constexpr int maxScale = 4;
 
-struct Action {
-    enum class Verb { Click, Type, Scroll } verb;
-    QString name;
-    QString text;
-    int position{};
-};
-
 struct CommandLine {
-    std::vector<Action> actions;
+    std::vector<window::Action> actions;
     QString png;
     int scale{1}; // device pixels per logical pixel of the picture
 };
@@ -40,118 +33,37 @@ int usage(const char* problem)
                  "usage: total-reflection-driver [--png FILE] [--scale K] [ACTION ...]\n"
                  "  --png FILE        save a picture of the whole window after the last action\n"
                  "  --scale K         draw the picture at K device pixels per pixel (1 to %d)\n"
-                 "actions, performed in order:\n"
-                 "  click NAME        click an option or command button\n"
-                 "  type NAME TEXT    replace the whole text of a text box\n"
-                 "  scroll N          move HScroll1 to N (0 to %d)\n",
-                 problem, maxScale, maxScroll);
+                 "%s",
+                 problem, maxScale, window::actionsUsage);
     return 2;
 }
 
-std::optional<CommandLine> parse(const QStringList& args, const char*& problem)
+std::optional<CommandLine> parse(const std::vector<std::string>& args, const char*& problem)
 {
     CommandLine line;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& word = args[i];
-        const qsizetype left = args.size() - i - 1;
-        if (word == QLatin1String("--png") && left >= 1) {
-            line.png = args[++i];
+    for (std::size_t i = 1; i < args.size();) {
+        const std::string& word = args[i];
+        const std::size_t left = args.size() - i - 1;
+        if (word == "--png" && left >= 1) {
+            line.png = QString::fromStdString(args[i + 1]);
+            i += 2;
             if (line.png.isEmpty()) {
                 problem = "--png takes a file name";
                 return std::nullopt;
             }
-        } else if (word == QLatin1String("--scale") && left >= 1) {
+        } else if (word == "--scale" && left >= 1) {
             bool ok = false;
-            line.scale = args[++i].toInt(&ok);
+            line.scale = QString::fromStdString(args[i + 1]).toInt(&ok);
+            i += 2;
             if (!ok || line.scale < 1 || line.scale > maxScale) {
                 problem = "--scale takes a whole number from 1 to 4";
                 return std::nullopt;
             }
-        } else if (word == QLatin1String("click") && left >= 1) {
-            line.actions.push_back({Action::Verb::Click, args[++i], {}, 0});
-        } else if (word == QLatin1String("type") && left >= 2) {
-            const QString name = args[++i];
-            line.actions.push_back({Action::Verb::Type, name, args[++i], 0});
-        } else if (word == QLatin1String("scroll") && left >= 1) {
-            bool ok = false;
-            const int position = args[++i].toInt(&ok);
-            if (!ok || position < 0 || position > maxScroll) {
-                problem = "scroll takes a whole number from 0 to 32767";
-                return std::nullopt;
-            }
-            line.actions.push_back({Action::Verb::Scroll, {}, {}, position});
-        } else {
-            problem = "unknown or incomplete action";
+        } else if (!window::readAction(args, i, line.actions, problem)) {
             return std::nullopt;
         }
     }
     return line;
-}
-
-// Names that no control of the window answers to make the command line malformed.
-const char* checkNames(const CommandLine& line)
-{
-    for (const Action& action : line.actions) {
-        const window::Control* control = window::findControl(action.name.toStdString());
-        const window::Kind kind = control ? control->kind : window::Kind::Label;
-        if (action.verb == Action::Verb::Click && kind != window::Kind::Option && kind != window::Kind::Command)
-            return "click names no option or command button";
-        if (action.verb == Action::Verb::Type && kind != window::Kind::TextBox)
-            return "type names no text box";
-    }
-    return nullptr;
-}
-
-void perform(window::Form& form, const Action& action)
-{
-    switch (action.verb) {
-    case Action::Verb::Click:
-        form.click(action.name.toStdString());
-        break;
-    case Action::Verb::Type:
-        form.type(action.name.toStdString(), action.text.toStdString());
-        break;
-    case Action::Verb::Scroll:
-        form.scroll(action.position);
-        break;
-    }
-}
-
-// A cell's text on one line of the trace: control characters are written as escapes (a line
-// break as a backslash and an n), so that typed text can never pass for lines of the trace.
-QString traceText(const QString& text)
-{
-    QString line;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == u'\n')
-            line += QStringLiteral("\\n");
-        else if (u == u'\r')
-            line += QStringLiteral("\\r");
-        else if (u == u'\t')
-            line += QStringLiteral("\\t");
-        else if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0x2028 || u == 0x2029)
-            line += QStringLiteral("\\u%1").arg(unsigned(u), 4, 16, QLatin1Char('0'));
-        else
-            line += c;
-    }
-    return line;
-}
-
-void printState(const window::State& state)
-{
-    for (const char* name : {"nLátka", "nAlfaCaption", "nAlfa", "nIndex", "nDistance", "nSpomaleni"})
-        std::printf("Cell %s %s\n", name, traceText(QString::fromStdString(state.text(name))).toUtf8().constData());
-    for (const char* name : {"nVoda", "nSklo"})
-        std::printf("Shown %s %d\n", name, state.shown(name));
-    const window::State::LineEnds& line1 = state.line("Line1");
-    std::printf("Line1 %d %d %d %d %d\n", line1.from.x, line1.from.y, line1.to.x, line1.to.y, line1.shown);
-    const window::Point label = state.place("nDetektorH");
-    std::printf("Place nDetektorH %d %d\n", label.x, label.y);
-    for (const window::Control& c : window::controls()) {
-        if (state.selected(c.name))
-            std::printf("Selected %s\n", c.name);
-    }
 }
 
 } // namespace
@@ -161,9 +73,9 @@ int main(int argc, char* argv[])
     // The command line is read before the application exists, because the scale has to be in
     // place when the first window is made: the window and its canvas take their device pixel
     // ratio from it, so the picture is drawn at that resolution rather than enlarged.
-    QStringList arguments;
+    std::vector<std::string> arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments.push_back(QString::fromLocal8Bit(argv[i]).toStdString());
     const char* problem = nullptr;
     const std::optional<CommandLine> line = parse(arguments, problem);
     if (!line)
@@ -182,8 +94,6 @@ int main(int argc, char* argv[])
     // The trace's numbers always use a decimal point, whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
 
-    if (const char* badName = checkNames(*line))
-        return usage(badName);
 
     surface::TraceSurface trace(stdout);
     frmKavrona::Observers observers;
@@ -192,8 +102,8 @@ int main(int argc, char* argv[])
     frmKavrona window(observers);
     window.show();
 
-    for (const Action& action : line->actions) {
-        perform(window.form(), action);
+    for (const window::Action& action : line->actions) {
+        window::perform(window.form(), action);
         if (window.isVisible())
             continue;
         // Exit ends the program; nothing more is printed, and there is no window to picture.
@@ -203,7 +113,7 @@ int main(int argc, char* argv[])
                      line->png.toLocal8Bit().constData());
         return 1;
     }
-    printState(window.form().state());
+    window::printState(window.form().state(), stdout);
     if (line->png.isEmpty())
         return 0;
     if (const std::optional<QString> problem = savePng(window.grab().toImage(), line->png)) {

@@ -1,0 +1,64 @@
+#include "surface/PixelCanvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace surface {
+namespace {
+
+std::uint32_t pixelOf(Colour colour)
+{
+    const std::uint32_t red = colour & 0xFFu;
+    const std::uint32_t green = (colour >> 8) & 0xFFu;
+    const std::uint32_t blue = (colour >> 16) & 0xFFu;
+    return 0xFF000000u | (red << 16) | (green << 8) | blue;
+}
+
+bool finite(float a, float b, float c, float d)
+{
+    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
+}
+
+} // namespace
+
+PixelCanvas::PixelCanvas(double devicePixelRatio)
+    : devicePixelRatio_(devicePixelRatio)
+    , pixelsPerTwip_(devicePixelRatio / twipsPerPixel)
+{
+    // The pen is one logical pixel wide until a run sets it, however many device pixels that is.
+    setDrawWidth(1);
+}
+
+void PixelCanvas::setDrawWidth(int pixels)
+{
+    pen_ = std::clamp(pixels, 1, 64);
+    penPixels_ = std::max(1, int(std::lround(pen_ * devicePixelRatio_)));
+}
+
+raster::Rect PixelCanvas::line(const raster::Buffer& buffer, int flags, float x1, float y1, float x2, float y2,
+                               Colour colour)
+{
+    if (!finite(x1, y1, x2, y2))
+        return {};
+    const Colour drawn = flags == lineInColour ? colour : foregroundColour;
+    const double s = pixelsPerTwip_;
+    const std::optional<raster::Segment> segment = raster::place(buffer, x1 * s, y1 * s, x2 * s, y2 * s, penPixels_);
+    if (!segment)
+        return {};
+    const Stroke stroke{*segment, penPixels_, pixelOf(drawn)};
+    if (stroke == lastStroke_)
+        return {};
+    lastStroke_ = stroke;
+    return raster::draw(buffer, stroke.segment, stroke.pen, stroke.pixel);
+}
+
+raster::Rect PixelCanvas::circle(const raster::Buffer& buffer, float x, float y, float radius)
+{
+    if (!finite(x, y, radius, 0.0f))
+        return {};
+    lastStroke_.reset();
+    const double s = pixelsPerTwip_;
+    return raster::circle(buffer, x * s, y * s, radius * s, penPixels_, pixelOf(foregroundColour));
+}
+
+} // namespace surface
