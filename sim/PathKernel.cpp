@@ -15,6 +15,8 @@ std::vector<Kernel> available()
         kernels.push_back(avx2());
     kernels.push_back(sse2());
     return kernels;
+#elif defined(__EMSCRIPTEN__)
+    return {wasm128()};
 #else
     return {portable()};
 #endif

@@ -102,9 +102,9 @@ std::vector<StepSums> pathSums(const RunSettings& settings, const CaseParameters
         compute(0, count);
         return steps;
     }
-    std::jthread later;
+    std::thread later;
     try {
-        later = std::jthread(compute, half, count);
+        later = std::thread(compute, half, count);
     } catch (const std::system_error&) {
         compute(half, count); // no thread to be had: this one does it all
     }

@@ -9,6 +9,8 @@ namespace sim::kernel {
 Kernel avx512();
 Kernel avx2();
 Kernel sse2();
+#elif defined(__EMSCRIPTEN__)
+Kernel wasm128();
 #else
 Kernel portable();
 #endif

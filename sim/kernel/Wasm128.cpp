@@ -1,5 +1,5 @@
-// Two paths at a time, in WebAssembly's 128-bit SIMD. Compiled with -msimd128. The WebAssembly
-// build has no other kernel, and this one takes the portable kernel's place.
+// Two paths at a time, in WebAssembly's 128-bit SIMD (compiled with -msimd128): the WebAssembly
+// build's one kernel.
 
 #include "sim/kernel/Variants.h"
 
@@ -103,7 +103,7 @@ struct Wasm128 {
 
 } // namespace
 
-sim::kernel::Kernel sim::kernel::portable()
+sim::kernel::Kernel sim::kernel::wasm128()
 {
     return {"WebAssembly SIMD", &lengthsOf<Wasm128>, &sumOf<Wasm128>, &arrowsOf<Wasm128>};
 }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Just enough JSON for the page: strings quoted and escaped, the rest written as it is.
+namespace web::json {
+
+inline std::string quoted(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                static constexpr char hex[] = "0123456789abcdef";
+                out += "\\u00";
+                out += hex[(c >> 4) & 0xF];
+                out += hex[c & 0xF];
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+inline std::string quotedOrNull(const char* text)
+{
+    return text ? quoted(text) : "null";
+}
+
+} // namespace web::json
