@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # One step from a fresh Debian 12 machine to a running program or a finished test run:
 # installs whatever is missing, configures and builds, then either opens the window
-# (`run`, the default), runs the whole suite headless (`test`), or makes the Debian package
-# and installs it (`install`).
+# (`run`, the default), runs the whole suite headless (`test`, the browser's front end
+# included), makes the Debian package and installs it (`install`), or builds the browser's
+# page and serves it on this computer (`web`).
 set -euo pipefail
 
 mode=${1:-run}
 case "$mode" in
-run | test | install) ;;
+run | test | install | web) ;;
 *)
-    echo "usage: $0 [run|test|install]" >&2
+    echo "usage: $0 [run|test|install|web]" >&2
     exit 2
     ;;
 esac
@@ -25,6 +26,13 @@ packages=(
     xvfb xauth xdotool libxcb1-dev
     dpkg-dev file desktop-file-utils appstream
 )
+# The browser's front end: Emscripten, Chromium for its tests, fonttools to make its web fonts,
+# and node with npm for the tests' packages.
+if [ "$mode" = test ] || [ "$mode" = web ]; then
+    packages+=(emscripten chromium python3-fonttools python3-brotli)
+    command -v node >/dev/null || packages+=(nodejs)
+    command -v npm >/dev/null || packages+=(npm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -42,6 +50,25 @@ if ((${#missing[@]})); then
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
+
+# The WebAssembly build, beside the desktop's; the desktop's tests find it in build/web.
+buildWeb() {
+    if ! (cd web && npm ls --depth=0 >/dev/null 2>&1); then
+        (cd web && npm ci --no-audit --no-fund)
+    fi
+    emcmake cmake -S . -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake --build build/web -j "$jobs"
+}
+
+if [ "$mode" = test ] || [ "$mode" = web ]; then
+    buildWeb
+fi
+
+if [ "$mode" = web ]; then
+    port=${PORT:-8765}
+    echo "The page: http://127.0.0.1:$port/  (the single file: $root/build/web/total-reflection.html)"
+    exec python3 -m http.server --bind 127.0.0.1 "$port" --directory build/web/site
+fi
 
 cmake --preset dev
 cmake --build --preset dev -j "$jobs"

@@ -1,0 +1,63 @@
+// The headless driver in WebAssembly against the desktop's: for start-up, the eighteen runs of
+// substance, angle and distance, and handler sequences with typed values, refusals and scroll
+// positions, both print the same trace and the same state. Numbers may differ by no more than
+// 0.01 twip, or a relative 1e-5, for what the two builds' sines may round differently.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+
+const desktop = process.env.TR_DRIVER;
+const webDriver = process.env.TR_WEB_DRIVER;
+
+function trace(command, args) {
+    return execFileSync(command, args, { env: { ...process.env, LC_ALL: 'C.UTF-8', QT_QPA_PLATFORM: 'offscreen' },
+                                        maxBuffer: 64 << 20, stdio: ['ignore', 'pipe', 'ignore'] })
+        .toString().split('\n');
+}
+
+function near(a, b) {
+    return Math.abs(a - b) <= Math.max(0.01, 1e-5 * Math.abs(b));
+}
+
+// Lines are the same, or the same drawing call with numbers near each other.
+function sameLine(web, dsk) {
+    if (web === dsk)
+        return true;
+    const w = web.split(' ');
+    const d = dsk.split(' ');
+    if (!/^(Line|Circle)$/.test(d[0]) || w.length !== d.length || w[0] !== d[0])
+        return false;
+    return d.every((word, i) => word === w[i] || (!word.startsWith('0x') && near(Number(w[i]), Number(word))));
+}
+
+const runs = [];
+for (const substance of ['opVoda', 'opSklo'])
+    for (const angle of ['opMenší', 'opMezní', 'opVětší'])
+        for (const distance of ['opMaláDistance', 'opStředníDistance', 'opVelkáDistance'])
+            runs.push(['click', substance, 'click', angle, 'click', distance, 'click', 'cmdStart']);
+
+const sequences = [
+    [],
+    ['type', 'nAlfa', '20', 'click', 'opSklo', 'click', 'cmdStart'],
+    ['type', 'nIndex', 'abc', 'click', 'cmdStart', 'type', 'nIndex', '1.45', 'click', 'cmdStart'],
+    ['type', 'nAlfa', '', 'click', 'cmdStart', 'click', 'opVětší'],
+    ['type', 'nAlfa', '1e308', 'click', 'cmdStart'],
+    ['type', 'nIndex', '1,5', 'click', 'cmdStart'],
+    ['scroll', '5'],
+    ['scroll', '32767', 'click', 'opPomalejší'],
+    ['scroll', '3', 'click', 'opPomalá', 'click', 'opRychlá'],
+    ['click', 'opMezní', 'click', 'opSklo', 'click', 'opVoda'],
+    ['click', 'opMenší', 'click', 'opMenší', 'click', 'opVětší', 'click', 'opMenší'],
+    ['type', 'nAlfa', '35\nSelected opSklo', 'click', 'opVelkáDistance'],
+    ['click', 'cmdKonec', 'click', 'cmdStart'],
+];
+
+for (const args of [...runs, ...sequences]) {
+    test(args.join(' ') || 'start-up', { skip: !desktop || !webDriver }, () => {
+        const dsk = trace(desktop, args);
+        const web = trace('node', [webDriver, ...args]);
+        assert.equal(web.length, dsk.length);
+        const differing = web.findIndex((line, i) => !sameLine(line, dsk[i]));
+        assert.equal(differing, -1, `line ${differing + 1}: ${web[differing]} against ${dsk[differing]}`);
+    });
+}
