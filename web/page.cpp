@@ -162,9 +162,10 @@ public:
     {
     }
 
+    // The run's set-up (the scene, the case and every path's sum) is its first frame's work.
     void run(const sim::RunSettings& settings) override
     {
-        run_ = std::make_unique<sim::Run>(settings, drawing_);
+        settings_ = settings;
         event_ = RunBegun;
     }
     void refuse(const window::Refusal& refusal) override
@@ -176,8 +177,14 @@ public:
 
     Event takeEvent() { return std::exchange(event_, Nothing); }
     const std::optional<window::Refusal>& refusal() const { return refusal_; }
+    // Draws for about so many milliseconds; whether the run goes on.
     bool advance(double budgetMs)
     {
+        if (settings_) {
+            run_ = std::make_unique<sim::Run>(*settings_, drawing_);
+            settings_.reset();
+            return !run_->done();
+        }
         if (!run_)
             return false;
         const double end = emscripten_get_now() + budgetMs;
@@ -188,10 +195,15 @@ public:
             run_.reset();
         return bool(run_);
     }
-    void stop() { run_.reset(); }
+    void stop()
+    {
+        settings_.reset();
+        run_.reset();
+    }
 
 private:
     surface::Surface& drawing_;
+    std::optional<sim::RunSettings> settings_;
     std::unique_ptr<sim::Run> run_;
     std::optional<window::Refusal> refusal_;
     Event event_{Nothing};

@@ -1,0 +1,54 @@
+#include "app/frmKavrona.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+// The browser page's drawing after each of the six runs of substance and angle, as its test in
+// headless Chromium read it from the page's canvas, against the desktop window's canvas after
+// the same clicks: the same pixels, every one of them.
+class WebCanvasTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sameDrawingAsTheDesktop_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QStringList>("clicks");
+        for (const auto& [substance, substanceClick] : {std::pair{"water", "opVoda"}, {"glass", "opSklo"}}) {
+            for (const auto& [angle, angleClick] :
+                 {std::pair{"35", "opMenší"}, {"critical", "opMezní"}, {"60", "opVětší"}})
+                QTest::addRow("%s %s", substance, angle)
+                    << QStringLiteral("%1-%2").arg(QLatin1String(substance), QLatin1String(angle))
+                    << QStringList{QString::fromUtf8(substanceClick), QString::fromUtf8(angleClick)};
+        }
+    }
+    void sameDrawingAsTheDesktop()
+    {
+        QFETCH(QString, picture);
+        QFETCH(QStringList, clicks);
+        const QString dir = qEnvironmentVariable("TR_CANVAS_DIR");
+        if (dir.isEmpty())
+            QSKIP("needs the page's pictures (TR_CANVAS_DIR)");
+        QFile file(QDir(dir).filePath(picture + QStringLiteral(".rgba")));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        const QByteArray page = file.readAll();
+
+        frmKavrona window;
+        for (const QString& name : clicks + QStringList{QStringLiteral("cmdStart")})
+            window.form().click(name.toStdString());
+        const QImage desktop = window.canvas().image().convertToFormat(QImage::Format_RGBA8888);
+        QCOMPARE(page.size(), qsizetype(desktop.width()) * desktop.height() * 4);
+        int differing = 0;
+        for (int y = 0; y < desktop.height(); ++y) {
+            const uchar* row = desktop.constScanLine(y);
+            const char* pageRow = page.constData() + qsizetype(y) * desktop.width() * 4;
+            for (int x = 0; x < desktop.width(); ++x)
+                differing += std::memcmp(row + 4 * x, pageRow + 4 * x, 4) != 0 ? 1 : 0;
+        }
+        QCOMPARE(differing, 0);
+    }
+};
+
+QTEST_MAIN(WebCanvasTest)
+#include "tst_webcanvas.moc"

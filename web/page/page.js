@@ -1,0 +1,519 @@
+'use strict';
+// The window in a browser. The window's design, its handlers and its state all live in the
+// WebAssembly module: this page builds its controls from the design the module describes,
+// forwards what the user does to the module, and mirrors the state the module reports back.
+(function () {
+  // What a click tells the page to do next.
+  const clicked = { nothing: 0, runBegun: 1, refused: 2, unloaded: 3 };
+  // Milliseconds of drawing in each frame of a run: a 60 Hz frame still has time to show it.
+  const frameBudget = 12;
+  const startButton = 'cmdStart';
+  const exitButton = 'cmdKonec';
+  // The prompt the first run paints over: it lies beneath the drawing.
+  const beneathDrawing = 'labKlepnete';
+  const kindClass = { TextBox: 'textbox', ScrollBar: 'scrollbar', Frame: 'frame', Option: 'option', Command: 'command', Label: 'label' };
+  const cssAlign = { left: 'left', centre: 'center', right: 'right' };
+
+  const desk = document.getElementById('desk');
+  const message = document.getElementById('message');
+  const messageText = document.getElementById('message-text');
+  const closedNote = document.getElementById('closed');
+
+  let module;
+  let api;
+  let design;
+  // name -> { spec, element: the element named after the control, outer: the positioned box }
+  const controls = new Map();
+  const lines = new Map();
+  let drawing;
+  let picture;
+  let running = false;
+  let closed = false;
+  // Clicks and keys that arrived during a run, handled in order once it has ended.
+  const setAside = [];
+
+  function bind(m) {
+    const fn = (name, result, args = []) => m.cwrap(name, result, args);
+    return {
+      design: fn('tr_design', 'string'),
+      start: fn('tr_start', null, ['string']),
+      state: fn('tr_state', 'string'),
+      click: fn('tr_click', 'number', ['string']),
+      refusal: fn('tr_refusal', 'string'),
+      type: fn('tr_type', null, ['string', 'string']),
+      scroll: fn('tr_scroll', null, ['number']),
+      advance: fn('tr_advance', 'number', ['number']),
+      stop: fn('tr_stop', null),
+      pixels: fn('tr_pixels', 'number'),
+      width: fn('tr_width', 'number'),
+      height: fn('tr_height', 'number'),
+    };
+  }
+
+  // ---- The window, built from the design ----
+
+  const pixels = (twips) => Math.round(twips / design.twipsPerPixel);
+
+  function make(tag, properties = {}) {
+    return Object.assign(document.createElement(tag), properties);
+  }
+
+  function setPlace(element, left, top) {
+    element.style.left = `${pixels(left)}px`;
+    element.style.top = `${pixels(top)}px`;
+  }
+
+  function createControl(spec) {
+    let element;
+    let outer;
+    switch (spec.kind) {
+      case 'TextBox':
+        element = outer = make('input', { type: 'text', value: spec.text, spellcheck: false, autocomplete: 'off' });
+        element.classList.toggle('bordered', spec.bordered);
+        element.addEventListener('input', () => {
+          api.type(spec.name, element.value);
+          mirror();
+        });
+        break;
+      case 'ScrollBar':
+        element = outer = make('input', { type: 'range', min: 0, max: design.scrollMaximum, step: 1, value: 0 });
+        element.addEventListener('input', () => scrollTo(element.valueAsNumber));
+        break;
+      case 'Frame':
+        element = outer = make('fieldset');
+        outer.append(make('legend', { textContent: spec.text }), make('div', { className: 'groove' }));
+        break;
+      case 'Option':
+        // The radio button takes the option's whole box, so that a click anywhere in it counts;
+        // its caption is drawn over it and lets clicks through.
+        outer = make('span');
+        element = make('input', { type: 'radio', name: spec.container });
+        outer.append(element, make('label', { htmlFor: spec.name, textContent: spec.text }));
+        element.addEventListener('click', () => act(spec.name));
+        break;
+      case 'Command':
+        element = outer = make('button', { type: 'button', textContent: spec.text });
+        element.addEventListener('click', () => act(spec.name));
+        break;
+      default:
+        element = outer = make('div', { textContent: spec.text });
+    }
+    element.id = spec.name;
+    outer.classList.add(kindClass[spec.kind]);
+    if (spec.accessibleName)
+      element.setAttribute('aria-label', spec.accessibleName);
+    if (spec.kind !== 'Frame' && spec.kind !== 'Label')
+      element.tabIndex = spec.tab + 1; // tabindex 0 would put it after all the others
+    setPlace(outer, spec.left, spec.top);
+    outer.style.width = `calc(${pixels(spec.width)}px + var(--spill, 0px))`;
+    outer.style.height = `${pixels(spec.height)}px`;
+    const font = spec.font.family ? spec.font : design.window.defaultFont;
+    outer.style.fontFamily = `"${font.family}"`;
+    outer.style.fontSize = `${font.points}pt`;
+    outer.style.fontWeight = spec.font.bold ? 'bold' : 'normal';
+    if (spec.back)
+      outer.style.backgroundColor = spec.back;
+    if (spec.fore)
+      outer.style.color = spec.fore;
+    outer.style.textAlign = cssAlign[spec.align];
+    outer.hidden = spec.hidden;
+    controls.set(spec.name, { spec, element, outer });
+    return outer;
+  }
+
+  // The pixels a line control sets, as the desktop's: along the line from the pixel after its
+  // first end's to its last end's, across it the pen's width around the middle of its own row
+  // or column, a pixel counting in when its centre lies within the pen.
+  function placeLine(element, width, ends) {
+    const t = design.twipsPerPixel;
+    const x1 = Math.floor(Math.min(ends.x1, ends.x2) / t);
+    const x2 = Math.floor(Math.max(ends.x1, ends.x2) / t);
+    const y1 = Math.floor(Math.min(ends.y1, ends.y2) / t);
+    const y2 = Math.floor(Math.max(ends.y1, ends.y2) / t);
+    const near = (middle) => Math.floor(middle - width / 2) + 1;
+    const far = (middle) => Math.floor(middle + width / 2) + 1;
+    const box = y1 === y2
+      ? { left: x1 + 1, top: near(y1), width: x2 - x1, height: far(y1) - near(y1) }
+      : { left: near(x1), top: y1 + 1, width: far(x1) - near(x1), height: y2 - y1 };
+    for (const [side, value] of Object.entries(box))
+      element.style[side] = `${value}px`;
+    element.hidden = !ends.shown;
+  }
+
+  function createLines(into) {
+    for (const line of design.lines) {
+      const element = make('div', { id: line.name, className: 'line' });
+      element.setAttribute('role', 'img');
+      element.setAttribute('aria-label', line.accessibleName);
+      placeLine(element, line.width, { ...line, shown: true });
+      lines.set(line.name, { line, element });
+      into.append(element);
+    }
+  }
+
+  function build() {
+    const properties = design.window;
+    document.title = properties.caption;
+    message.setAttribute('aria-label', properties.caption);
+    const window = make('div', { id: properties.name, className: 'window' });
+    window.setAttribute('role', 'group');
+    window.setAttribute('aria-label', properties.caption);
+    window.style.width = `${pixels(properties.clientWidth)}px`;
+    window.style.height = `${pixels(properties.clientHeight)}px`;
+    window.style.backgroundColor = properties.background;
+    window.style.fontFamily = `"${properties.defaultFont.family}"`;
+    window.style.fontSize = `${properties.defaultFont.points}pt`;
+
+    drawing = make('canvas', { width: api.width(), height: api.height() });
+    drawing.setAttribute('role', 'img');
+    drawing.setAttribute('aria-label', design.drawingName);
+    picture = new ImageData(drawing.width, drawing.height);
+
+    const above = [];
+    let beneath;
+    for (const spec of design.controls) {
+      const outer = createControl(spec);
+      if (spec.container)
+        controls.get(spec.container).outer.append(outer);
+      else if (spec.name === beneathDrawing)
+        beneath = outer;
+      else
+        above.push(outer);
+      if (spec.name === design.linesFollow)
+        createLines({ append: (element) => above.push(element) });
+    }
+    window.append(...(beneath ? [beneath] : []), drawing, ...above);
+    desk.append(window);
+  }
+
+  // ---- The window's state, mirrored ----
+
+  function mirror() {
+    const state = JSON.parse(api.state());
+    for (const [name, text] of Object.entries(state.texts)) {
+      const box = controls.get(name).element;
+      if (box.value !== text)
+        box.value = text;
+    }
+    for (const [name, shown] of Object.entries(state.shown)) {
+      const { outer } = controls.get(name);
+      if (outer.hidden === shown)
+        outer.hidden = !shown;
+    }
+    for (const { spec, element } of controls.values()) {
+      const selected = spec.kind === 'Option' && state.selected.includes(spec.name);
+      if (spec.kind === 'Option' && element.checked !== selected)
+        element.checked = selected;
+    }
+    for (const [name, [left, top]] of Object.entries(state.places))
+      setPlace(controls.get(name).outer, left, top);
+    for (const [name, ends] of Object.entries(state.lines)) {
+      const { line, element } = lines.get(name);
+      placeLine(element, line.width, ends);
+    }
+    const bar = scrollBar();
+    if (bar && bar.valueAsNumber !== state.scroll)
+      bar.value = state.scroll;
+  }
+
+  function paint() {
+    const start = api.pixels();
+    picture.data.set(module.HEAPU8.subarray(start, start + picture.data.length));
+    drawing.getContext('2d').putImageData(picture, 0, 0);
+  }
+
+  function scrollBar() {
+    for (const { spec, element } of controls.values()) {
+      if (spec.kind === 'ScrollBar')
+        return element;
+    }
+    return null;
+  }
+
+  // ---- What the user does ----
+
+  function act(name) {
+    if (closed)
+      return;
+    if (running) {
+      if (name === exitButton)
+        exitDuringRun();
+      return;
+    }
+    const result = api.click(name);
+    paint();
+    mirror();
+    if (result === clicked.runBegun)
+      beginRun();
+    else if (result === clicked.refused)
+      refuse(api.refusal());
+    else if (result === clicked.unloaded)
+      close();
+  }
+
+  function scrollTo(position) {
+    api.scroll(position);
+    mirror();
+  }
+
+  function refuse(text) {
+    // Plain text: the message quotes what the user typed.
+    messageText.textContent = text;
+    message.showModal();
+    document.getElementById('message-ok').focus();
+  }
+
+  message.addEventListener('close', () => {
+    controls.get(startButton).element.focus();
+    handleSetAside();
+  });
+
+  function close() {
+    closed = true;
+    setAside.length = 0;
+    desk.hidden = true;
+    closedNote.hidden = false;
+  }
+
+  // ---- A run, a frame at a time ----
+
+  function beginRun() {
+    running = true;
+    desk.setAttribute('aria-busy', 'true');
+    requestAnimationFrame(frame);
+  }
+
+  function frame() {
+    if (!running)
+      return;
+    const more = api.advance(frameBudget);
+    paint();
+    mirror();
+    if (more)
+      requestAnimationFrame(frame);
+    else
+      endRun();
+  }
+
+  function endRun() {
+    running = false;
+    desk.removeAttribute('aria-busy');
+    handleSetAside();
+  }
+
+  // Exit does not wait: the run ends where it is, and the window unloads.
+  function exitDuringRun() {
+    api.stop();
+    running = false;
+    setAside.length = 0;
+    paint();
+    desk.removeAttribute('aria-busy');
+    act(exitButton);
+  }
+
+  const isExit = (element) => element instanceof Element && element.closest(`#${exitButton}`) !== null;
+  const pressKey = (key) => key === 'Enter' || key === ' ';
+
+  // During a run, input is set aside at the document before any control sees it, except what
+  // presses Exit.
+  function holdDuringRun(event) {
+    if (!running)
+      return;
+    if (event instanceof KeyboardEvent ? isExit(document.activeElement) && pressKey(event.key) : isExit(event.target))
+      return;
+    event.preventDefault();
+    event.stopImmediatePropagation();
+    if (event.type === 'click' && event.target instanceof Element)
+      setAside.push({ target: event.target.closest('[id]'), clientX: event.clientX });
+    else if (event.type === 'keydown' && !event.repeat)
+      setAside.push({ key: event.key, shiftKey: event.shiftKey, ctrlKey: event.ctrlKey, altKey: event.altKey, metaKey: event.metaKey });
+  }
+  for (const type of ['keydown', 'keypress', 'keyup', 'mousedown', 'mouseup', 'click', 'dblclick', 'auxclick', 'contextmenu',
+    'pointerdown', 'pointerup', 'touchstart', 'touchend', 'beforeinput', 'paste', 'cut', 'dragstart', 'dragover', 'drop'])
+    document.addEventListener(type, holdDuringRun, { capture: true, passive: false });
+
+  // A click set aside may begin a run of its own; the rest then waits for that run's end, and
+  // for a refusal's message to be closed.
+  function handleSetAside() {
+    while (setAside.length && !running && !closed && !message.open) {
+      const input = setAside.shift();
+      if ('key' in input)
+        replayKey(input);
+      else
+        replayClick(input);
+    }
+  }
+
+  function replayClick({ target, clientX }) {
+    if (!target || !desk.contains(target) || target.closest('[hidden]'))
+      return;
+    if (target.type === 'range') {
+      const box = target.getBoundingClientRect();
+      const share = Math.min(Math.max((clientX - box.left) / box.width, 0), 1);
+      target.focus();
+      target.value = Math.round(share * design.scrollMaximum);
+      scrollTo(target.valueAsNumber);
+    } else if (target.matches('input, button')) {
+      target.focus();
+      if (target.type === 'radio' || target.tagName === 'BUTTON')
+        target.click();
+    }
+  }
+
+  const arrows = { ArrowUp: [0, -1], ArrowDown: [0, 1], ArrowLeft: [-1, 0], ArrowRight: [1, 0] };
+
+  // The option an arrow key moves to, as on the desktop: the nearest of the group whose centre
+  // lies that way, those level with this one first; none beyond the last.
+  function optionToward(from, key) {
+    const [x, y] = arrows[key];
+    const here = from.getBoundingClientRect();
+    let best = null;
+    let bestScore = Infinity;
+    for (const other of document.getElementsByName(from.name)) {
+      if (other === from || other.closest('[hidden]'))
+        continue;
+      const there = other.getBoundingClientRect();
+      const dx = there.left + there.width / 2 - (here.left + here.width / 2);
+      const dy = there.top + there.height / 2 - (here.top + here.height / 2);
+      if (dx * x + dy * y <= 0)
+        continue;
+      const level = x === 0 ? there.left < here.right && here.left < there.right
+        : there.top < here.bottom && here.top < there.bottom;
+      const along = Math.abs(x === 0 ? dy : dx);
+      const across = Math.abs(x === 0 ? dx : dy);
+      const score = level ? along * 65536 + across : 2 ** 30 + dx * dx + dy * dy;
+      if (score < bestScore) {
+        best = other;
+        bestScore = score;
+      }
+    }
+    return best;
+  }
+
+  // The keys of the window that the page acts on itself: the same whether they arrive now or
+  // were set aside. Returns whether the key was one of them.
+  function controlKey(event, element) {
+    if (element.type === 'radio' && event.key in arrows) {
+      const next = optionToward(element, event.key);
+      if (next && element.checked)
+        next.click();
+      next?.focus();
+      return true;
+    }
+    if (element.type === 'range') {
+      const moves = { PageUp: -design.scrollPage, PageDown: design.scrollPage };
+      if (!(event.key in moves))
+        return false;
+      element.value = Math.min(Math.max(element.valueAsNumber + moves[event.key], 0), design.scrollMaximum);
+      scrollTo(element.valueAsNumber);
+      return true;
+    }
+    return false;
+  }
+
+  document.addEventListener('keydown', (event) => {
+    if (running || closed || !(event.target instanceof HTMLElement))
+      return;
+    // A key held down presses a button once, the message's OK too: a held Enter that opened
+    // the message must not go on to close it.
+    if (event.repeat && event.target.tagName === 'BUTTON' && pressKey(event.key)) {
+      event.preventDefault();
+      return;
+    }
+    if (!desk.contains(event.target))
+      return;
+    if (!event.ctrlKey && !event.altKey && !event.metaKey && controlKey(event, event.target))
+      event.preventDefault();
+  });
+
+  // What a browser would have done with a key set aside: only trusted keys act by themselves,
+  // so the page does it.
+  function replayKey(input) {
+    const element = document.activeElement;
+    if (!(element instanceof HTMLElement) || !desk.contains(element))
+      return;
+    if (input.key === 'Tab') {
+      moveFocus(element, input.shiftKey ? -1 : 1);
+      return;
+    }
+    if (input.metaKey || (input.ctrlKey !== input.altKey && !(input.ctrlKey && input.key === 'a')))
+      return;
+    if (controlKey(input, element))
+      return;
+    if ((element.tagName === 'BUTTON' && pressKey(input.key)) || (element.type === 'radio' && input.key === ' ')) {
+      element.click();
+      return;
+    }
+    if (element.type === 'range') {
+      const positions = { ArrowLeft: -1, ArrowDown: -1, ArrowRight: 1, ArrowUp: 1 };
+      const position = input.key === 'Home' ? 0 : input.key === 'End' ? design.scrollMaximum
+        : element.valueAsNumber + (positions[input.key] ?? 0);
+      element.value = Math.min(Math.max(position, 0), design.scrollMaximum);
+      scrollTo(element.valueAsNumber);
+      return;
+    }
+    if (element.type === 'text')
+      editText(element, input);
+  }
+
+  function editText(box, input) {
+    const start = box.selectionStart;
+    const end = box.selectionEnd;
+    const caret = (position) => box.setSelectionRange(position, position);
+    if (input.ctrlKey && input.key === 'a') {
+      box.select();
+      return;
+    }
+    if (input.key === 'ArrowLeft' || input.key === 'ArrowRight') {
+      caret(start === end ? Math.min(Math.max(start + (input.key === 'ArrowLeft' ? -1 : 1), 0), box.value.length)
+        : input.key === 'ArrowLeft' ? start : end);
+      return;
+    }
+    if (input.key === 'Home' || input.key === 'End') {
+      caret(input.key === 'Home' ? 0 : box.value.length);
+      return;
+    }
+    if (input.key === 'Backspace' || input.key === 'Delete') {
+      const from = start !== end ? start : input.key === 'Backspace' ? Math.max(start - 1, 0) : start;
+      const to = start !== end ? end : input.key === 'Delete' ? Math.min(end + 1, box.value.length) : end;
+      box.setRangeText('', from, to, 'end');
+    } else if ([...input.key].length === 1) {
+      box.setRangeText(input.key, start, end, 'end');
+    } else {
+      return;
+    }
+    box.dispatchEvent(new Event('input'));
+  }
+
+  // The window's tab order: by tab number, the hidden controls skipped and an option group a
+  // single stop at its selected option.
+  function moveFocus(from, step) {
+    const stops = [...desk.querySelectorAll('[tabindex]')]
+      .filter((element) => element.tabIndex > 0 && !element.closest('[hidden]'))
+      .filter((element) => element.type !== 'radio' || element.checked
+        || ![...document.getElementsByName(element.name)].some((radio) => radio.checked))
+      .sort((a, b) => a.tabIndex - b.tabIndex);
+    if (stops.length === 0)
+      return;
+    const at = stops.indexOf(from);
+    const next = at < 0 ? (step > 0 ? 0 : stops.length - 1) : (at + step + stops.length) % stops.length;
+    stops[next].focus();
+  }
+
+  // ---- Start-up ----
+
+  createTotalReflection().then((loaded) => {
+    module = loaded;
+    api = bind(module);
+    design = JSON.parse(api.design());
+    build();
+    api.start(new Intl.NumberFormat(navigator.language).format(1.5)[1]);
+    paint();
+    mirror();
+    desk.removeAttribute('aria-busy');
+    controls.get(startButton).element.focus();
+  }, (error) => {
+    desk.textContent = `The window could not be started: ${error}`;
+    throw error;
+  });
+})();

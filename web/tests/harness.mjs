@@ -1,0 +1,133 @@
+// What the page's tests and benchmark share: headless Chromium as this machine runs it, a tab
+// that fails the test on any console error, and the desktop driver.
+
+import { execFileSync } from 'node:child_process';
+import { mkdtemp, rm } from 'node:fs/promises';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import puppeteer from 'puppeteer-core';
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+
+export const pageFile = path.resolve(process.env.TR_PAGE_FILE ?? path.join(root, 'build/web/total-reflection.html'));
+export const pageUrl = pathToFileURL(pageFile).href;
+export const driverFile = process.env.TR_DRIVER ?? path.join(root, 'build/dev/tools/total-reflection-driver');
+
+export async function launch() {
+  const profile = await mkdtemp(path.join(os.tmpdir(), 'total-reflection-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    userDataDir: profile,
+    args: [
+      '--no-sandbox', // as root
+      '--headless',
+      '--disable-gpu',
+      '--disable-quic',
+      '--no-first-run',
+      '--disable-background-networking',
+      '--disable-component-update',
+      '--disable-sync',
+      '--lang=en-US',
+    ],
+  });
+  return {
+    browser,
+    async close() {
+      await browser.close();
+      await rm(profile, { recursive: true, force: true });
+    },
+  };
+}
+
+// A tab on the page, ready once the window has been built and has the focus. `problems`
+// collects console errors, uncaught exceptions and failed requests; `allowed`, if given, says
+// which requests may go out, the others being stopped and counted as problems.
+export async function openPage(browser, { url = pageUrl, language = 'en-US', allowed } = {}) {
+  const context = await browser.createBrowserContext();
+  const tab = await context.newPage();
+  const problems = [];
+  if (allowed) {
+    await tab.setRequestInterception(true);
+    tab.on('request', (request) => {
+      if (allowed(request.url()))
+        return request.continue();
+      problems.push(`request elsewhere: ${request.url().slice(0, 100)}`);
+      return request.abort();
+    });
+    tab.on('response', (response) => {
+      if (response.status() >= 400)
+        problems.push(`answered ${response.status()}: ${response.url()}`);
+    });
+  }
+  tab.on('console', (entry) => {
+    if (entry.type() === 'error')
+      problems.push(`console: ${entry.text()}`);
+  });
+  tab.on('pageerror', (error) => problems.push(`exception: ${error.message}`));
+  tab.on('requestfailed', (request) => problems.push(`request failed: ${request.url().slice(0, 100)}`));
+  await tab.evaluateOnNewDocument((lang) => {
+    Object.defineProperty(navigator, 'language', { get: () => lang });
+  }, language);
+  await tab.setViewport({ width: 1000, height: 800 });
+  await tab.goto(url);
+  await tab.waitForFunction(() => document.activeElement?.id === 'cmdStart', { timeout: 30000 });
+  return { tab, problems, close: () => context.close() };
+}
+
+// Resolves when the run that has begun has ended.
+export function runEnded(tab, timeout = 120000) {
+  return tab.waitForFunction(() => !document.getElementById('desk').hasAttribute('aria-busy'), { timeout, polling: 20 });
+}
+
+// The window's state as the desktop driver prints it, for the same actions.
+export function desktopState(actions) {
+  const args = actions.flatMap(splitAction);
+  const text = execFileSync(driverFile, args, {
+    encoding: 'utf8',
+    maxBuffer: 1 << 28,
+    env: { ...process.env, LC_ALL: 'C.UTF-8', QT_QPA_PLATFORM: 'offscreen' },
+    stdio: ['ignore', 'pipe', 'ignore'],
+  });
+  return parseState(text);
+}
+
+// "type nIndex 1.5" -> ["type", "nIndex", "1.5"]; the text is the rest of the line.
+function splitAction(action) {
+  const [verb, name, ...rest] = action.split(' ');
+  return verb === 'type' ? [verb, name, rest.join(' ')] : [verb, name, ...rest];
+}
+
+function parseState(text) {
+  const state = { cells: {}, shown: {}, selected: [], refused: [] };
+  for (const line of text.split('\n')) {
+    const [word, name, ...rest] = line.split(' ');
+    if (word === 'Cell')
+      state.cells[name] = rest.join(' ');
+    else if (word === 'Shown')
+      state.shown[name] = rest[0] === '1';
+    else if (word === 'Line1')
+      state.line1 = [name, ...rest].map(Number);
+    else if (word === 'Place' && name === 'nDetektorH')
+      state.detectorH = rest.map(Number);
+    else if (word === 'Selected')
+      state.selected.push(name);
+    else if (word === 'Refused')
+      state.refused.push(name);
+  }
+  return state;
+}
+
+// The canvas's RGBA bytes.
+export async function canvasBytes(tab) {
+  const base64 = await tab.evaluate(() => {
+    const canvas = document.querySelector('canvas');
+    const bytes = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let text = '';
+    for (let k = 0; k < bytes.length; k += 0x8000)
+      text += String.fromCharCode(...bytes.subarray(k, k + 0x8000));
+    return btoa(text);
+  });
+  return Buffer.from(base64, 'base64');
+}

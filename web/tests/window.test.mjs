@@ -1,0 +1,250 @@
+// The page's window against the desktop's: the state after the same actions, every control's
+// place, and the keyboard.
+//
+//   TR_PAGE_FILE=build/web/total-reflection.html TR_DRIVER=build/dev/tools/total-reflection-driver \
+//     node --test web/tests/
+
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+import { desktopState, launch, openPage, runEnded } from './harness.mjs';
+
+let chromium;
+before(async () => {
+  chromium = await launch();
+});
+after(() => chromium?.close());
+
+// A fresh page for each test; its console must stay free of errors.
+async function withPage(body) {
+  const page = await openPage(chromium.browser);
+  try {
+    await body(page.tab);
+    assert.deepEqual(page.problems, []);
+  } finally {
+    await page.close();
+  }
+}
+
+// What the page shows of the state the desktop driver prints. Places in CSS pixels from the
+// window's corner.
+function pageState(tab, cells) {
+  return tab.evaluate((cells) => {
+    const element = (id) => document.getElementById(id);
+    const origin = element('frmKavrona').getBoundingClientRect();
+    const box = (id) => {
+      const r = element(id).getBoundingClientRect();
+      return [r.left - origin.left, r.top - origin.top, r.width, r.height];
+    };
+    const shown = (id) => !element(id).closest('[hidden]');
+    return {
+      cells: Object.fromEntries(cells.map((name) => [name, element(name).value])),
+      shown: { nVoda: shown('nVoda'), nSklo: shown('nSklo') },
+      line1: [...box('Line1'), shown('Line1')],
+      detectorH: box('nDetektorH').slice(0, 2),
+      selected: [...document.querySelectorAll('input[type=radio]:checked')].map((radio) => radio.id).sort(),
+    };
+  }, cells);
+}
+
+function assertSameState(actual, expected) {
+  assert.deepEqual(actual.cells, expected.cells);
+  assert.deepEqual(actual.shown, expected.shown);
+  assert.deepEqual(actual.selected, [...expected.selected].sort());
+  // The desktop's pixels of a horizontal line one pixel wide.
+  const [x1, y, x2, , shown] = expected.line1;
+  const column = (twips) => Math.floor(twips / 15);
+  assert.deepEqual(actual.line1, [column(x1) + 1, column(y), column(x2) - column(x1), 1, shown === 1]);
+  actual.detectorH.forEach((pixels, k) => assert.ok(Math.abs(pixels - expected.detectorH[k] / 15) <= 1,
+    `nDetektorH at ${actual.detectorH}, the desktop's at ${expected.detectorH} twips`));
+}
+
+// Does what the driver's action does, the way a user does it.
+async function perform(tab, action) {
+  const [verb, name, ...rest] = action.split(' ');
+  if (verb === 'click') {
+    await tab.click(`#${name}`);
+    if (name === 'cmdStart')
+      await runEnded(tab);
+  } else if (verb === 'type') {
+    await tab.focus(`#${name}`);
+    await tab.keyboard.down('Control');
+    await tab.keyboard.press('a');
+    await tab.keyboard.up('Control');
+    await tab.keyboard.type(rest.join(' '));
+  } else if (verb === 'scroll') {
+    // Page Down moves a tenth of the range, an arrow one step.
+    const position = Number(name);
+    await tab.focus('#HScroll1');
+    await tab.keyboard.press('Home');
+    if (position === 32767) {
+      await tab.keyboard.press('End');
+      return;
+    }
+    for (let k = 0; k < Math.floor(position / 3277); ++k)
+      await tab.keyboard.press('PageDown');
+    for (let k = 0; k < position % 3277; ++k)
+      await tab.keyboard.press('ArrowRight');
+  }
+}
+
+describe('the state after the same actions as on the desktop', () => {
+  const sequences = [
+    [],
+    ['click opSklo'],
+    ['click opSklo', 'click opMezní'],
+    ['click opMezní', 'click opSklo', 'click opVoda'],
+    ['click opVětší', 'click opVelkáDistance'],
+    ['click opMaláDistance', 'click opMaláDistance'],
+    // A click on the option already selected runs its handler again.
+    ['type nIndex 1.6', 'type nAlfa 12', 'click opMenší'],
+    ['type nAlfa <b>12</b>', 'click cmdStart'],
+    ['type nIndex 2000000', 'click opVětší', 'click cmdStart'],
+    ['scroll 32767'],
+    ['scroll 6556', 'click opSklo'],
+    ['scroll 32767', 'scroll 0'],
+    ['click opSklo', 'click opVelkáDistance', 'click cmdStart'],
+  ];
+  for (const actions of sequences) {
+    test(actions.join(', ') || 'start-up', () => withPage(async (tab) => {
+      const expected = desktopState(actions);
+      for (const action of actions)
+        await perform(tab, action);
+      if (expected.refused.length) {
+        // The message names what was typed, as plain text, and the focus goes back to Start.
+        const typed = actions.findLast((action) => action.startsWith('type')).split(' ').slice(2).join(' ');
+        const message = await tab.waitForSelector('dialog[role=alertdialog][open]');
+        assert.equal(await message.evaluate((dialog) => document.activeElement?.closest('dialog') === dialog), true);
+        assert.equal(await tab.$eval('#message-text', (p) => p.childElementCount), 0);
+        assert.match(await tab.$eval('#message-text', (p) => p.textContent), new RegExp(typed.replace(/[.*+?^${}()|[\]\\]/g, '\\$&')));
+        await tab.keyboard.press('Enter');
+        assert.equal(await tab.evaluate(() => document.getElementById('message').open), false);
+        assert.equal(await tab.evaluate(() => document.activeElement.id), 'cmdStart');
+      }
+      assertSameState(await pageState(tab, Object.keys(expected.cells)), expected);
+    }));
+  }
+});
+
+test('every control stands where the design puts it, the drawing above the prompt and below the rest', () =>
+  withPage(async (tab) => {
+    const misplaced = await tab.evaluate(async () => {
+      // The design and the start-up state from a module of the page's own, not from the page.
+      const module = await createTotalReflection();
+      const design = JSON.parse(module.ccall('tr_design', 'string', [], []));
+      module.ccall('tr_start', null, ['string'], ['.']);
+      const state = JSON.parse(module.ccall('tr_state', 'string', [], []));
+      const t = design.twipsPerPixel;
+      const origin = document.getElementById(design.window.name).getBoundingClientRect();
+      const wrong = [];
+      const check = (name, element, want) => {
+        const r = element.getBoundingClientRect();
+        const got = [r.left - origin.left, r.top - origin.top, r.right - origin.left, r.bottom - origin.top];
+        if (got.some((value, k) => Math.abs(value - want[k]) > 1))
+          wrong.push(`${name} at ${got.join(' ')}, not ${want.join(' ')}`);
+      };
+      check('the window', document.getElementById(design.window.name), [0, 0, design.window.clientWidth / t, design.window.clientHeight / t]);
+      const canvas = document.querySelector('canvas');
+      check('the drawing', canvas, [0, 0, canvas.width, canvas.height]);
+      const byName = new Map(design.controls.map((control) => [control.name, control]));
+      for (const control of design.controls) {
+        const frame = byName.get(control.container);
+        if (!state.shown[control.name] || (frame && !state.shown[frame.name]))
+          continue;
+        const [left, top] = state.places[control.name];
+        const [dx, dy] = frame ? state.places[frame.name] : [0, 0];
+        const want = [(dx + left) / t, (dy + top) / t, (dx + left + control.width) / t, (dy + top + control.height) / t];
+        check(control.name, document.getElementById(control.name), want);
+        // Whatever stands above the drawing takes the clicks on it; the prompt lies beneath.
+        const r = document.getElementById(control.name).getBoundingClientRect();
+        const hit = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+        const expected = control.name === 'labKlepnete' ? canvas : document.getElementById(control.name);
+        if (control.kind !== 'Frame' && !expected.contains(hit))
+          wrong.push(`${hit?.id || hit?.tagName} is above ${control.name}`);
+      }
+      // The desktop's line pixels: from the one after the first end to the last, the pen's
+      // width around the middle of the line's own row or column.
+      for (const line of design.lines) {
+        const ends = state.lines[line.name];
+        const [x1, y1, x2, y2] = [ends.x1, ends.y1, ends.x2, ends.y2].map((twips) => Math.floor(twips / t));
+        const near = (c) => Math.floor(c - line.width / 2) + 1;
+        const far = (c) => Math.floor(c + line.width / 2) + 1;
+        const want = y1 === y2 ? [x1 + 1, near(y1), x2 + 1, far(y1)] : [near(x1), y1 + 1, far(x1), y2 + 1];
+        check(line.name, document.getElementById(line.name), want);
+      }
+      return wrong;
+    });
+    assert.deepEqual(misplaced, []);
+  }));
+
+describe('the keyboard', () => {
+  test('Tab walks the desktop tab order and Shift+Tab walks it back', () => withPage(async (tab) => {
+    const stops = await tab.evaluate(async () => {
+      const module = await createTotalReflection();
+      const design = JSON.parse(module.ccall('tr_design', 'string', [], []));
+      module.ccall('tr_start', null, ['string'], ['.']);
+      const state = JSON.parse(module.ccall('tr_state', 'string', [], []));
+      const byName = new Map(design.controls.map((control) => [control.name, control]));
+      return design.controls
+        .filter((c) => ['TextBox', 'ScrollBar', 'Option', 'Command'].includes(c.kind))
+        .filter((c) => state.shown[c.name] && (!c.container || state.shown[byName.get(c.container).name]))
+        .filter((c) => c.kind !== 'Option' || state.selected.includes(c.name))
+        .sort((a, b) => a.tab - b.tab)
+        .map((c) => c.name);
+    });
+    const forward = stops.slice(stops.indexOf('cmdStart') + 1);
+    const focused = () => tab.evaluate(() => document.activeElement.id);
+    const walk = [];
+    for (const _ of forward) {
+      await tab.keyboard.press('Tab');
+      walk.push(await focused());
+    }
+    assert.deepEqual(walk, forward);
+    const back = [];
+    for (const _ of forward) {
+      await tab.keyboard.down('Shift');
+      await tab.keyboard.press('Tab');
+      await tab.keyboard.up('Shift');
+      back.push(await focused());
+    }
+    assert.deepEqual(back, [...forward.slice(0, -1).reverse(), 'cmdStart']);
+  }));
+
+  test('the arrows choose the nearest option that way, as clicks', () => withPage(async (tab) => {
+    await tab.keyboard.press('Tab');
+    await tab.keyboard.press('Tab');
+    assert.equal(await tab.evaluate(() => document.activeElement.id), 'opMenší');
+    const path = [];
+    for (const key of ['ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowUp']) {
+      await tab.keyboard.press(key);
+      path.push(await tab.evaluate(() => document.activeElement.id));
+    }
+    assert.deepEqual(path, ['opMezní', 'opVětší', 'opVětší', 'opMezní']);
+    const expected = desktopState(['click opMezní', 'click opVětší', 'click opMezní']);
+    assertSameState(await pageState(tab, Object.keys(expected.cells)), expected);
+  }));
+
+  test('Enter on Start runs; a held Enter presses once', () => withPage(async (tab) => {
+    await tab.keyboard.press('Enter');
+    await runEnded(tab);
+    // The run has painted over the prompt beneath the drawing.
+    const alpha = await tab.evaluate(() => {
+      const canvas = document.querySelector('canvas');
+      const r = document.getElementById('labKlepnete').getBoundingClientRect();
+      const c = canvas.getBoundingClientRect();
+      return canvas.getContext('2d').getImageData(r.left - c.left + r.width / 2, r.top - c.top + r.height / 2, 1, 1).data[3];
+    });
+    assert.equal(alpha, 255);
+    // Held on Start with a cell Start refuses: one message, which the repeats do not close.
+    await perform(tab, 'type nIndex x');
+    await tab.focus('#cmdStart');
+    await tab.evaluate(() => {
+      window.presses = 0;
+      document.getElementById('cmdStart').addEventListener('click', () => ++window.presses);
+    });
+    await tab.keyboard.down('Enter');
+    await tab.keyboard.down('Enter');
+    await tab.keyboard.down('Enter');
+    await tab.keyboard.up('Enter');
+    assert.deepEqual(await tab.evaluate(() => [window.presses, document.getElementById('message').open]), [1, true]);
+  }));
+});
