@@ -22,7 +22,7 @@
   let module;
   let api;
   let design;
-  // name -> { spec, element: the element named after the control, outer: the positioned box }
+  // name -> { designed, element: the element named after the control, outer: the positioned box }
   const controls = new Map();
   const lines = new Map();
   let drawing;
@@ -63,15 +63,15 @@
     element.style.top = `${pixels(top)}px`;
   }
 
-  function createControl(spec) {
+  function createControl(designed) {
     let element;
     let outer;
-    switch (spec.kind) {
+    switch (designed.kind) {
       case 'TextBox':
-        element = outer = make('input', { type: 'text', value: spec.text, spellcheck: false, autocomplete: 'off' });
-        element.classList.toggle('bordered', spec.bordered);
+        element = outer = make('input', { type: 'text', value: designed.text, spellcheck: false, autocomplete: 'off' });
+        element.classList.toggle('bordered', designed.bordered);
         element.addEventListener('input', () => {
-          api.type(spec.name, element.value);
+          api.type(designed.name, element.value);
           mirror();
         });
         break;
@@ -81,43 +81,43 @@
         break;
       case 'Frame':
         element = outer = make('fieldset');
-        outer.append(make('legend', { textContent: spec.text }), make('div', { className: 'groove' }));
+        outer.append(make('legend', { textContent: designed.text }), make('div', { className: 'groove' }));
         break;
       case 'Option':
         // The radio button takes the option's whole box, so that a click anywhere in it counts;
         // its caption is drawn over it and lets clicks through.
         outer = make('span');
-        element = make('input', { type: 'radio', name: spec.container });
-        outer.append(element, make('label', { htmlFor: spec.name, textContent: spec.text }));
-        element.addEventListener('click', () => act(spec.name));
+        element = make('input', { type: 'radio', name: designed.container });
+        outer.append(element, make('label', { htmlFor: designed.name, textContent: designed.text }));
+        element.addEventListener('click', () => act(designed.name));
         break;
       case 'Command':
-        element = outer = make('button', { type: 'button', textContent: spec.text });
-        element.addEventListener('click', () => act(spec.name));
+        element = outer = make('button', { type: 'button', textContent: designed.text });
+        element.addEventListener('click', () => act(designed.name));
         break;
       default:
-        element = outer = make('div', { textContent: spec.text });
+        element = outer = make('div', { textContent: designed.text });
     }
-    element.id = spec.name;
-    outer.classList.add(kindClass[spec.kind]);
-    if (spec.accessibleName)
-      element.setAttribute('aria-label', spec.accessibleName);
-    if (spec.kind !== 'Frame' && spec.kind !== 'Label')
-      element.tabIndex = spec.tab + 1; // tabindex 0 would put it after all the others
-    setPlace(outer, spec.left, spec.top);
-    outer.style.width = `calc(${pixels(spec.width)}px + var(--spill, 0px))`;
-    outer.style.height = `${pixels(spec.height)}px`;
-    const font = spec.font.family ? spec.font : design.window.defaultFont;
+    element.id = designed.name;
+    outer.classList.add(kindClass[designed.kind]);
+    if (designed.accessibleName)
+      element.setAttribute('aria-label', designed.accessibleName);
+    if (designed.kind !== 'Frame' && designed.kind !== 'Label')
+      element.tabIndex = designed.tab + 1; // tabindex 0 would put it after all the others
+    setPlace(outer, designed.left, designed.top);
+    outer.style.width = `calc(${pixels(designed.width)}px + var(--spill, 0px))`;
+    outer.style.height = `${pixels(designed.height)}px`;
+    const font = designed.font.family ? designed.font : design.window.defaultFont;
     outer.style.fontFamily = `"${font.family}"`;
     outer.style.fontSize = `${font.points}pt`;
-    outer.style.fontWeight = spec.font.bold ? 'bold' : 'normal';
-    if (spec.back)
-      outer.style.backgroundColor = spec.back;
-    if (spec.fore)
-      outer.style.color = spec.fore;
-    outer.style.textAlign = cssAlign[spec.align];
-    outer.hidden = spec.hidden;
-    controls.set(spec.name, { spec, element, outer });
+    outer.style.fontWeight = designed.font.bold ? 'bold' : 'normal';
+    if (designed.back)
+      outer.style.backgroundColor = designed.back;
+    if (designed.fore)
+      outer.style.color = designed.fore;
+    outer.style.textAlign = cssAlign[designed.align];
+    outer.hidden = designed.hidden;
+    controls.set(designed.name, { designed, element, outer });
     return outer;
   }
 
@@ -171,15 +171,15 @@
 
     const above = [];
     let beneath;
-    for (const spec of design.controls) {
-      const outer = createControl(spec);
-      if (spec.container)
-        controls.get(spec.container).outer.append(outer);
-      else if (spec.name === beneathDrawing)
+    for (const designed of design.controls) {
+      const outer = createControl(designed);
+      if (designed.container)
+        controls.get(designed.container).outer.append(outer);
+      else if (designed.name === beneathDrawing)
         beneath = outer;
       else
         above.push(outer);
-      if (spec.name === design.linesFollow)
+      if (designed.name === design.linesFollow)
         createLines({ append: (element) => above.push(element) });
     }
     window.append(...(beneath ? [beneath] : []), drawing, ...above);
@@ -200,9 +200,9 @@
       if (outer.hidden === shown)
         outer.hidden = !shown;
     }
-    for (const { spec, element } of controls.values()) {
-      const selected = spec.kind === 'Option' && state.selected.includes(spec.name);
-      if (spec.kind === 'Option' && element.checked !== selected)
+    for (const { designed, element } of controls.values()) {
+      const selected = designed.kind === 'Option' && state.selected.includes(designed.name);
+      if (designed.kind === 'Option' && element.checked !== selected)
         element.checked = selected;
     }
     for (const [name, [left, top]] of Object.entries(state.places))
@@ -223,8 +223,8 @@
   }
 
   function scrollBar() {
-    for (const { spec, element } of controls.values()) {
-      if (spec.kind === 'ScrollBar')
+    for (const { designed, element } of controls.values()) {
+      if (designed.kind === 'ScrollBar')
         return element;
     }
     return null;
