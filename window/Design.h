@@ -1,6 +1,7 @@
 #pragma once
 
 #include "surface/Surface.h"
+#include "window/Translate.h"
 
 #include <optional>
 #include <span>
@@ -10,7 +11,9 @@
 // The window as it is designed: every control with its place in twips, caption, font, colours
 // and tab stop, the seven line controls, the option groups and the window's own properties.
 // Every front end builds its window from these, so that there is one table of the window.
-// What the Czech names mean: window/Glossary.h.
+// What the Czech names mean: window/Glossary.h. The English words shown or announced are marked
+// for translation in the context designContext; the cells' texts are the program's data, and
+// the hidden speed options keep their Czech captions, never shown.
 namespace window {
 
 enum class Kind { TextBox, ScrollBar, Frame, Option, Command, Label };
@@ -64,8 +67,9 @@ struct Line {
 
 struct WindowProperties {
     const char* name;
-    const char* caption;
-    int clientWidth; // twips
+    const char* title;   // the program's name, translated
+    const char* caption; // the title, then the program's address
+    int clientWidth;     // twips
     int clientHeight;
     surface::Colour background;
     Font defaultFont; // of the options, the hidden cells and the scroll bar
@@ -85,7 +89,7 @@ std::span<const Line> lines();
 inline constexpr std::string_view linesFollow = "nuUplnyOdraz";
 
 // The drawing of a run, as a screen reader announces it.
-inline constexpr const char* drawingName = "Drawing of the run";
+inline constexpr const char* drawingName = QT_TRANSLATE_NOOP("Design", "Drawing of the run");
 
 // Nothing for a name that no control has.
 const Control* findControl(std::string_view name);
@@ -93,6 +97,8 @@ const Line* findLine(std::string_view name);
 // The colour a tint stands for; nothing for Default and ButtonText, which the front end gives.
 std::optional<surface::Colour> colourOf(Tint tint);
 // What a screen reader announces; an option with its group, "Substance: Water".
-std::string accessibleName(const Control& control);
+std::string accessibleName(const Control& control, const Translate& translate = {});
+// The window's caption, its title in the user's language.
+std::string caption(const Translate& translate = {});
 
 } // namespace window

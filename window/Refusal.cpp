@@ -2,11 +2,6 @@
 
 #include "window/Design.h"
 
-// Marks the words a translator translates; the front end looks them up by context and text.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
-
 namespace window {
 namespace {
 
@@ -63,24 +58,25 @@ std::optional<double> usableNumber(const NumberField& field, std::string_view te
 
 std::string refusalMessage(const Refusal& refusal, const NumberText& numbers, const Translate& translate)
 {
-    const auto tr = [&translate](const char* text) { return translate ? translate(context, text) : text; };
+    const auto inLanguage = [&translate](const char* text) { return translated(translate, context, text); };
     const NumberField& field = *refusal.field;
-    const std::string words = tr(field.words);
+    const std::string words = inLanguage(field.words);
     const std::string paragraph = "\n\n";
     const std::string example =
-        fill(tr(QT_TRANSLATE_NOOP("Refusal", "Type a number such as %1, then press Start again.")),
+        fill(inLanguage(QT_TRANSLATE_NOOP("Refusal", "Type a number such as %1, then press Start again.")),
              {numbers.text(field.example)});
     const bool blank = refusal.typed.find_first_not_of(" \t\n\r\f\v") == std::string::npos;
     if (blank)
-        return fill(tr(QT_TRANSLATE_NOOP("Refusal", "%1: there is no number to run with.")), {words}) + paragraph +
-               example;
-    if (!numbers.number(refusal.typed))
-        return fill(tr(QT_TRANSLATE_NOOP("Refusal", "%1: \u201C%2\u201D is not a number.")), {words, refusal.typed}) +
+        return fill(inLanguage(QT_TRANSLATE_NOOP("Refusal", "%1: there is no number to run with.")), {words}) +
                paragraph + example;
-    return fill(tr(QT_TRANSLATE_NOOP("Refusal", "%1: \u201C%2\u201D is outside the range a run can draw.")),
+    if (!numbers.number(refusal.typed))
+        return fill(inLanguage(QT_TRANSLATE_NOOP("Refusal", "%1: \u201C%2\u201D is not a number.")),
+                    {words, refusal.typed}) +
+               paragraph + example;
+    return fill(inLanguage(QT_TRANSLATE_NOOP("Refusal", "%1: \u201C%2\u201D is outside the range a run can draw.")),
                 {words, refusal.typed}) +
            paragraph +
-           fill(tr(QT_TRANSLATE_NOOP("Refusal", "Type a number from %1 to %2, then press Start again.")),
+           fill(inLanguage(QT_TRANSLATE_NOOP("Refusal", "Type a number from %1 to %2, then press Start again.")),
                 {numbers.text(field.lowest), numbers.text(field.highest)});
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "window/NumberText.h"
+#include "window/Translate.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,9 +29,6 @@ struct Refusal {
 const NumberField& numberField(std::string_view cell);
 // The number a cell holds if a run can use it; nothing if Start must be refused.
 std::optional<double> usableNumber(const NumberField& field, std::string_view text, const NumberText& numbers);
-
-// Turns the program's own words into the user's language: given a context and an English text.
-using Translate = std::function<std::string(const char* context, const char* text)>;
 
 // The field, what was typed, and what would work, in the user's locale and language. It quotes
 // what the user typed, so it must be shown as plain text, never read as markup.
