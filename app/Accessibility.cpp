@@ -1,5 +1,6 @@
 #include "app/Accessibility.h"
 
+#include "app/Languages.h"
 #include "window/Design.h"
 
 #include <QKeyEvent>
@@ -46,14 +47,14 @@ private:
 
 void prepare(QWidget* window)
 {
-    // Every control and line is announced by its design's name; an option with its group,
-    // "Substance: Water", as a sighted user reads it.
+    // Every control and line is announced by its design's name in the window's language; an
+    // option with its group, "Substance: Water", as a sighted user reads it.
     for (const window::Control& c : window::controls())
         window->findChild<QWidget*>(QString::fromUtf8(c.name))
-            ->setAccessibleName(QString::fromStdString(window::accessibleName(c)));
+            ->setAccessibleName(QString::fromStdString(window::accessibleName(c, languages::translate)));
     for (const window::Line& l : window::lines())
-        window->findChild<QWidget*>(QString::fromUtf8(l.name))->setAccessibleName(QString::fromUtf8(l.accessibleName));
-    window->findChild<QWidget*>(QStringLiteral("canvas"))->setAccessibleName(QString::fromUtf8(window::drawingName));
+        window->findChild<QWidget*>(QString::fromUtf8(l.name))->setAccessibleName(languages::design(l.accessibleName));
+    window->findChild<QWidget*>(QStringLiteral("canvas"))->setAccessibleName(languages::design(window::drawingName));
     for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
         // Tab enters a group at its selected option and leaves it at the next; the arrow keys
         // move the selection within the group.

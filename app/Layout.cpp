@@ -1,7 +1,9 @@
 #include "app/Layout.h"
 
+#include "app/Languages.h"
 #include "app/LineControl.h"
 #include "app/Twips.h"
+#include "surface/Surface.h"
 #include "window/Design.h"
 
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <optional>
@@ -22,6 +25,9 @@ namespace {
 
 using window::Kind;
 using window::Tint;
+
+// A line edit keeps this many pixels between its text and either side of its contents.
+constexpr int lineEditMargin = 2;
 
 QColor qtColour(surface::Colour colour)
 {
@@ -62,7 +68,7 @@ std::optional<QColor> qtColourOf(Tint tint)
 
 QWidget* create(const window::Control& c, QWidget* container)
 {
-    const QString text = QString::fromUtf8(c.text);
+    const QString text = languages::design(c.text);
     switch (c.kind) {
     case Kind::TextBox: {
         auto* box = new QLineEdit(text, container);
@@ -131,6 +137,39 @@ void setFont(QWidget* widget, const window::Font& font, const QFont& windowFont)
     widget->setFont(f);
 }
 
+// How many pixels a caption lacks in its control, for the controls that may grow: the captions
+// on the drawing and the options.
+int shortfall(const QWidget* widget)
+{
+    if (auto* box = qobject_cast<const QLineEdit*>(widget); box && !box->hasFrame()) {
+        const QMargins margins = box->textMargins();
+        const int room = box->width() - margins.left() - margins.right() - 2 * lineEditMargin;
+        return box->fontMetrics().horizontalAdvance(box->text()) - room;
+    }
+    if (auto* option = qobject_cast<const QRadioButton*>(widget)) {
+        QStyleOptionButton style;
+        style.initFrom(option);
+        style.text = option->text();
+        const int room = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).width();
+        return option->fontMetrics().horizontalAdvance(option->text()) - room;
+    }
+    return 0;
+}
+
+// A language may have no word as short as the design's ("Vzduch" for "Air", "Wasser" for
+// "Water"): a caption on the drawing or an option then grows into the free space beside it,
+// about its alignment. Buttons, frames and the prompt keep the design's size, their words
+// chosen to fit; the design's own words are left as designed.
+void makeRoom(QWidget* widget, const window::Control& c)
+{
+    const int lacking = shortfall(widget);
+    if (lacking <= 0 || languages::design(c.text) == QString::fromUtf8(c.text))
+        return;
+    const int extra = lacking * surface::twipsPerPixel;
+    const int left = c.align == window::Align::Right ? extra : c.align == window::Align::Centre ? extra / 2 : 0;
+    twips::place(widget, twips::geometry(widget).adjusted(-left, 0, extra - left, 0));
+}
+
 void createLines(QWidget* window, Widgets& widgets)
 {
     for (const window::Line& line : window::lines()) {
@@ -147,7 +186,7 @@ void prepareWindow(QWidget* window)
 {
     const window::WindowProperties& p = window::properties();
     window->setObjectName(QString::fromUtf8(p.name));
-    window->setWindowTitle(QString::fromUtf8(p.caption));
+    window->setWindowTitle(QString::fromStdString(window::caption(languages::translate)));
     window->setFixedSize(twips::toPixels(p.clientWidth), twips::toPixels(p.clientHeight));
     window->setPalette(designPalette());
     window->setAutoFillBackground(true);
@@ -166,6 +205,7 @@ Widgets createControls(QWidget* window)
         widget->setObjectName(QString::fromUtf8(c.name));
         twips::place(widget, QRect(c.place.left, c.place.top, c.place.width, c.place.height));
         setFont(widget, c.font, window->font());
+        makeRoom(widget, c);
         paint(widget, c.kind, c.back, c.fore);
         widget->setHidden(c.hidden);
         widgets.emplace(c.name, widget);

@@ -1,5 +1,6 @@
 #include "app/PictureActions.h"
 
+#include "app/Languages.h"
 #include "app/PictureFile.h"
 
 #include <QAction>
@@ -54,7 +55,7 @@ void PictureActions::save(qreal times)
     if (!problem)
         return;
     // Plain text: the file's name is the user's, and is never read as markup.
-    QMessageBox box(QMessageBox::Warning, tr("Total reflection"),
+    QMessageBox box(QMessageBox::Warning, languages::title(),
                     tr("The picture could not be saved as \u201C%1\u201D.\n\n%2").arg(file, *problem), QMessageBox::Ok,
                     window_);
     box.setTextFormat(Qt::PlainText);

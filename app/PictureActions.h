@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -13,6 +14,9 @@ class QWidget;
 // drawn afresh. The same three are offered by the drawing area's context menu. During a run
 // the keys wait like any other input, and act on the finished picture.
 class PictureActions final : public QObject {
+    // Its words are translated in a context of its own, with no meta-object of its own.
+    Q_DECLARE_TR_FUNCTIONS(PictureActions)
+
 public:
     // The window's picture at a number of device pixels per pixel.
     using Picture = std::function<QImage(qreal devicePixelRatio)>;

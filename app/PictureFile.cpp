@@ -1,6 +1,7 @@
 #include "app/PictureFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QSaveFile>
 
 std::optional<QString> savePng(const QImage& picture, const QString& fileName)
@@ -10,7 +11,7 @@ std::optional<QString> savePng(const QImage& picture, const QString& fileName)
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, "PNG"))
-        return QStringLiteral("the picture could not be encoded");
+        return QCoreApplication::translate("PictureFile", "the picture could not be encoded");
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size() || !file.commit())
         return file.errorString();

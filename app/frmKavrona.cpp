@@ -1,13 +1,13 @@
 #include "app/frmKavrona.h"
 
 #include "app/Accessibility.h"
+#include "app/Languages.h"
 #include "app/LineControl.h"
 #include "app/PictureActions.h"
 #include "app/Twips.h"
 #include "sim/Run.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
@@ -124,12 +124,9 @@ void frmKavrona::refuse(const window::Refusal& refusal)
         observers_.refused(QString::fromUtf8(refusal.field->cell));
         return;
     }
-    const std::string message = window::refusalMessage(refusal, numbers_, [](const char* context, const char* text) {
-        return QCoreApplication::translate(context, text).toStdString();
-    });
+    const std::string message = window::refusalMessage(refusal, numbers_, languages::translate);
     // Plain text: the message quotes what the user typed, which is never read as markup.
-    QMessageBox box(QMessageBox::Warning, tr("Total reflection"), QString::fromStdString(message), QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::Warning, languages::title(), QString::fromStdString(message), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -1,13 +1,17 @@
+#include "app/Languages.h"
 #include "app/ProgramIcon.h"
 #include "app/RunSession.h"
 #include "app/frmKavrona.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
     RunSession::useQtEventDispatcher();
     QApplication application(argc, argv);
+    // The window speaks the first of the desktop's languages (LANGUAGE, LC_MESSAGES, LANG) it knows.
+    languages::use(languages::choose(QLocale::system().uiLanguages()));
     QApplication::setApplicationName(QStringLiteral("Total reflection"));
     QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the window to the installed desktop entry and its icon.

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+// The languages the window speaks: English, the design's own words, and those it has a
+// translation for (app/translations, built into the program). Qt's own words, the buttons of
+// its message boxes and dialogs, follow in the same language.
+namespace languages {
+
+inline constexpr const char* english = "en";
+
+// "en" and the codes of the translations: "cs", "de".
+QStringList available();
+// Of the languages asked for, best first, as QLocale::uiLanguages() gives them ("de-AT"), the
+// first the window speaks; English where it speaks none of them.
+QString choose(const QStringList& asked);
+// Puts the window's words and Qt's into one of the languages available, in place of any other.
+// Call it before the window is made: the window takes its words when it is made.
+void use(const QString& code);
+
+// One of the program's own words in the language in use; a window::Translate.
+std::string translate(const char* context, const char* text);
+// One of the design's words in the language in use.
+QString design(const char* text);
+// The program's name, which titles its window and its messages.
+QString title();
+
+} // namespace languages

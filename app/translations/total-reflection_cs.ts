@@ -1,0 +1,212 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ">
+<context>
+    <name>Design</name>
+    <message>
+        <source>Drawing of the run</source>
+        <translation>Kresba pokusu</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Vzduch</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation</source>
+        <translation>Zpomalení animace</translation>
+    </message>
+    <message>
+        <source>Slowdown setting</source>
+        <translation>Nastavení zpomalení</translation>
+    </message>
+    <message>
+        <source>Cornu spirals</source>
+        <translation>Cornuovy spirály</translation>
+    </message>
+    <message>
+        <source>Cornu spirals of Detector S</source>
+        <translation>Cornuovy spirály detektoru S</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Voda</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Sklo</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Interference pattern</source>
+        <translation>Interferenční obraz</translation>
+    </message>
+    <message>
+        <source>Cornu spirals of Detector V</source>
+        <translation>Cornuovy spirály detektoru V</translation>
+    </message>
+    <message>
+        <source>Detector V</source>
+        <translation>Detektor V</translation>
+    </message>
+    <message>
+        <source>Detector S</source>
+        <translation>Detektor S</translation>
+    </message>
+    <message>
+        <source>Detector H</source>
+        <translation>Detektor H</translation>
+    </message>
+    <message>
+        <source>Refractive index</source>
+        <translation>Index lomu</translation>
+    </message>
+    <message>
+        <source>Detector H distance</source>
+        <translation>Výška detektoru H</translation>
+    </message>
+    <message>
+        <source>Detector H distance setting</source>
+        <translation>Nastavení výšky detektoru H</translation>
+    </message>
+    <message>
+        <source>Substance</source>
+        <translation>Látka</translation>
+    </message>
+    <message>
+        <source>Substance setting</source>
+        <translation>Nastavení látky</translation>
+    </message>
+    <message>
+        <source>Incident angle setting</source>
+        <translation>Nastavení úhlu dopadu</translation>
+    </message>
+    <message>
+        <source>Incident angle</source>
+        <translation>Úhel dopadu</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Mezní</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Total reflection</source>
+        <translation>Úplný odraz</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Stiskněte tlačítko Start</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Kolmice dopadu</translation>
+    </message>
+    <message>
+        <source>Start line of Detector V&apos;s Cornu spirals</source>
+        <translation>Počáteční přímka Cornuových spirál detektoru V</translation>
+    </message>
+    <message>
+        <source>Base line of Detector S&apos;s Cornu spirals</source>
+        <translation>Základní přímka Cornuových spirál detektoru S</translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation>Rozhraní</translation>
+    </message>
+    <message>
+        <source>Track of Detector S</source>
+        <translation>Dráha detektoru S</translation>
+    </message>
+    <message>
+        <source>Track of Detector V</source>
+        <translation>Dráha detektoru V</translation>
+    </message>
+    <message>
+        <source>Track of Detector H</source>
+        <translation>Dráha detektoru H</translation>
+    </message>
+</context>
+<context>
+    <name>PictureActions</name>
+    <message>
+        <source>Copy picture</source>
+        <translation>Kopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Uložit obrázek…</translation>
+    </message>
+    <message>
+        <source>Save picture at twice the resolution…</source>
+        <translation>Uložit obrázek ve dvojnásobném rozlišení…</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as “%1”.
+
+%2</source>
+        <translation>Obrázek se nepodařilo uložit jako „%1“.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Uložit obrázek</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Obrázky PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>obrázek nejde zakódovat</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>Refractive index</source>
+        <translation>Index lomu</translation>
+    </message>
+    <message>
+        <source>Incident angle</source>
+        <translation>Úhel dopadu</translation>
+    </message>
+    <message>
+        <source>Detector H distance</source>
+        <translation>Výška detektoru H</translation>
+    </message>
+    <message>
+        <source>Slowdown</source>
+        <translation>Zpomalení</translation>
+    </message>
+    <message>
+        <source>Type a number such as %1, then press Start again.</source>
+        <translation>Napište číslo, například %1, a znovu stiskněte Start.</translation>
+    </message>
+    <message>
+        <source>%1: there is no number to run with.</source>
+        <translation>%1: chybí číslo, se kterým by pokus mohl proběhnout.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” is not a number.</source>
+        <translation>%1: „%2“ není číslo.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” is outside the range a run can draw.</source>
+        <translation>%1: „%2“ je mimo rozsah, který pokus umí nakreslit.</translation>
+    </message>
+    <message>
+        <source>Type a number from %1 to %2, then press Start again.</source>
+        <translation>Napište číslo od %1 do %2 a znovu stiskněte Start.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,212 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Design</name>
+    <message>
+        <source>Drawing of the run</source>
+        <translation>Zeichnung des Versuchs</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Luft</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation</source>
+        <translation>Verlangsamung der Animation</translation>
+    </message>
+    <message>
+        <source>Slowdown setting</source>
+        <translation>Einstellung der Verlangsamung</translation>
+    </message>
+    <message>
+        <source>Cornu spirals</source>
+        <translation>Cornu-Spiralen</translation>
+    </message>
+    <message>
+        <source>Cornu spirals of Detector S</source>
+        <translation>Cornu-Spiralen von Detektor S</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Glas</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Interference pattern</source>
+        <translation>Interferenzmuster</translation>
+    </message>
+    <message>
+        <source>Cornu spirals of Detector V</source>
+        <translation>Cornu-Spiralen von Detektor V</translation>
+    </message>
+    <message>
+        <source>Detector V</source>
+        <translation>Detektor V</translation>
+    </message>
+    <message>
+        <source>Detector S</source>
+        <translation>Detektor S</translation>
+    </message>
+    <message>
+        <source>Detector H</source>
+        <translation>Detektor H</translation>
+    </message>
+    <message>
+        <source>Refractive index</source>
+        <translation>Brechungsindex</translation>
+    </message>
+    <message>
+        <source>Detector H distance</source>
+        <translation>Abstand Detektor H</translation>
+    </message>
+    <message>
+        <source>Detector H distance setting</source>
+        <translation>Einstellung des Abstands von Detektor H</translation>
+    </message>
+    <message>
+        <source>Substance</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Substance setting</source>
+        <translation>Einstellung des Mediums</translation>
+    </message>
+    <message>
+        <source>Incident angle setting</source>
+        <translation>Einstellung des Einfallswinkels</translation>
+    </message>
+    <message>
+        <source>Incident angle</source>
+        <translation>Einfallswinkel</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Kritisch</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Total reflection</source>
+        <translation>Totalreflexion</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Bitte Start drücken</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Einfallslot</translation>
+    </message>
+    <message>
+        <source>Start line of Detector V&apos;s Cornu spirals</source>
+        <translation>Anfangslinie der Cornu-Spiralen von Detektor V</translation>
+    </message>
+    <message>
+        <source>Base line of Detector S&apos;s Cornu spirals</source>
+        <translation>Grundlinie der Cornu-Spiralen von Detektor S</translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation>Grenzfläche</translation>
+    </message>
+    <message>
+        <source>Track of Detector S</source>
+        <translation>Bahn von Detektor S</translation>
+    </message>
+    <message>
+        <source>Track of Detector V</source>
+        <translation>Bahn von Detektor V</translation>
+    </message>
+    <message>
+        <source>Track of Detector H</source>
+        <translation>Bahn von Detektor H</translation>
+    </message>
+</context>
+<context>
+    <name>PictureActions</name>
+    <message>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Bild speichern…</translation>
+    </message>
+    <message>
+        <source>Save picture at twice the resolution…</source>
+        <translation>Bild in doppelter Auflösung speichern…</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as “%1”.
+
+%2</source>
+        <translation>Das Bild konnte nicht als „%1“ gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>das Bild lässt sich nicht kodieren</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>Refractive index</source>
+        <translation>Brechungsindex</translation>
+    </message>
+    <message>
+        <source>Incident angle</source>
+        <translation>Einfallswinkel</translation>
+    </message>
+    <message>
+        <source>Detector H distance</source>
+        <translation>Abstand von Detektor H</translation>
+    </message>
+    <message>
+        <source>Slowdown</source>
+        <translation>Verlangsamung</translation>
+    </message>
+    <message>
+        <source>Type a number such as %1, then press Start again.</source>
+        <translation>Geben Sie eine Zahl wie %1 ein und drücken Sie dann noch einmal Start.</translation>
+    </message>
+    <message>
+        <source>%1: there is no number to run with.</source>
+        <translation>%1: Hier steht keine Zahl, mit der der Versuch laufen kann.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” is not a number.</source>
+        <translation>%1: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” is outside the range a run can draw.</source>
+        <translation>%1: „%2“ liegt außerhalb des Bereichs, den der Versuch zeichnen kann.</translation>
+    </message>
+    <message>
+        <source>Type a number from %1 to %2, then press Start again.</source>
+        <translation>Geben Sie eine Zahl von %1 bis %2 ein und drücken Sie dann noch einmal Start.</translation>
+    </message>
+</context>
+</TS>
