@@ -1,5 +1,6 @@
 #include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -206,6 +207,8 @@ private slots:
         QTest::newRow("scale 5") << QStringList{"--scale", "5", "--png", "x.png"};
         QTest::newRow("scale by a fraction") << QStringList{"--scale", "1.5", "--png", "x.png"};
         QTest::newRow("scale by a word") << QStringList{"--scale", "two", "--png", "x.png"};
+        QTest::newRow("lang without a code") << QStringList{"--png", "x.png", "--lang"};
+        QTest::newRow("lang the window does not speak") << QStringList{"--lang", "fr", "--png", "x.png"};
     }
     void malformedCommandLines()
     {
@@ -224,6 +227,34 @@ private slots:
         QCOMPARE(comma.lines.size(), point.lines.size());
         const qsizetype trace = point.lines.size() - startupState.size();
         QCOMPARE(comma.lines.mid(0, trace), point.lines.mid(0, trace));
+    }
+
+    // --lang changes the captions in the picture and nothing in the trace; the desktop's
+    // language changes neither.
+    void languageChangesOnlyThePicture_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Czech") << "cs";
+        QTest::newRow("German") << "de";
+    }
+    void languageChangesOnlyThePicture()
+    {
+        QFETCH(QString, language);
+        const QTemporaryDir dir;
+        const QString english = dir.filePath(QStringLiteral("en.png"));
+        const QString desktop = dir.filePath(QStringLiteral("desktop.png"));
+        const QString translated = dir.filePath(QStringLiteral("translated.png"));
+        const QStringList run{"type", "nAlfa", "x", "click", "cmdStart", "type", "nAlfa", "35", "click", "cmdStart"};
+        const Result inEnglish = drive(run + QStringList{"--png", english});
+        const Result underDesktop =
+            drive(run + QStringList{"--png", desktop}, QStringLiteral("C.UTF-8"), {"LANGUAGE=" + language});
+        const Result inLanguage = drive(QStringList{"--lang", language} + run + QStringList{"--png", translated});
+        QCOMPARE(inLanguage.exitCode, 0);
+        QVERIFY(inEnglish.lines.contains(QStringLiteral("Refused nAlfa")));
+        QCOMPARE(inLanguage.lines, inEnglish.lines);
+        QCOMPARE(underDesktop.lines, inEnglish.lines);
+        QCOMPARE(QImage(desktop), QImage(english));
+        QVERIFY(QImage(translated) != QImage(english));
     }
 
     // Only --scale sizes the picture; a scale left in the environment does not.

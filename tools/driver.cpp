@@ -2,6 +2,7 @@
 // command line as a user would, and prints every drawing operation on the window's surface
 // followed by the window's state.
 
+#include "app/Languages.h"
 #include "app/PictureFile.h"
 #include "app/RunSession.h"
 #include "app/frmKavrona.h"
@@ -23,18 +24,23 @@ constexpr int maxScale = 4;
 struct CommandLine {
     std::vector<window::Action> actions;
     QString png;
-    int scale{1}; // device pixels per logical pixel of the picture
+    // Device pixels per logical pixel of the picture.
+    int scale{1};
+    // The language of the picture's captions.
+    QString language{QString::fromLatin1(languages::english)};
 };
 
 int usage(const char* problem)
 {
     std::fprintf(stderr,
                  "total-reflection-driver: %s\n"
-                 "usage: total-reflection-driver [--png FILE] [--scale K] [ACTION ...]\n"
+                 "usage: total-reflection-driver [--png FILE] [--scale K] [--lang CODE] [ACTION ...]\n"
                  "  --png FILE        save a picture of the whole window after the last action\n"
                  "  --scale K         draw the picture at K device pixels per pixel (1 to %d)\n"
+                 "  --lang CODE       the captions' language in the picture, one of %s; en is the default\n"
                  "%s",
-                 problem, maxScale, window::actionsUsage);
+                 problem, maxScale, languages::available().join(QStringLiteral(", ")).toUtf8().constData(),
+                 window::actionsUsage);
     return 2;
 }
 
@@ -57,6 +63,13 @@ std::optional<CommandLine> parse(const std::vector<std::string>& args, const cha
             i += 2;
             if (!ok || line.scale < 1 || line.scale > maxScale) {
                 problem = "--scale takes a whole number from 1 to 4";
+                return std::nullopt;
+            }
+        } else if (word == "--lang" && left >= 1) {
+            line.language = QString::fromStdString(args[i + 1]);
+            i += 2;
+            if (!languages::available().contains(line.language)) {
+                problem = "--lang takes the code of a language the window speaks";
                 return std::nullopt;
             }
         } else if (!window::readAction(args, i, line.actions, problem)) {
@@ -93,7 +106,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     // The trace's numbers always use a decimal point, whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
-
+    // The captions speak the language asked for, never the environment's; the trace is the same
+    // in every language.
+    languages::use(line->language);
 
     surface::TraceSurface trace(stdout);
     frmKavrona::Observers observers;
