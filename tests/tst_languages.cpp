@@ -1,0 +1,305 @@
+#include "app/Languages.h"
+#include "app/frmKavrona.h"
+#include "window/Design.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+// What the window shows, started under LANGUAGE=cs or LANGUAGE=de; the cells keep the
+// program's own data in every language.
+struct Caption {
+    const char* control;
+    const char* cs;
+    const char* de;
+};
+
+// clang-format off
+const Caption expectedCaptions[] = {
+    {"cmdStart", "Start", "Start"},
+    {"cmdKonec", "Konec", "Ende"},
+    {"nuUplnyOdraz", "Úplný odraz", "Totalreflexion"},
+    {"labKlepnete", "Stiskněte tlačítko Start", "Bitte Start drücken"},
+    {"nAir", "Vzduch", "Luft"},
+    {"nVoda", "Voda", "Wasser"},
+    {"nTextIndex", "Index lomu", "Brechungsindex"},
+    {"nPravd2podobnost", "Interferenční obraz", "Interferenzmuster"},
+    {"nCornuovySpirály", "Cornuovy spirály", "Cornu-Spiralen"},
+    {"frmLátka", "Látka", "Medium"},
+    {"opVoda", "Voda", "Wasser"},
+    {"frmDopad", "Úhel dopadu", "Einfallswinkel"},
+    {"opMezní", "Mezní", "Kritisch"},
+    {"frmDistance", "Výška detektoru H", "Abstand Detektor H"},
+    {"nLátka", "Voda", "Voda"},
+    {"nAlfaCaption", "35", "35"},
+};
+// clang-format on
+
+const char* inLanguage(const Caption& c, const QString& language)
+{
+    return language == QLatin1String("cs") ? c.cs : c.de;
+}
+
+QString captionOf(const QWidget* w)
+{
+    if (auto* box = qobject_cast<const QLineEdit*>(w))
+        return box->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(w))
+        return frame->title();
+    if (auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->text();
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    return {};
+}
+
+// The pixels a control leaves its caption: beside an option's indicator, a frame's title, inside
+// a button's bevel, between a line edit's margins.
+int roomFor(const QWidget* w)
+{
+    if (auto* option = qobject_cast<const QRadioButton*>(w)) {
+        QStyleOptionButton style;
+        style.initFrom(option);
+        style.text = option->text();
+        return option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).width();
+    }
+    if (auto* frame = qobject_cast<const QGroupBox*>(w)) {
+        QStyleOptionGroupBox style;
+        style.initFrom(frame);
+        style.text = frame->title();
+        style.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect label =
+            frame->style()->subControlRect(QStyle::CC_GroupBox, &style, QStyle::SC_GroupBoxLabel, frame);
+        return frame->rect().right() - label.left();
+    }
+    if (auto* button = qobject_cast<const QPushButton*>(w)) {
+        QStyleOptionButton style;
+        style.initFrom(button);
+        style.text = button->text();
+        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &style, button).width();
+    }
+    if (auto* box = qobject_cast<const QLineEdit*>(w)) {
+        // A line edit keeps two pixels between its text and its contents' sides.
+        const QMargins margins = box->textMargins();
+        return box->width() - margins.left() - margins.right() - 4;
+    }
+    return w->contentsRect().width();
+}
+
+QRect designedPlace(const window::Control& c)
+{
+    return {qRound(c.place.left / 15.0), qRound(c.place.top / 15.0), qRound(c.place.width / 15.0),
+            qRound(c.place.height / 15.0)};
+}
+
+struct Message {
+    QString context;
+    QString source;
+    QString translation;
+    QString type; // "unfinished", "obsolete", "vanished"; empty when finished
+};
+
+QStringList described(const QList<Message>& messages)
+{
+    QStringList lines;
+    for (const Message& m : messages)
+        lines << QStringLiteral("%1 \"%2\": \"%3\" %4").arg(m.context, m.source, m.translation, m.type);
+    return lines;
+}
+
+QList<Message> messagesOf(const QString& tsFile)
+{
+    QFile file(tsFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    QList<Message> messages;
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            messages.append({context, {}, {}, {}});
+        } else if (xml.name() == QLatin1String("source")) {
+            messages.last().source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
+            messages.last().translation = xml.readElementText();
+        }
+    }
+    return xml.hasError() ? QList<Message>{} : messages;
+}
+
+void useTheSystemsLanguage()
+{
+    languages::use(languages::choose(QLocale::system().uiLanguages()));
+}
+
+} // namespace
+
+// The window in the languages it speaks. Run under LANGUAGE=cs and LANGUAGE=de.
+class LanguagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { useTheSystemsLanguage(); }
+    void cleanup() { useTheSystemsLanguage(); }
+
+    // The desktop's languages, best first; the first the window speaks wins.
+    void choice_data()
+    {
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("Czech") << QStringList{"cs-CZ"} << "cs";
+        QTest::newRow("Austrian German") << QStringList{"de-AT", "de"} << "de";
+        QTest::newRow("French, then German") << QStringList{"fr-FR", "fr", "de"} << "de";
+        QTest::newRow("English before Czech") << QStringList{"en-GB", "cs"} << "en";
+        QTest::newRow("the C locale") << QStringList{"C"} << "en";
+        QTest::newRow("none asked for") << QStringList{} << "en";
+    }
+    void choice()
+    {
+        QFETCH(QStringList, asked);
+        QFETCH(QString, chosen);
+        QCOMPARE(languages::choose(asked), chosen);
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(expectedCaptions)); ++i)
+            QTest::newRow(expectedCaptions[i].control) << i;
+    }
+    void captions()
+    {
+        QFETCH(int, row);
+        const QString language = qEnvironmentVariable("LANGUAGE");
+        const frmKavrona window;
+        const QWidget* w = window.findChild<QWidget*>(QString::fromUtf8(expectedCaptions[row].control));
+        QCOMPARE(captionOf(w), QString::fromUtf8(inLanguage(expectedCaptions[row], language)));
+    }
+
+    // The title, what a screen reader announces, the refusal and Qt's own words.
+    void titleNamesAndRefusal()
+    {
+        const bool czech = qEnvironmentVariable("LANGUAGE") == QLatin1String("cs");
+        frmKavrona window;
+        window.show();
+        QCOMPARE(window.windowTitle(),
+                 (czech ? QStringLiteral("Úplný odraz - ") : QStringLiteral("Totalreflexion - ")) +
+                     QStringLiteral("https://total-reflection.example.org"));
+        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("opVoda"))->accessibleName(),
+                 czech ? QStringLiteral("Látka: Voda") : QStringLiteral("Medium: Wasser"));
+        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("HScroll1"))->accessibleName(),
+                 czech ? QStringLiteral("Zpomalení animace") : QStringLiteral("Verlangsamung der Animation"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 czech ? QStringLiteral("Zrušit") : QStringLiteral("Abbrechen"));
+
+        QString title;
+        QString message;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            title = box->windowTitle();
+            message = box->text();
+            box->accept();
+        });
+        window.findChild<QLineEdit*>(QStringLiteral("nAlfa"))->setText(QStringLiteral("abc"));
+        window.findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
+        QCOMPARE(title, czech ? QStringLiteral("Úplný odraz") : QStringLiteral("Totalreflexion"));
+        QCOMPARE(message, czech ? QStringLiteral("Úhel dopadu: „abc“ není číslo.\n\n"
+                                                 "Napište číslo, například 48.783, a znovu stiskněte Start.")
+                                : QStringLiteral("Einfallswinkel: „abc“ ist keine Zahl.\n\n"
+                                                 "Geben Sie eine Zahl wie 48.783 ein und drücken Sie dann noch "
+                                                 "einmal Start."));
+    }
+
+    // Every caption fits its control at the design's font. A control that grew for a
+    // longer word stays within its frame or the window and covers no other control.
+    void captionsFit_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& code : languages::available())
+            QTest::newRow(qPrintable(code)) << code;
+    }
+    void captionsFit()
+    {
+        QFETCH(QString, language);
+        languages::use(language);
+        frmKavrona window;
+        window.show();
+        for (const window::Control& c : window::controls()) {
+            // The cells hold numbers and the program's data; the hidden speed options are never seen.
+            const bool hidden = c.hidden || (c.container && window::findControl(c.container)->hidden);
+            const QWidget* w = window.findChild<QWidget*>(QString::fromUtf8(c.name));
+            const QString caption = captionOf(w);
+            if (hidden || c.bordered || caption.isEmpty())
+                continue;
+            const int width = w->fontMetrics().horizontalAdvance(caption);
+            if (width > roomFor(w))
+                QFAIL(qPrintable(QStringLiteral("%1: \"%2\" is %3 pixels wide, in %4")
+                                     .arg(QString::fromUtf8(c.name), caption)
+                                     .arg(width)
+                                     .arg(roomFor(w))));
+            if (w->geometry() == designedPlace(c))
+                continue;
+            const QWidget* container = w->parentWidget();
+            QVERIFY2(container->rect().contains(w->geometry()), c.name);
+            for (const QWidget* other : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                // Water's and glass's labels share a place, one shown at a time.
+                const window::Control* design = window::findControl(other->objectName().toStdString());
+                const bool alternative = design && designedPlace(*design) == designedPlace(c);
+                if (other != w && !alternative && other->isVisibleTo(&window) &&
+                    other->objectName() != QLatin1String("canvas"))
+                    QVERIFY2(
+                        !other->geometry().intersects(w->geometry()),
+                        qPrintable(QStringLiteral("%1 covers %2").arg(QString::fromUtf8(c.name), other->objectName())));
+            }
+        }
+    }
+
+    // Each translation is finished, and holds exactly the words the sources mark: lupdate, run on
+    // the sources, neither adds to it nor takes from it.
+    void translationsFinished_data()
+    {
+        QTest::addColumn<QString>("tsFile");
+        for (const QString& file : QStringLiteral(TS_FILES).split(QLatin1Char('|')))
+            QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
+    }
+    void translationsFinished()
+    {
+        QFETCH(QString, tsFile);
+        const QList<Message> kept = messagesOf(tsFile);
+        QVERIFY(!kept.isEmpty());
+        for (const Message& m : kept)
+            QVERIFY2(m.type.isEmpty() && !m.translation.isEmpty(), qPrintable(described({m}).constFirst()));
+        QTemporaryDir dir;
+        const QString updated = dir.filePath(QFileInfo(tsFile).fileName());
+        QVERIFY(QFile::copy(tsFile, updated));
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(LUPDATE), QStringList{"-silent", "-locations", "none", "-no-obsolete"} +
+                                                   QStringLiteral(TRANSLATED_SOURCES).split(QLatin1Char('|')) +
+                                                   QStringList{"-ts", updated});
+        QVERIFY(lupdate.waitForFinished(60000));
+        QCOMPARE(lupdate.exitCode(), 0);
+        // Otherwise: cmake --build BUILD --target update_translations, then translate what it adds.
+        QCOMPARE(described(messagesOf(updated)), described(kept));
+    }
+};
+
+QTEST_MAIN(LanguagesTest)
+#include "tst_languages.moc"
