@@ -48,7 +48,7 @@ done
 dpkg-deb -x "$deb" "$work/root"
 for file in usr/bin/total-reflection usr/bin/total-reflection-driver "usr/share/applications/$id.desktop" \
     "usr/share/metainfo/$id.metainfo.xml" "usr/share/icons/hicolor/scalable/apps/$id.svg" \
-    "usr/share/icons/hicolor/48x48/apps/$id.png"; do
+    "usr/share/icons/hicolor/48x48/apps/$id.png" usr/share/doc/total-reflection/copyright; do
     [ -e "$work/root/$file" ] || fail "the package holds no $file"
 done
 

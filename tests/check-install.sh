@@ -34,7 +34,8 @@ trap 'rm -rf "$prefix"' EXIT
 case $check in
 layout)
     expected=("bin/total-reflection" "bin/total-reflection-driver" "share/applications/$id.desktop"
-        "share/icons/hicolor/scalable/apps/$id.svg" "share/metainfo/$id.metainfo.xml")
+        "share/icons/hicolor/scalable/apps/$id.svg" "share/metainfo/$id.metainfo.xml"
+        "share/doc/total-reflection/copyright")
     for size in "${sizes[@]}"; do
         expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
     done
@@ -56,6 +57,9 @@ $(diff <(echo "$want") <(echo "$have"))"
     grep -q "^Categories=Education;Science;Physics;$" "$entry" || fail "the categories are not Education;Science;Physics;"
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefix/share/metainfo/$id.metainfo.xml" ||
         fail "the AppStream metadata does not launch the installed desktop entry"
+    grep -q "<project_license>GPL-3.0-or-later</project_license>" "$prefix/share/metainfo/$id.metainfo.xml" &&
+        grep -Pzq "Files: \*\nCopyright: [^\n]*\nLicense: GPL-3.0-or-later\n" "$prefix/share/doc/total-reflection/copyright" ||
+        fail "the AppStream metadata and the copyright file do not both name GPL-3.0-or-later for the program"
     echo "installed as expected: ${#expected[@]} files"
     ;;
 desktop-entry)
