@@ -20,7 +20,7 @@ cd "$root"
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-private-dev
+    qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libsleef-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool libxcb1-dev
