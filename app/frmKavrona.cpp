@@ -27,9 +27,9 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     widgets_ = layout::createControls(this);
     accessibility::prepare(this);
     // The prompt lies beneath the drawing: the first run paints over it.
-    widget("labKlepnete")->lower();
+    widget(window::beneathDrawing)->lower();
 
-    session_ = new RunSession(this, widget("cmdKonec"));
+    session_ = new RunSession(this, widget(window::exitButton));
     canvasView_->canvas().setPresenter([this](const QRect& changed) {
         canvasView_->changed(changed);
         session_->present();
@@ -43,7 +43,7 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
         observers_.chooseFile);
     form_->Form_Load();
     // Ready to run: Enter or Space starts.
-    widget("cmdStart")->setFocus();
+    widget(window::startButton)->setFocus();
 }
 
 frmKavrona::~frmKavrona()

@@ -22,6 +22,9 @@ namespace {
 using web::json::quoted;
 using web::json::quotedOrNull;
 
+// What a click tells the page to do next.
+enum ClickResult { Nothing = 0, RunBegun = 1, Refused = 2, Unloaded = 3 };
+
 std::string hex(surface::Colour c)
 {
     char text[16];
@@ -109,6 +112,11 @@ std::string designJson()
                ",\"accessibleName\":" + quoted(l.accessibleName) + "}";
     }
     out += "],\"linesFollow\":" + quoted(window::linesFollow) + ",\"drawingName\":" + quoted(window::drawingName) +
+           ",\"startButton\":" + quoted(window::startButton) + ",\"exitButton\":" + quoted(window::exitButton) +
+           ",\"beneathDrawing\":" + quoted(window::beneathDrawing) +
+           ",\"clickResults\":{\"nothing\":" + std::to_string(Nothing) +
+           ",\"runBegun\":" + std::to_string(RunBegun) + ",\"refused\":" + std::to_string(Refused) +
+           ",\"unloaded\":" + std::to_string(Unloaded) + "}" +
            ",\"scrollMaximum\":" + std::to_string(window::scrollMaximum) +
            ",\"scrollPage\":" + std::to_string(window::scrollPage) +
            ",\"twipsPerPixel\":" + std::to_string(surface::twipsPerPixel) + "}";
@@ -155,7 +163,7 @@ private:
 // What the form asks of the page: a run is begun here and taken on by the page's frames.
 class PageHost final : public window::Host {
 public:
-    enum Event { Nothing = 0, RunBegun = 1, Refused = 2, Unloaded = 3 };
+    using Event = ClickResult;
 
     explicit PageHost(surface::Surface& drawing)
         : drawing_(drawing)

@@ -88,6 +88,13 @@ std::span<const Control> controls();
 std::span<const Line> lines();
 inline constexpr std::string_view linesFollow = "nuUplnyOdraz";
 
+// The button that runs and the one that ends the program: the focus starts on the first, and the
+// second is heard even during a run. The prompt lies beneath the drawing: the first run paints
+// over it, while every other control stands above the drawing.
+inline constexpr const char* startButton = "cmdStart";
+inline constexpr const char* exitButton = "cmdKonec";
+inline constexpr const char* beneathDrawing = "labKlepnete";
+
 // The drawing of a run, as a screen reader announces it.
 inline constexpr const char* drawingName = QT_TRANSLATE_NOOP("Design", "Drawing of the run");
 

@@ -3,14 +3,8 @@
 // WebAssembly module: this page builds its controls from the design the module describes,
 // forwards what the user does to the module, and mirrors the state the module reports back.
 (function () {
-  // What a click tells the page to do next.
-  const clicked = { nothing: 0, runBegun: 1, refused: 2, unloaded: 3 };
   // Milliseconds of drawing in each frame of a run: a 60 Hz frame still has time to show it.
   const frameBudget = 12;
-  const startButton = 'cmdStart';
-  const exitButton = 'cmdKonec';
-  // The prompt the first run paints over: it lies beneath the drawing.
-  const beneathDrawing = 'labKlepnete';
   const kindClass = { TextBox: 'textbox', ScrollBar: 'scrollbar', Frame: 'frame', Option: 'option', Command: 'command', Label: 'label' };
   const cssAlign = { left: 'left', centre: 'center', right: 'right' };
 
@@ -175,7 +169,7 @@
       const outer = createControl(designed);
       if (designed.container)
         controls.get(designed.container).outer.append(outer);
-      else if (designed.name === beneathDrawing)
+      else if (designed.name === design.beneathDrawing)
         beneath = outer;
       else
         above.push(outer);
@@ -236,18 +230,18 @@
     if (closed)
       return;
     if (running) {
-      if (name === exitButton)
+      if (name === design.exitButton)
         exitDuringRun();
       return;
     }
     const result = api.click(name);
     paint();
     mirror();
-    if (result === clicked.runBegun)
+    if (result === design.clickResults.runBegun)
       beginRun();
-    else if (result === clicked.refused)
+    else if (result === design.clickResults.refused)
       refuse(api.refusal());
-    else if (result === clicked.unloaded)
+    else if (result === design.clickResults.unloaded)
       close();
   }
 
@@ -264,7 +258,7 @@
   }
 
   message.addEventListener('close', () => {
-    controls.get(startButton).element.focus();
+    controls.get(design.startButton).element.focus();
     handleSetAside();
   });
 
@@ -308,10 +302,10 @@
     setAside.length = 0;
     paint();
     desk.removeAttribute('aria-busy');
-    act(exitButton);
+    act(design.exitButton);
   }
 
-  const isExit = (element) => element instanceof Element && element.closest(`#${exitButton}`) !== null;
+  const isExit = (element) => element instanceof Element && element.closest(`#${design.exitButton}`) !== null;
   const pressKey = (key) => key === 'Enter' || key === ' ';
 
   // During a run, input is set aside at the document before any control sees it, except what
@@ -511,7 +505,7 @@
     paint();
     mirror();
     desk.removeAttribute('aria-busy');
-    controls.get(startButton).element.focus();
+    controls.get(design.startButton).element.focus();
   }, (error) => {
     desk.textContent = `The window could not be started: ${error}`;
     throw error;
