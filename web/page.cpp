@@ -185,20 +185,19 @@ public:
 
     Event takeEvent() { return std::exchange(event_, Nothing); }
     const std::optional<window::Refusal>& refusal() const { return refusal_; }
-    // Draws for about so many milliseconds; whether the run goes on.
+    // Draws for about so many milliseconds; whether the run goes on. A frame that begins a run
+    // also sets it up, and steps as far as the time left allows.
     bool advance(double budgetMs)
     {
+        const double end = emscripten_get_now() + budgetMs;
         if (settings_) {
             run_ = std::make_unique<sim::Run>(*settings_, drawing_);
             settings_.reset();
-            return !run_->done();
         }
         if (!run_)
             return false;
-        const double end = emscripten_get_now() + budgetMs;
-        do {
+        while (!run_->done() && emscripten_get_now() < end)
             run_->step();
-        } while (!run_->done() && emscripten_get_now() < end);
         if (run_->done())
             run_.reset();
         return bool(run_);

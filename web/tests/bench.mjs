@@ -17,14 +17,17 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.l
 const chromium = await launch();
 try {
   const { tab, problems, close } = await openPage(chromium.browser, { url });
-  const loaded = await tab.evaluate(() => {
-    const paint = performance.getEntriesByName('first-contentful-paint')[0] ?? performance.getEntriesByName('first-paint')[0];
-    const entries = [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')];
-    return {
-      firstPaint: paint?.startTime,
-      bytes: entries.reduce((sum, entry) => sum + (entry.transferSize || entry.decodedBodySize || 0), 0),
-    };
-  });
+  // The paint entries may come a moment after the page says it is ready: waited for.
+  const loaded = await tab.evaluate(() => new Promise((resolve) => {
+    new PerformanceObserver((list, observer) => {
+      observer.disconnect();
+      const entries = [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')];
+      resolve({
+        firstPaint: Math.min(...list.getEntries().map((entry) => entry.startTime)),
+        bytes: entries.reduce((sum, entry) => sum + (entry.transferSize || entry.decodedBodySize || 0), 0),
+      });
+    }).observe({ type: 'paint', buffered: true });
+  }));
 
   const timings = [];
   for (let k = 0; k < runs; ++k) {
