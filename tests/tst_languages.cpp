@@ -1,3 +1,5 @@
+#include "Captions.h"
+
 #include "app/Languages.h"
 #include "app/frmKavrona.h"
 #include "window/Design.h"
@@ -50,19 +52,6 @@ const Caption expectedCaptions[] = {
 const char* inLanguage(const Caption& c, const QString& language)
 {
     return language == QLatin1String("cs") ? c.cs : c.de;
-}
-
-QString captionOf(const QWidget* w)
-{
-    if (auto* box = qobject_cast<const QLineEdit*>(w))
-        return box->text();
-    if (auto* frame = qobject_cast<const QGroupBox*>(w))
-        return frame->title();
-    if (auto* button = qobject_cast<const QAbstractButton*>(w))
-        return button->text();
-    if (auto* label = qobject_cast<const QLabel*>(w))
-        return label->text();
-    return {};
 }
 
 // The pixels a control leaves its caption: beside an option's indicator, a frame's title, inside

@@ -1,3 +1,5 @@
+#include "Captions.h"
+
 #include "app/LineControl.h"
 #include "app/Twips.h"
 #include "app/frmKavrona.h"
@@ -103,19 +105,6 @@ bool isKind(const QWidget* w, const QString& kind)
     return qobject_cast<const QLabel*>(w);
 }
 
-QString textOf(const QWidget* w)
-{
-    if (auto* box = qobject_cast<const QLineEdit*>(w))
-        return box->text();
-    if (auto* frame = qobject_cast<const QGroupBox*>(w))
-        return frame->title();
-    if (auto* button = qobject_cast<const QAbstractButton*>(w))
-        return button->text();
-    if (auto* label = qobject_cast<const QLabel*>(w))
-        return label->text();
-    return {};
-}
-
 Qt::Alignment alignmentOf(const QWidget* w)
 {
     if (auto* box = qobject_cast<const QLineEdit*>(w))
@@ -194,7 +183,7 @@ private slots:
         QCOMPARE(w->parentWidget()->objectName(), container.isEmpty() ? QStringLiteral("frmKavrona") : container);
         // The cells' design-time texts are placeholders that start-up replaces; the rest stay.
         if (*r.text)
-            QCOMPARE(textOf(w), QString::fromUtf8(r.text));
+            QCOMPARE(captionOf(w), QString::fromUtf8(r.text));
         QCOMPARE(twips::geometry(w), r.twips);
         QCOMPARE(w->geometry(), QRect(qRound(r.twips.x() / 15.0), qRound(r.twips.y() / 15.0),
                                       qRound(r.twips.width() / 15.0), qRound(r.twips.height() / 15.0)));

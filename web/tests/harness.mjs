@@ -6,6 +6,8 @@ import { mkdtemp, rm } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import { after, before } from 'node:test';
+import assert from 'node:assert/strict';
 import puppeteer from 'puppeteer-core';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
@@ -130,4 +132,23 @@ export async function canvasBytes(tab) {
     return btoa(text);
   });
   return Buffer.from(base64, 'base64');
+}
+
+// One browser for a test file, and a fresh page for each test, whose console must stay free of
+// errors: returns the function a test runs its body on the page with.
+export function pagesForTests() {
+  let chromium;
+  before(async () => {
+    chromium = await launch();
+  });
+  after(() => chromium?.close());
+  return async function withPage(body) {
+    const page = await openPage(chromium.browser);
+    try {
+      await body(page.tab);
+      assert.deepEqual(page.problems, []);
+    } finally {
+      await page.close();
+    }
+  };
 }

@@ -7,26 +7,12 @@ import assert from 'node:assert/strict';
 import { mkdirSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
-import { canvasBytes, desktopState, launch, openPage, runEnded } from './harness.mjs';
+import { test } from 'node:test';
+import { canvasBytes, desktopState, pagesForTests, runEnded } from './harness.mjs';
 
 const canvasFolder = process.env.TR_CANVAS_DIR ?? path.join(os.tmpdir(), 'total-reflection-canvas');
 
-let chromium;
-before(async () => {
-  chromium = await launch();
-});
-after(() => chromium?.close());
-
-async function withPage(body) {
-  const page = await openPage(chromium.browser);
-  try {
-    await body(page.tab);
-    assert.deepEqual(page.problems, []);
-  } finally {
-    await page.close();
-  }
-}
+const withPage = pagesForTests();
 
 const value = (tab, id) => tab.$eval(`#${id}`, (element) => element.type === 'radio' ? element.checked : element.value);
 const busy = (tab) => tab.evaluate(() => document.getElementById('desk').hasAttribute('aria-busy'));

@@ -5,25 +5,10 @@
 //     node --test web/tests/
 
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
-import { desktopState, launch, openPage, runEnded } from './harness.mjs';
+import { describe, test } from 'node:test';
+import { desktopState, pagesForTests, runEnded } from './harness.mjs';
 
-let chromium;
-before(async () => {
-  chromium = await launch();
-});
-after(() => chromium?.close());
-
-// A fresh page for each test; its console must stay free of errors.
-async function withPage(body) {
-  const page = await openPage(chromium.browser);
-  try {
-    await body(page.tab);
-    assert.deepEqual(page.problems, []);
-  } finally {
-    await page.close();
-  }
-}
+const withPage = pagesForTests();
 
 // What the page shows of the state the desktop driver prints. Places in CSS pixels from the
 // window's corner.
