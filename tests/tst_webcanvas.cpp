@@ -1,12 +1,17 @@
+#include "Captions.h"
+
+#include "app/Languages.h"
 #include "app/frmKavrona.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
-// The browser page's drawing after each of the six runs of substance and angle, as its test in
-// headless Chromium read it from the page's canvas, against the desktop window's canvas after
-// the same clicks: the same pixels, every one of them.
+// The browser page against the desktop window, from what its tests in headless Chromium read
+// from the page: the drawing after each of the six runs of substance and angle, the same pixels
+// every one; and in Czech and German, the same captions.
 class WebCanvasTest : public QObject {
     Q_OBJECT
 
@@ -47,6 +52,38 @@ private slots:
                 differing += std::memcmp(row + 4 * x, pageRow + 4 * x, 4) != 0 ? 1 : 0;
         }
         QCOMPARE(differing, 0);
+    }
+
+    void sameCaptionsAsTheDesktop_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Czech") << "cs";
+        QTest::newRow("German") << "de";
+    }
+    void sameCaptionsAsTheDesktop()
+    {
+        QFETCH(QString, language);
+        const QString dir = qEnvironmentVariable("TR_CANVAS_DIR");
+        if (dir.isEmpty())
+            QSKIP("needs the page's captions (TR_CANVAS_DIR)");
+        QFile file(QDir(dir).filePath(QStringLiteral("captions-%1.json").arg(language)));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        const QJsonObject page = QJsonDocument::fromJson(file.readAll()).object();
+
+        languages::use(language);
+        const frmKavrona window;
+        languages::use(QString::fromUtf8(languages::english));
+        int compared = 0;
+        for (auto caption = page.begin(); caption != page.end(); ++caption) {
+            const QWidget* control = window.findChild<QWidget*>(caption.key());
+            QVERIFY2(control, qPrintable(caption.key()));
+            // The two cells the user sees hold numbers in the locale's form, not words.
+            if (caption.key() == QLatin1String("nIndex") || caption.key() == QLatin1String("nAlfa"))
+                continue;
+            QCOMPARE(caption.value().toString(), captionOf(control));
+            ++compared;
+        }
+        QVERIFY2(compared >= 20, qPrintable(QString::number(compared)));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "web/Json.h"
 #include "web/SeparatorNumbers.h"
 #include "window/Form.h"
+#include "window/Translate.h"
 
 #include <emscripten/emscripten.h>
 
@@ -21,6 +22,30 @@ namespace {
 
 using web::json::quoted;
 using web::json::quotedOrNull;
+
+// The page's own words: shown when the window has been closed, and on its message's button.
+constexpr const char* closedText = QT_TRANSLATE_NOOP("Page", "The window is closed. Reload the page to open it again.");
+constexpr const char* okText = QT_TRANSLATE_NOOP("Page", "OK");
+
+// The page's table of translations, made from the desktop's .ts files, answers in the language
+// the page chose; nothing where it has no translation.
+EM_JS(int, translateInPage, (const char* context, const char* text, char* out, int size), {
+    const translated = Module.translate ? Module.translate(UTF8ToString(context), UTF8ToString(text)) : null;
+    if (translated == null)
+        return -1;
+    return stringToUTF8(translated, out, size);
+});
+
+std::string translate(const char* context, const char* text)
+{
+    char out[1024];
+    return translateInPage(context, text, out, int(sizeof out)) < 0 ? std::string(text) : std::string(out);
+}
+
+std::string design(const char* text)
+{
+    return translate(window::designContext, text);
+}
 
 // What a click tells the page to do next.
 enum ClickResult { Nothing = 0, RunBegun = 1, Refused = 2, Unloaded = 3 };
@@ -83,7 +108,7 @@ std::string font(const window::Font& f, bool bold)
 std::string designJson()
 {
     const window::WindowProperties& p = window::properties();
-    std::string out = "{\"window\":{\"name\":" + quoted(p.name) + ",\"caption\":" + quoted(p.caption) +
+    std::string out = "{\"window\":{\"name\":" + quoted(p.name) + ",\"caption\":" + quoted(window::caption(translate)) +
                       ",\"clientWidth\":" + std::to_string(p.clientWidth) +
                       ",\"clientHeight\":" + std::to_string(p.clientHeight) +
                       ",\"background\":" + hex(p.background) + ",\"defaultFont\":" + font(p.defaultFont, false) +
@@ -93,13 +118,13 @@ std::string designJson()
         out += comma;
         comma = ",";
         out += "{\"name\":" + quoted(c.name) + ",\"kind\":" + quoted(kindName(c.kind)) +
-               ",\"container\":" + quotedOrNull(c.container) + ",\"text\":" + quoted(c.text) +
+               ",\"container\":" + quotedOrNull(c.container) + ",\"text\":" + quoted(design(c.text)) +
                ",\"left\":" + std::to_string(c.place.left) + ",\"top\":" + std::to_string(c.place.top) +
                ",\"width\":" + std::to_string(c.place.width) + ",\"height\":" + std::to_string(c.place.height) +
                ",\"font\":" + font(c.font, c.font.family != nullptr) + ",\"back\":" + colour(c.back) + ",\"fore\":" + colour(c.fore) +
                ",\"align\":" + quoted(alignment(c.align)) + ",\"hidden\":" + (c.hidden ? "true" : "false") +
                ",\"tab\":" + std::to_string(c.tab) + ",\"bordered\":" + (c.bordered ? "true" : "false") +
-               ",\"accessibleName\":" + quoted(window::accessibleName(c)) + "}";
+               ",\"accessibleName\":" + quoted(window::accessibleName(c, translate)) + "}";
     }
     out += "],\"lines\":[";
     comma = "";
@@ -109,9 +134,10 @@ std::string designJson()
         out += "{\"name\":" + quoted(l.name) + ",\"x1\":" + std::to_string(l.from.x) +
                ",\"y1\":" + std::to_string(l.from.y) + ",\"x2\":" + std::to_string(l.to.x) +
                ",\"y2\":" + std::to_string(l.to.y) + ",\"width\":" + std::to_string(l.width) +
-               ",\"accessibleName\":" + quoted(l.accessibleName) + "}";
+               ",\"accessibleName\":" + quoted(design(l.accessibleName)) + "}";
     }
-    out += "],\"linesFollow\":" + quoted(window::linesFollow) + ",\"drawingName\":" + quoted(window::drawingName) +
+    out += "],\"linesFollow\":" + quoted(window::linesFollow) + ",\"drawingName\":" + quoted(design(window::drawingName)) +
+           ",\"pageTexts\":{\"closed\":" + quoted(translate("Page", closedText)) + ",\"ok\":" + quoted(translate("Page", okText)) + "}" +
            ",\"startButton\":" + quoted(window::startButton) + ",\"exitButton\":" + quoted(window::exitButton) +
            ",\"beneathDrawing\":" + quoted(window::beneathDrawing) +
            ",\"clickResults\":{\"nothing\":" + std::to_string(Nothing) +
@@ -272,6 +298,11 @@ EMSCRIPTEN_KEEPALIVE const char* tr_design()
 EMSCRIPTEN_KEEPALIVE void tr_start(const char* decimalSeparator)
 {
     page = std::make_unique<Page>(decimalSeparator);
+    // The boxes' texts as the page shows them, in its language: it mirrors them from here.
+    for (const window::Control& c : window::controls()) {
+        if (c.kind == window::Kind::TextBox)
+            page->form.state().setText(c.name, design(c.text));
+    }
     page->form.Form_Load();
 }
 
@@ -299,7 +330,7 @@ EMSCRIPTEN_KEEPALIVE void tr_scroll(int position)
 EMSCRIPTEN_KEEPALIVE const char* tr_refusal()
 {
     const std::optional<window::Refusal>& refusal = page->host.refusal();
-    return kept(refusal ? window::refusalMessage(*refusal, page->numbers) : std::string());
+    return kept(refusal ? window::refusalMessage(*refusal, page->numbers, translate) : std::string());
 }
 
 EMSCRIPTEN_KEEPALIVE int tr_advance(double budgetMs)

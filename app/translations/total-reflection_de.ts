@@ -133,6 +133,17 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>The window is closed. Reload the page to open it again.</source>
+        <translation>Das Fenster ist geschlossen. Laden Sie die Seite neu, um es wieder zu öffnen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>PictureActions</name>
     <message>
         <source>Copy picture</source>

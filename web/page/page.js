@@ -99,7 +99,7 @@
     if (designed.kind !== 'Frame' && designed.kind !== 'Label')
       element.tabIndex = designed.tab + 1; // tabindex 0 would put it after all the others
     setPlace(outer, designed.left, designed.top);
-    outer.style.width = `calc(${pixels(designed.width)}px + var(--spill, 0px))`;
+    outer.style.width = `calc(${pixels(designed.width)}px + var(--spill, 0px) + var(--room, 0px))`;
     outer.style.height = `${pixels(designed.height)}px`;
     const font = designed.font.family ? designed.font : design.window.defaultFont;
     outer.style.fontFamily = `"${font.family}"`;
@@ -496,14 +496,59 @@
     stops[next].focus();
   }
 
+  // ---- The language ----
+
+  // The language asked for with ?lang=, or else the browser's first that the window speaks;
+  // English where it speaks none of them. Numbers follow ?lang=, or else the browser's language.
+  const asked = new URLSearchParams(location.search).get('lang');
+  const spoken = ['en', ...Object.keys(totalReflectionTranslations)];
+  const language = [asked, ...navigator.languages].filter(Boolean).map((tag) => tag.toLowerCase().split('-')[0])
+    .find((code) => spoken.includes(code)) ?? 'en';
+  const decimalSeparator = new Intl.NumberFormat(asked ?? navigator.language).format(1.5)[1];
+
+  function translate(context, text) {
+    return totalReflectionTranslations[language]?.[`${context}\u0004${text}`] ?? null;
+  }
+
+  // A language may have no word as short as the design's ("Vzduch" for "Air"): a caption on the
+  // drawing or an option then grows into the free space beside it, about its alignment, as on
+  // the desktop.
+  function makeRoom() {
+    for (const { designed, element, outer } of controls.values()) {
+      const grows = (designed.kind === 'TextBox' && !designed.bordered) || designed.kind === 'Option';
+      if (!grows)
+        continue;
+      let lacking = element.scrollWidth - element.clientWidth;
+      if (designed.kind === 'Option') {
+        const label = outer.querySelector('label');
+        const words = document.createRange();
+        words.selectNodeContents(label);
+        const right = words.getBoundingClientRect().right - outer.getBoundingClientRect().left;
+        lacking = Math.ceil(right - outer.clientWidth);
+      }
+      if (lacking <= 0)
+        continue;
+      const left = designed.align === 'right' ? lacking : designed.align === 'centre' ? Math.floor(lacking / 2) : 0;
+      outer.style.setProperty('--room', `${lacking}px`);
+      outer.style.marginLeft = `${-left}px`;
+    }
+  }
+
   // ---- Start-up ----
 
   createTotalReflection().then((loaded) => {
     module = loaded;
+    module.translate = translate;
     api = bind(module);
     design = JSON.parse(api.design());
+    document.documentElement.lang = language;
+    closedNote.textContent = design.pageTexts.closed;
+    document.getElementById('message-ok').textContent = design.pageTexts.ok;
     build();
-    api.start(new Intl.NumberFormat(navigator.language).format(1.5)[1]);
+    // Words are measured in the window's own fonts, once they are in.
+    if (language !== 'en')
+      document.fonts.ready.then(makeRoom);
+    api.start(decimalSeparator);
     paint();
     mirror();
     desk.removeAttribute('aria-busy');

@@ -71,6 +71,7 @@ export async function openPage(browser, { url = pageUrl, language = 'en-US', all
   tab.on('requestfailed', (request) => problems.push(`request failed: ${request.url().slice(0, 100)}`));
   await tab.evaluateOnNewDocument((lang) => {
     Object.defineProperty(navigator, 'language', { get: () => lang });
+    Object.defineProperty(navigator, 'languages', { get: () => [lang] });
   }, language);
   await tab.setViewport({ width: 1000, height: 800 });
   await tab.goto(url);
@@ -142,8 +143,8 @@ export function pagesForTests() {
     chromium = await launch();
   });
   after(() => chromium?.close());
-  return async function withPage(body) {
-    const page = await openPage(chromium.browser);
+  return async function withPage(body, options) {
+    const page = await openPage(chromium.browser, options);
     try {
       await body(page.tab);
       assert.deepEqual(page.problems, []);

@@ -91,3 +91,27 @@ test('the six runs of substance and angle, written for the desktop canvas to be 
   // Each run drew a picture of its own, on the whole canvas.
   assert.equal(pictures.size, 6);
 }));
+
+// In the browser's language, Czech or German: the captions, written for the desktop window's to be
+// compared with, and the cells' numbers with a decimal comma.
+for (const [language, code] of [['cs-CZ', 'cs'], ['de-DE', 'de']]) {
+  test(`the window in ${code}`, () => withPage(async (tab) => {
+    const captions = await tab.evaluate(() => {
+      const shown = {};
+      for (const element of document.querySelectorAll('#frmKavrona [id]')) {
+        if (element.offsetParent === null || element.tagName === 'CANVAS' || element.type === 'range')
+          continue;
+        const words = element.tagName === 'INPUT' && element.type === 'radio'
+          ? element.parentElement.querySelector('label').textContent
+          : element.tagName === 'FIELDSET' ? element.querySelector('legend').textContent
+          : element.tagName === 'INPUT' ? element.value : element.textContent;
+        if (words)
+          shown[element.id] = words;
+      }
+      return shown;
+    });
+    assert.equal(captions.nIndex, '1,33');
+    mkdirSync(canvasFolder, { recursive: true });
+    writeFileSync(path.join(canvasFolder, `captions-${code}.json`), JSON.stringify(captions));
+  }, { language }));
+}
