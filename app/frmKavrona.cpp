@@ -34,13 +34,12 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
         canvasView_->changed(changed);
         session_->present();
     });
-    form_ =
-        std::make_unique<window::Form>(static_cast<window::Host&>(*this), drawing(), numbers_, observers_.sweepSteps);
+    form_ = std::make_unique<window::Form>(static_cast<window::Host&>(*this), drawing(), numbers_,
+                                           observers_.sweepSteps, languages::translate);
     form_->state().setObserver(static_cast<window::StateObserver*>(this));
     forwardInput();
     new PictureActions(
-        this, [this](qreal ratio) { return picture(ratio); }, [this] { return pictureName(); },
-        observers_.chooseFile);
+        this, [this](qreal ratio) { return picture(ratio); }, [this] { return pictureName(); }, observers_.chooseFile);
     form_->Form_Load();
     // Ready to run: Enter or Space starts.
     widget(window::startButton)->setFocus();

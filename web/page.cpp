@@ -110,9 +110,8 @@ std::string designJson()
     const window::WindowProperties& p = window::properties();
     std::string out = "{\"window\":{\"name\":" + quoted(p.name) + ",\"caption\":" + quoted(window::caption(translate)) +
                       ",\"clientWidth\":" + std::to_string(p.clientWidth) +
-                      ",\"clientHeight\":" + std::to_string(p.clientHeight) +
-                      ",\"background\":" + hex(p.background) + ",\"defaultFont\":" + font(p.defaultFont, false) +
-                      "},\"controls\":[";
+                      ",\"clientHeight\":" + std::to_string(p.clientHeight) + ",\"background\":" + hex(p.background) +
+                      ",\"defaultFont\":" + font(p.defaultFont, false) + "},\"controls\":[";
     const char* comma = "";
     for (const window::Control& c : window::controls()) {
         out += comma;
@@ -121,9 +120,10 @@ std::string designJson()
                ",\"container\":" + quotedOrNull(c.container) + ",\"text\":" + quoted(design(c.text)) +
                ",\"left\":" + std::to_string(c.place.left) + ",\"top\":" + std::to_string(c.place.top) +
                ",\"width\":" + std::to_string(c.place.width) + ",\"height\":" + std::to_string(c.place.height) +
-               ",\"font\":" + font(c.font, c.font.family != nullptr) + ",\"back\":" + colour(c.back) + ",\"fore\":" + colour(c.fore) +
-               ",\"align\":" + quoted(alignment(c.align)) + ",\"hidden\":" + (c.hidden ? "true" : "false") +
-               ",\"tab\":" + std::to_string(c.tab) + ",\"bordered\":" + (c.bordered ? "true" : "false") +
+               ",\"font\":" + font(c.font, c.font.family != nullptr) + ",\"back\":" + colour(c.back) +
+               ",\"fore\":" + colour(c.fore) + ",\"align\":" + quoted(alignment(c.align)) +
+               ",\"hidden\":" + (c.hidden ? "true" : "false") + ",\"tab\":" + std::to_string(c.tab) +
+               ",\"bordered\":" + (c.bordered ? "true" : "false") +
                ",\"accessibleName\":" + quoted(window::accessibleName(c, translate)) + "}";
     }
     out += "],\"lines\":[";
@@ -136,13 +136,13 @@ std::string designJson()
                ",\"y2\":" + std::to_string(l.to.y) + ",\"width\":" + std::to_string(l.width) +
                ",\"accessibleName\":" + quoted(design(l.accessibleName)) + "}";
     }
-    out += "],\"linesFollow\":" + quoted(window::linesFollow) + ",\"drawingName\":" + quoted(design(window::drawingName)) +
-           ",\"pageTexts\":{\"closed\":" + quoted(translate("Page", closedText)) + ",\"ok\":" + quoted(translate("Page", okText)) + "}" +
-           ",\"startButton\":" + quoted(window::startButton) + ",\"exitButton\":" + quoted(window::exitButton) +
-           ",\"beneathDrawing\":" + quoted(window::beneathDrawing) +
-           ",\"clickResults\":{\"nothing\":" + std::to_string(Nothing) +
-           ",\"runBegun\":" + std::to_string(RunBegun) + ",\"refused\":" + std::to_string(Refused) +
-           ",\"unloaded\":" + std::to_string(Unloaded) + "}" +
+    out += "],\"linesFollow\":" + quoted(window::linesFollow) +
+           ",\"drawingName\":" + quoted(design(window::drawingName)) +
+           ",\"pageTexts\":{\"closed\":" + quoted(translate("Page", closedText)) +
+           ",\"ok\":" + quoted(translate("Page", okText)) + "}" + ",\"startButton\":" + quoted(window::startButton) +
+           ",\"exitButton\":" + quoted(window::exitButton) + ",\"beneathDrawing\":" + quoted(window::beneathDrawing) +
+           ",\"clickResults\":{\"nothing\":" + std::to_string(Nothing) + ",\"runBegun\":" + std::to_string(RunBegun) +
+           ",\"refused\":" + std::to_string(Refused) + ",\"unloaded\":" + std::to_string(Unloaded) + "}" +
            ",\"scrollMaximum\":" + std::to_string(window::scrollMaximum) +
            ",\"scrollPage\":" + std::to_string(window::scrollPage) +
            ",\"twipsPerPixel\":" + std::to_string(surface::twipsPerPixel) + "}";
@@ -251,7 +251,7 @@ struct Page {
     PageCanvas canvas;
     web::SeparatorNumbers numbers;
     PageHost host{canvas};
-    window::Form form{host, canvas, numbers};
+    window::Form form{host, canvas, numbers, sim::sweepSteps, translate};
 };
 
 std::unique_ptr<Page> page;
@@ -282,8 +282,8 @@ std::string stateJson(const window::State& state)
                  ",\"y1\":" + std::to_string(ends.from.y) + ",\"x2\":" + std::to_string(ends.to.x) +
                  ",\"y2\":" + std::to_string(ends.to.y) + ",\"shown\":" + (ends.shown ? "true" : "false") + "}";
     }
-    return "{\"texts\":{" + texts + "},\"shown\":{" + shown + "},\"selected\":[" + selected + "],\"places\":{" + places +
-           "},\"lines\":{" + lines + "},\"scroll\":" + std::to_string(state.scrollPosition()) + "}";
+    return "{\"texts\":{" + texts + "},\"shown\":{" + shown + "},\"selected\":[" + selected + "],\"places\":{" +
+           places + "},\"lines\":{" + lines + "},\"scroll\":" + std::to_string(state.scrollPosition()) + "}";
 }
 
 } // namespace
@@ -298,11 +298,6 @@ EMSCRIPTEN_KEEPALIVE const char* tr_design()
 EMSCRIPTEN_KEEPALIVE void tr_start(const char* decimalSeparator)
 {
     page = std::make_unique<Page>(decimalSeparator);
-    // The boxes' texts as the page shows them, in its language: it mirrors them from here.
-    for (const window::Control& c : window::controls()) {
-        if (c.kind == window::Kind::TextBox)
-            page->form.state().setText(c.name, design(c.text));
-    }
     page->form.Form_Load();
 }
 

@@ -44,11 +44,12 @@ constexpr const char* numberCells[] = {"nIndex", "nAlfa", "nDistance", "nSpomale
 
 } // namespace
 
-Form::Form(Host& host, surface::Surface& drawing, const NumberText& numbers, int sweepSteps)
+Form::Form(Host& host, surface::Surface& drawing, const NumberText& numbers, int sweepSteps, const Translate& translate)
     : host_(host)
     , drawing_(drawing)
     , numbers_(numbers)
     , sweepSteps_(sweepSteps)
+    , state_(translate)
 {
 }
 

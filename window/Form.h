@@ -31,8 +31,10 @@ public:
 // rewrite the cells, and a press of Start reads them back and runs.
 class Form {
 public:
-    // `sweepSteps`: tests that need many short runs may stop the sweep early.
-    Form(Host& host, surface::Surface& drawing, const NumberText& numbers, int sweepSteps = sim::sweepSteps);
+    // `sweepSteps`: tests that need many short runs may stop the sweep early. `translate` gives
+    // the text boxes' first texts in the front end's language.
+    Form(Host& host, surface::Surface& drawing, const NumberText& numbers, int sweepSteps = sim::sweepSteps,
+         const Translate& translate = {});
 
     State& state() { return state_; }
     const State& state() const { return state_; }

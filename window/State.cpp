@@ -16,10 +16,11 @@ template <class Table> std::ptrdiff_t indexOf(const Table& table, std::string_vi
 
 } // namespace
 
-State::State()
+State::State(const Translate& translate)
 {
     for (const Control& c : controls())
-        controls_.push_back({c.text, !c.hidden, {c.place.left, c.place.top}, false});
+        controls_.push_back(
+            {translated(translate, designContext, c.text), !c.hidden, {c.place.left, c.place.top}, false});
     for (const Line& l : lines())
         lines_.push_back({l.from, l.to, true});
 }

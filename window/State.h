@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/Design.h"
+#include "window/Translate.h"
 
 #include <string>
 #include <string_view>
@@ -28,7 +29,8 @@ public:
 // of the caller's and is ignored.
 class State {
 public:
-    State();
+    // The text boxes start with the design's words, in the front end's language.
+    explicit State(const Translate& translate = {});
 
     void setObserver(StateObserver* observer) { observer_ = observer; }
 
