@@ -55,6 +55,11 @@ QString choose(const QStringList& asked)
     return QString::fromLatin1(english);
 }
 
+QString ofTheDesktop()
+{
+    return choose(QLocale::system().uiLanguages());
+}
+
 void use(const QString& code)
 {
     // A translator removes itself from the application as it goes.

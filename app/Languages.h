@@ -17,6 +17,9 @@ QStringList available();
 // Of the languages asked for, best first, as QLocale::uiLanguages() gives them ("de-AT"), the
 // first the window speaks; English where it speaks none of them.
 QString choose(const QStringList& asked);
+// The language the desktop asks for: the first of LANGUAGE, LC_ALL, LC_MESSAGES and LANG that the
+// window speaks, as the window starts in.
+QString ofTheDesktop();
 // Puts the window's words and Qt's into one of the languages available, in place of any other.
 // Call it before the window is made: the window takes its words when it is made.
 void use(const QString& code);

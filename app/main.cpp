@@ -4,14 +4,12 @@
 #include "app/frmKavrona.h"
 
 #include <QApplication>
-#include <QLocale>
 
 int main(int argc, char* argv[])
 {
     RunSession::useQtEventDispatcher();
     QApplication application(argc, argv);
-    // The window speaks the first of the desktop's languages (LANGUAGE, LC_MESSAGES, LANG) it knows.
-    languages::use(languages::choose(QLocale::system().uiLanguages()));
+    languages::use(languages::ofTheDesktop());
     QApplication::setApplicationName(QStringLiteral("Total reflection"));
     QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the window to the installed desktop entry and its icon.

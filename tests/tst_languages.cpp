@@ -135,7 +135,7 @@ QList<Message> messagesOf(const QString& tsFile)
 
 void useTheSystemsLanguage()
 {
-    languages::use(languages::choose(QLocale::system().uiLanguages()));
+    languages::use(languages::ofTheDesktop());
 }
 
 } // namespace

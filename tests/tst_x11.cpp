@@ -178,6 +178,34 @@ private slots:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     }
 
+    // The program as a user starts it speaks the first of the desktop's languages it knows,
+    // LANGUAGE before the locale's: its window's title says which.
+    void followsTheDesktopsLanguage_data()
+    {
+        QTest::addColumn<QString>("languages");
+        QTest::newRow("German") << "de";
+        QTest::newRow("the first it speaks") << "fr:de";
+    }
+    void followsTheDesktopsLanguage()
+    {
+        QFETCH(QString, languages);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANGUAGE"), languages);
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(PROGRAM), {});
+        QVERIFY(program.waitForStarted());
+        const auto windows = [&program](const char* title) {
+            return xdotool({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--pid"),
+                            QString::number(program.processId()), QStringLiteral("--name"),
+                            QString::fromLatin1(title)});
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!windows("Totalreflexion").isEmpty(), 10000);
+        program.kill();
+        program.waitForFinished();
+    }
+
     // Enter held down on Start for a second presses it once: the keyboard's repeats start no run.
     void heldEnterStartsOneRun()
     {
