@@ -108,10 +108,10 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("scroll to 5") << QStringList{"scroll", "5"} << QStringList{"Cell nSpomaleni 501"};
         QTest::newRow("scroll to 0 changes nothing") << QStringList{"scroll", "0"} << QStringList{"Cell nSpomaleni 1"};
-        QTest::newRow("the hidden slower option") << QStringList{"click", "opPomalejší"}
-                                                  << QStringList{"Cell nSpomaleni 500000", "Selected opPomalejší"};
-        QTest::newRow("the hidden slow option") << QStringList{"click", "opPomalá"}
-                                                << QStringList{"Cell nSpomaleni 1000000", "Selected opPomalá"};
+        QTest::newRow("the hidden slower option")
+            << QStringList{"click", "opPomalejší"} << QStringList{"Cell nSpomaleni 500000", "Selected opPomalejší"};
+        QTest::newRow("the hidden slow option")
+            << QStringList{"click", "opPomalá"} << QStringList{"Cell nSpomaleni 1000000", "Selected opPomalá"};
         QTest::newRow("glass") << QStringList{"click", "opSklo"}
                                << QStringList{"Cell nLátka Sklo", "Cell nIndex 1.5", "Shown nSklo 1"};
         QTest::newRow("typed text stays") << QStringList{"type", "nAlfa", "47,5 ü"} << QStringList{"Cell nAlfa 47,5 ü"};
@@ -141,10 +141,10 @@ private slots:
         QTest::newRow("empty angle") << QStringList{"type", "nAlfa", "", "click", "cmdStart"} << "nAlfa";
         QTest::newRow("comma under a decimal-point locale")
             << QStringList{"type", "nAlfa", "1,5", "click", "cmdStart"} << "nAlfa";
-        QTest::newRow("an angle that overflows") << QStringList{"type", "nAlfa", "1e308", "click", "cmdStart"}
-                                                 << "nAlfa";
-        QTest::newRow("an index that overflows") << QStringList{"type", "nIndex", "1e308", "click", "cmdStart"}
-                                                 << "nIndex";
+        QTest::newRow("an angle that overflows")
+            << QStringList{"type", "nAlfa", "1e308", "click", "cmdStart"} << "nAlfa";
+        QTest::newRow("an index that overflows")
+            << QStringList{"type", "nIndex", "1e308", "click", "cmdStart"} << "nIndex";
         QTest::newRow("a distance beyond single precision")
             << QStringList{"type", "nDistance", "3.5e38", "click", "cmdStart"} << "nDistance";
         QTest::newRow("a pause that would never end")
@@ -183,8 +183,8 @@ private slots:
     // A line break typed into a cell stays within its cell's line of the trace.
     void controlCharactersAreEscapedInTheTrace()
     {
-        const Result r = drive({"type", "nAlfa", "35\nSelected opSklo\t\x01"});
-        QVERIFY(r.lines.contains(QStringLiteral("Cell nAlfa 35\\nSelected opSklo\\t\\u0001")));
+        const Result r = drive({"type", "nAlfa", "35\nSelected opSklo\t\x01\x7F"});
+        QVERIFY(r.lines.contains(QStringLiteral("Cell nAlfa 35\\nSelected opSklo\\t\\u0001\\u007f")));
         QVERIFY(!r.lines.contains(QStringLiteral("Selected opSklo")));
     }
 
@@ -276,6 +276,9 @@ private slots:
         const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
         if (unshare.isEmpty())
             QSKIP("needs unshare");
+        // A container may forbid namespaces of one's own.
+        if (QProcess::execute(unshare, {"-rm", "true"}) != 0)
+            QSKIP("cannot make a mount namespace here");
         QTemporaryDir dir;
         const QString script = QStringLiteral("mount -t tmpfs -o size=64k tmpfs \"$DIR\" || exit 77\n"
                                               "printf old > \"$DIR/picture.png\"\n"
