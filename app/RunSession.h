@@ -26,7 +26,8 @@ public:
     static void useQtEventDispatcher();
 
     // The work of one run, given the question it asks before each step: should it stop?
-    using Work = std::function<void(const std::function<bool()>& stopRequested)>;
+    using StopRequested = std::function<bool()>;
+    using Work = std::function<void(const StopRequested& stopRequested)>;
 
     RunSession(QWidget* window, const QObject* exitButton);
 

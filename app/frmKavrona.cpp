@@ -111,8 +111,11 @@ void frmKavrona::run(const sim::RunSettings& settings)
 {
     if (session_->running() || session_->closing())
         return;
-    session_->run([&](const sim::StopRequested& stopRequested) {
-        sim::run(settings, drawing(), stopRequested);
+    session_->run([&](const RunSession::StopRequested& stopRequested) {
+        // Asked again at least once a millisecond, between steps or within a pause.
+        sim::Run run(settings, drawing());
+        while (!stopRequested() && run.advance(sim::Run::Clock::now() + std::chrono::milliseconds(1))) {
+        }
         drawing().flush();
     });
 }

@@ -50,8 +50,11 @@ void sweepProgram(benchmark::State& state)
     const sim::RunSettings settings = reference::startupSettings();
     const sim::CaseParameters parameters = startupParameters();
     for (auto _ : state) {
-        const std::vector<sim::StepSums> sums = sim::pathSums(settings, parameters);
-        benchmark::DoNotOptimize(sums.data());
+        const sim::PathSums sums(settings, parameters);
+        for (int k = 0; k < sim::sweepSteps; ++k) {
+            const sim::StepSums step = sums.at(sim::sweepStep(k));
+            benchmark::DoNotOptimize(step.h);
+        }
     }
 }
 

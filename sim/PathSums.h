@@ -3,6 +3,10 @@
 #include "sim/Cases.h"
 #include "sim/PathFan.h"
 #include "sim/RunSettings.h"
+#include "sim/SweepSteps.h"
+#include "sim/kernel/Kernel.h"
+
+#include <array>
 
 #include <vector>
 
@@ -25,8 +29,25 @@ struct StepSums {
     Chain chainS;
 };
 
-// The sums of every step of a run, 467 of them (or as many as the settings ask for), computed with the widest vectors
-// the processor has and on two cores where there are two.
-std::vector<StepSums> pathSums(const RunSettings& settings, const CaseParameters& parameters);
+// The sums of a run's steps, each computed when the step comes, with the widest vectors the
+// processor has: a step's work is then spread evenly over the run, and no frame of it waits for
+// all the others' sums.
+class PathSums {
+public:
+    // What stays the same for the whole run: the incoming paths and the tables of lengths to the
+    // horizontal tracks.
+    PathSums(const RunSettings& settings, const CaseParameters& parameters);
+
+    StepSums at(const SweepStep& step) const;
+
+private:
+    std::array<double, paddedPaths> pathIn_{};
+    std::vector<double> outH_;
+    std::vector<double> outS_;
+    double n_{};
+    double arrowLen_{};
+    double arrowLenS_{};
+    const kernel::Kernel* kernel_{};
+};
 
 } // namespace sim

@@ -23,13 +23,29 @@ Run::Run(const RunSettings& settings, surface::Surface& surface)
 {
 }
 
-double run(const RunSettings& settings, surface::Surface& surface, const StopRequested& stopRequested)
+bool Run::advance(Clock::time_point deadline)
+{
+    for (;;) {
+        if (pause_) {
+            const bool over = pause_->runUntil(deadline);
+            if (!over)
+                return true;
+            paused_ += pause_->subtractions();
+            pause_.reset();
+        }
+        if (sweep_.done())
+            return false;
+        if (Clock::now() >= deadline)
+            return true;
+        pause_.emplace(sweep_.step());
+    }
+}
+
+double run(const RunSettings& settings, surface::Surface& surface)
 {
     Run run(settings, surface);
-    double paused = 0;
-    while (!run.done() && !(stopRequested && stopRequested()))
-        paused += run.step();
-    return paused;
+    run.advance(Run::Clock::time_point::max());
+    return run.paused();
 }
 
 } // namespace sim

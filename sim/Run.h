@@ -1,32 +1,40 @@
 #pragma once
 
+#include "sim/Pause.h"
 #include "sim/Plotter.h"
 #include "sim/RunSettings.h"
-#include "sim/StopRequested.h"
 #include "sim/Sweep.h"
 #include "surface/Surface.h"
 
+#include <optional>
+
 namespace sim {
 
-// One press of Start taken a step at a time: the scene and the incidence case are drawn and
-// every path summed when it begins; then each step draws one step of the sweep and its pause.
+// One press of Start, taken as far as a front end's frame allows: the scene and the incidence
+// case are drawn when it begins; then each step of the sweep is summed, drawn and followed by
+// its pause. A pause that outlasts the frame goes on in the next.
 class Run {
 public:
+    using Clock = Countdown::Clock;
+
     Run(const RunSettings& settings, surface::Surface& surface);
 
-    bool done() const { return sweep_.done(); }
-    // Returns how many subtractions the step's pause made.
-    double step() { return sweep_.step(); }
+    bool done() const { return !pause_ && sweep_.done(); }
+    // Steps until the run is done or the deadline has passed; whether the run goes on.
+    bool advance(Clock::time_point deadline);
+    // How many subtractions its pauses have made so far.
+    double paused() const { return paused_; }
 
 private:
     RunSettings settings_;
     Plotter plot_;
     Sweep sweep_;
+    std::optional<Countdown> pause_;
+    double paused_{};
 };
 
-// One press of Start: the scene, the incidence case, then the sweep, drawn onto `surface`.
-// The run ends early, before a step of the sweep, once `stopRequested` says so. Returns how many
-// subtractions the pauses of its steps made.
-double run(const RunSettings& settings, surface::Surface& surface, const StopRequested& stopRequested = {});
+// One press of Start at once: the scene, the incidence case, then the sweep, drawn onto
+// `surface`. Returns how many subtractions the pauses of its steps made.
+double run(const RunSettings& settings, surface::Surface& surface);
 
 } // namespace sim

@@ -1,11 +1,10 @@
 #include "sim/Sweep.h"
 
-#include "sim/PathSums.h"
 #include "sim/Pause.h"
 #include "sim/Scene.h"
 #include "sim/SweepSteps.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace sim {
 namespace {
@@ -46,15 +45,16 @@ Sweep::Sweep(const RunSettings& settings, const CaseParameters& parameters, Plot
     : settings_(settings)
     , p_(parameters)
     , plot_(plot)
-    // The paths' arrows do not depend on the drawing: all of them are summed first.
-    , allSums_(pathSums(settings, parameters))
+    , sums_(settings, parameters)
+    // Tests may ask for fewer steps than the whole sweep.
+    , steps_(std::clamp(settings.steps, 0, sweepSteps))
 {
 }
 
 double Sweep::step()
 {
     const SweepStep step = sweepStep(k_);
-    const StepSums& sums = allSums_[std::size_t(k_)];
+    const StepSums sums = sums_.at(step);
     ++k_;
     const double yTrackH = yBoundary - settings_.distanceH;
     const double yTrackS = yBoundary + depthS;
@@ -87,7 +87,7 @@ double Sweep::step()
     plot_.width(1);
     if (settings_.slowdown >= visiblePause)
         plot_.flush();
-    return countdown(settings_.slowdown);
+    return settings_.slowdown;
 }
 
 } // namespace sim

@@ -215,16 +215,12 @@ public:
     // also sets it up, and steps as far as the time left allows.
     bool advance(double budgetMs)
     {
-        const double end = emscripten_get_now() + budgetMs;
+        const auto end = sim::Run::Clock::now() + std::chrono::duration<double, std::milli>(budgetMs);
         if (settings_) {
             run_ = std::make_unique<sim::Run>(*settings_, drawing_);
             settings_.reset();
         }
-        if (!run_)
-            return false;
-        while (!run_->done() && emscripten_get_now() < end)
-            run_->step();
-        if (run_->done())
+        if (run_ && !run_->advance(std::chrono::time_point_cast<sim::Run::Clock::duration>(end)))
             run_.reset();
         return bool(run_);
     }
