@@ -76,6 +76,7 @@ QWidget* create(const window::Control& c, QWidget* container)
         // Only the two boxes meant for typing look like input fields; the captions on the
         // drawing are plain text, which also leaves their words the whole width.
         box->setFrame(c.bordered);
+        box->setMaxLength(window::textBoxLength);
         if (!c.bordered) {
             // A frameless caption gets its box's whole width: the line edit's own inner margin
             // would otherwise clip the widest of them ("Interference pattern").

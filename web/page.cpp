@@ -23,9 +23,12 @@ namespace {
 using web::json::quoted;
 using web::json::quotedOrNull;
 
-// The page's own words: shown when the window has been closed, and on its message's button.
+// The page's own words: shown when the window has been closed or has stopped, and on its buttons.
 constexpr const char* closedText = QT_TRANSLATE_NOOP("Page", "The window is closed. Reload the page to open it again.");
+constexpr const char* stoppedText =
+    QT_TRANSLATE_NOOP("Page", "The window stopped because of an error. Reload the page to start it again.");
 constexpr const char* okText = QT_TRANSLATE_NOOP("Page", "OK");
+constexpr const char* reloadText = QT_TRANSLATE_NOOP("Page", "Reload");
 
 // The page's table of translations, made from the desktop's .ts files, answers in the language
 // the page chose; nothing where it has no translation.
@@ -139,10 +142,13 @@ std::string designJson()
     out += "],\"linesFollow\":" + quoted(window::linesFollow) +
            ",\"drawingName\":" + quoted(design(window::drawingName)) +
            ",\"pageTexts\":{\"closed\":" + quoted(translate("Page", closedText)) +
-           ",\"ok\":" + quoted(translate("Page", okText)) + "}" + ",\"startButton\":" + quoted(window::startButton) +
-           ",\"exitButton\":" + quoted(window::exitButton) + ",\"beneathDrawing\":" + quoted(window::beneathDrawing) +
+           ",\"stopped\":" + quoted(translate("Page", stoppedText)) + ",\"ok\":" + quoted(translate("Page", okText)) +
+           ",\"reload\":" + quoted(translate("Page", reloadText)) + "}" +
+           ",\"startButton\":" + quoted(window::startButton) + ",\"exitButton\":" + quoted(window::exitButton) +
+           ",\"beneathDrawing\":" + quoted(window::beneathDrawing) +
            ",\"clickResults\":{\"nothing\":" + std::to_string(Nothing) + ",\"runBegun\":" + std::to_string(RunBegun) +
            ",\"refused\":" + std::to_string(Refused) + ",\"unloaded\":" + std::to_string(Unloaded) + "}" +
+           ",\"textBoxLength\":" + std::to_string(window::textBoxLength) +
            ",\"scrollMaximum\":" + std::to_string(window::scrollMaximum) +
            ",\"scrollPage\":" + std::to_string(window::scrollPage) +
            ",\"twipsPerPixel\":" + std::to_string(surface::twipsPerPixel) + "}";
@@ -251,12 +257,20 @@ struct Page {
 };
 
 std::unique_ptr<Page> page;
+// The last text handed to the page, kept until the next; the page reads it with its length, so
+// that a NUL typed into a cell does not end it.
 std::string text;
 
 const char* kept(std::string s)
 {
     text = std::move(s);
     return text.c_str();
+}
+
+// A text the page has put into the module's memory, with its length in bytes of UTF-8.
+std::string given(const char* bytes, int length)
+{
+    return std::string(bytes, std::size_t(length));
 }
 
 std::string stateJson(const window::State& state)
@@ -291,9 +305,14 @@ EMSCRIPTEN_KEEPALIVE const char* tr_design()
     return kept(designJson());
 }
 
-EMSCRIPTEN_KEEPALIVE void tr_start(const char* decimalSeparator)
+EMSCRIPTEN_KEEPALIVE int tr_text_length()
 {
-    page = std::make_unique<Page>(decimalSeparator);
+    return int(text.size());
+}
+
+EMSCRIPTEN_KEEPALIVE void tr_start(const char* decimalSeparator, int length)
+{
+    page = std::make_unique<Page>(given(decimalSeparator, length));
     page->form.Form_Load();
 }
 
@@ -302,15 +321,15 @@ EMSCRIPTEN_KEEPALIVE const char* tr_state()
     return kept(stateJson(page->form.state()));
 }
 
-EMSCRIPTEN_KEEPALIVE int tr_click(const char* name)
+EMSCRIPTEN_KEEPALIVE int tr_click(const char* name, int length)
 {
-    page->form.click(name);
+    page->form.click(given(name, length));
     return page->host.takeEvent();
 }
 
-EMSCRIPTEN_KEEPALIVE void tr_type(const char* name, const char* typed)
+EMSCRIPTEN_KEEPALIVE void tr_type(const char* name, int nameLength, const char* typed, int typedLength)
 {
-    page->form.type(name, typed);
+    page->form.type(given(name, nameLength), given(typed, typedLength));
 }
 
 EMSCRIPTEN_KEEPALIVE void tr_scroll(int position)

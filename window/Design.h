@@ -79,6 +79,10 @@ struct WindowProperties {
 inline constexpr int scrollMaximum = 32767;
 inline constexpr int scrollPage = 3277;
 
+// The most a text box holds, counted in UTF-16 code units as a line edit counts them; what is
+// typed or pasted beyond it is cut off.
+inline constexpr int textBoxLength = 32767;
+
 inline constexpr surface::Colour black = 0x000000;
 
 const WindowProperties& properties();

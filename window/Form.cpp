@@ -92,7 +92,7 @@ void Form::click(std::string_view control)
 
 void Form::type(std::string_view box, std::string text)
 {
-    state_.setText(box, std::move(text));
+    state_.setText(box, withinTextBox(std::move(text)));
 }
 
 void Form::scroll(int position)
@@ -266,6 +266,23 @@ void Form::HScroll1_Change()
     state_.setText("nSpomaleni", wholeNumberText(state_.scrollPosition()));
     const double position = numbers_.number(state_.text("nSpomaleni")).value_or(0);
     state_.setText("nSpomaleni", numbers_.text(position * 100 + 1));
+}
+
+std::string withinTextBox(std::string text)
+{
+    // UTF-8: a character of four bytes is two UTF-16 code units, any other one.
+    int units = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0u) == 0x80u)
+            continue;
+        units += byte >= 0xF0u ? 2 : 1;
+        if (units > textBoxLength) {
+            text.resize(i);
+            break;
+        }
+    }
+    return text;
 }
 
 std::string wholeNumberText(int value)

@@ -13,6 +13,10 @@
 
 namespace window {
 
+// A text as a text box holds it: cut off after textBoxLength UTF-16 code units, between two
+// characters.
+std::string withinTextBox(std::string text);
+
 struct Substance;
 struct Distance;
 

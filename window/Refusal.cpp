@@ -20,6 +20,22 @@ constexpr NumberField fields[] = {
     {"nSpomaleni", QT_TRANSLATE_NOOP("Refusal", "Slowdown"), 1, -slowestPace, slowestPace},
 };
 
+// A quotation longer than this many characters is cut short with an ellipsis: a whole cell's
+// text (up to 32767 characters) would leave no message to read.
+constexpr std::size_t longestQuotation = 60;
+
+// What was typed, as the message quotes it: whole characters, never a part of one.
+std::string quotation(const std::string& typed)
+{
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        const bool startsACharacter = (static_cast<unsigned char>(typed[i]) & 0xC0u) != 0x80u;
+        if (startsACharacter && characters++ == longestQuotation)
+            return typed.substr(0, i) + "\u2026";
+    }
+    return typed;
+}
+
 // Puts the arguments in place of %1, %2 … in one pass, so that an argument that itself holds
 // "%2" (typed by the user) is left as it is.
 std::string fill(const std::string& pattern, std::initializer_list<std::string> arguments)
@@ -71,10 +87,10 @@ std::string refusalMessage(const Refusal& refusal, const NumberText& numbers, co
                paragraph + example;
     if (!numbers.number(refusal.typed))
         return fill(inLanguage(QT_TRANSLATE_NOOP("Refusal", "%1: \u201C%2\u201D is not a number.")),
-                    {words, refusal.typed}) +
+                    {words, quotation(refusal.typed)}) +
                paragraph + example;
     return fill(inLanguage(QT_TRANSLATE_NOOP("Refusal", "%1: \u201C%2\u201D is outside the range a run can draw.")),
-                {words, refusal.typed}) +
+                {words, quotation(refusal.typed)}) +
            paragraph +
            fill(inLanguage(QT_TRANSLATE_NOOP("Refusal", "Type a number from %1 to %2, then press Start again.")),
                 {numbers.text(field.lowest), numbers.text(field.highest)});

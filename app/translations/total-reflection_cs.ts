@@ -142,6 +142,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The window stopped because of an error. Reload the page to start it again.</source>
+        <translation>Okno se kvůli chybě zastavilo. Znovu je spustíte novým načtením stránky.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Načíst znovu</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>

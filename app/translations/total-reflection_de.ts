@@ -142,6 +142,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The window stopped because of an error. Reload the page to start it again.</source>
+        <translation>Das Fenster wurde wegen eines Fehlers angehalten. Laden Sie die Seite neu, um es wieder zu starten.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>

@@ -12,6 +12,7 @@
   const message = document.getElementById('message');
   const messageText = document.getElementById('message-text');
   const closedNote = document.getElementById('closed');
+  const stoppedNote = document.getElementById('stopped');
 
   let module;
   let api;
@@ -26,22 +27,50 @@
   // Clicks and keys that arrived during a run, handled in order once it has ended.
   const setAside = [];
 
+  // Text goes into the module through its heap as UTF-8 with its length, never through its stack:
+  // a cell may hold 32767 characters, a NUL among them, and a lone surrogate becomes U+FFFD.
+  // What the module hands back is read with its length too.
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
+
   function bind(m) {
-    const fn = (name, result, args = []) => m.cwrap(name, result, args);
-    return {
-      design: fn('tr_design', 'string'),
-      start: fn('tr_start', null, ['string']),
-      state: fn('tr_state', 'string'),
-      click: fn('tr_click', 'number', ['string']),
-      refusal: fn('tr_refusal', 'string'),
-      type: fn('tr_type', null, ['string', 'string']),
-      scroll: fn('tr_scroll', null, ['number']),
-      advance: fn('tr_advance', 'number', ['number']),
-      stop: fn('tr_stop', null),
-      pixels: fn('tr_pixels', 'number'),
-      width: fn('tr_width', 'number'),
-      height: fn('tr_height', 'number'),
+    const inHeap = (texts, use) => {
+      const bytes = texts.map((text) => encoder.encode(text));
+      const places = bytes.map((b) => m._malloc(b.length + 1));
+      try {
+        bytes.forEach((b, k) => m.HEAPU8.set(b, places[k]));
+        return use(...places.flatMap((place, k) => [place, bytes[k].length]));
+      } finally {
+        places.forEach((place) => m._free(place));
+      }
     };
+    const read = (place) => decoder.decode(m.HEAPU8.subarray(place, place + m._tr_text_length()));
+    const calls = {
+      design: () => read(m._tr_design()),
+      start: (separator) => inHeap([separator], m._tr_start),
+      state: () => read(m._tr_state()),
+      click: (name) => inHeap([name], m._tr_click),
+      refusal: () => read(m._tr_refusal()),
+      type: (name, text) => inHeap([name, text], m._tr_type),
+      scroll: (position) => m._tr_scroll(position),
+      advance: (budget) => m._tr_advance(budget),
+      stop: () => m._tr_stop(),
+      pixels: () => m._tr_pixels(),
+      width: () => m._tr_width(),
+      height: () => m._tr_height(),
+    };
+    // A module that has trapped is left in no state to go on from: the page says so at once.
+    for (const [name, call] of Object.entries(calls)) {
+      calls[name] = (...args) => {
+        try {
+          return call(...args);
+        } catch (error) {
+          stopped(error);
+          throw error;
+        }
+      };
+    }
+    return calls;
   }
 
   // ---- The window, built from the design ----
@@ -62,7 +91,8 @@
     let outer;
     switch (designed.kind) {
       case 'TextBox':
-        element = outer = make('input', { type: 'text', value: designed.text, spellcheck: false, autocomplete: 'off' });
+        element = outer = make('input', { type: 'text', value: designed.text, spellcheck: false, autocomplete: 'off',
+          maxLength: design.textBoxLength });
         element.classList.toggle('bordered', designed.bordered);
         element.addEventListener('input', () => {
           api.type(designed.name, element.value);
@@ -257,6 +287,8 @@
     document.getElementById('message-ok').focus();
   }
 
+  document.getElementById('reload').addEventListener('click', () => location.reload());
+
   message.addEventListener('close', () => {
     controls.get(design.startButton).element.focus();
     handleSetAside();
@@ -267,6 +299,24 @@
     setAside.length = 0;
     desk.hidden = true;
     closedNote.hidden = false;
+  }
+
+  // The module trapped: nothing it holds can be trusted, so the window goes, and the page says
+  // why and offers to start afresh.
+  function stopped(error) {
+    if (stoppedNote.hidden === false)
+      return;
+    closed = true;
+    running = false;
+    setAside.length = 0;
+    if (message.open)
+      message.close();
+    desk.hidden = true;
+    if (design)
+      document.getElementById('stopped-text').textContent = design.pageTexts.stopped;
+    document.getElementById('stopped-error').textContent = String(error?.message ?? error);
+    stoppedNote.hidden = false;
+    document.getElementById('reload').focus();
   }
 
   // ---- A run, a frame at a time ----
@@ -499,15 +549,34 @@
   // ---- The language ----
 
   // The language asked for with ?lang=, or else the browser's first that the window speaks;
-  // English where it speaks none of them. Numbers follow ?lang=, or else the browser's language.
+  // English where it speaks none of them. A value that names no language (a typing slip, or a
+  // browser that calls its language "C") is passed over. Numbers follow ?lang=, or else the
+  // browser's language, and are written with a decimal point where neither says otherwise.
   const asked = new URLSearchParams(location.search).get('lang');
   const spoken = ['en', ...Object.keys(totalReflectionTranslations)];
-  const language = [asked, ...navigator.languages].filter(Boolean).map((tag) => tag.toLowerCase().split('-')[0])
+  const languageOf = (tag) => String(tag).toLowerCase().split(/[-_]/)[0];
+  const language = [asked, ...navigator.languages].filter(Boolean).map(languageOf)
     .find((code) => spoken.includes(code)) ?? 'en';
-  const decimalSeparator = new Intl.NumberFormat(asked ?? navigator.language).format(1.5)[1];
+
+  // The locale's decimal separator when it is one character other than a digit, a sign or a
+  // letter; a point otherwise.
+  function decimalSeparatorOf(tag) {
+    try {
+      const [locale] = Intl.getCanonicalLocales(String(tag).replace(/_/g, '-'));
+      const parts = new Intl.NumberFormat(locale).formatToParts(1.5);
+      const separator = parts.find((part) => part.type === 'decimal')?.value ?? '';
+      return [...separator].length === 1 && !/[\p{L}\p{N}+\-]/u.test(separator) ? separator : null;
+    } catch {
+      return null;
+    }
+  }
+  const decimalSeparator = [asked, navigator.language].filter(Boolean).map(decimalSeparatorOf)
+    .find(Boolean) ?? '.';
 
   function translate(context, text) {
-    return totalReflectionTranslations[language]?.[`${context}\u0004${text}`] ?? null;
+    const table = Object.hasOwn(totalReflectionTranslations, language) ? totalReflectionTranslations[language] : {};
+    const key = `${context}\u0004${text}`;
+    return Object.hasOwn(table, key) ? table[key] : null;
   }
 
   // A language may have no word as short as the design's ("Vzduch" for "Air"): a caption on the
@@ -544,6 +613,7 @@
     document.documentElement.lang = language;
     closedNote.textContent = design.pageTexts.closed;
     document.getElementById('message-ok').textContent = design.pageTexts.ok;
+    document.getElementById('reload').textContent = design.pageTexts.reload;
     build();
     // Words are measured in the window's own fonts, once they are in.
     if (language !== 'en')
@@ -553,8 +623,8 @@
     mirror();
     desk.removeAttribute('aria-busy');
     controls.get(design.startButton).element.focus();
-  }, (error) => {
-    desk.textContent = `The window could not be started: ${error}`;
+  }).catch((error) => {
+    stopped(error);
     throw error;
   });
 })();

@@ -6,7 +6,7 @@
 
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { desktopState, pagesForTests, runEnded } from './harness.mjs';
+import { desktopState, launch, pagesForTests, pageUrl, runEnded } from './harness.mjs';
 
 const withPage = pagesForTests();
 
@@ -116,7 +116,7 @@ test('every control stands where the design puts it, the drawing above the promp
       // The design and the start-up state from a module of the page's own, not from the page.
       const module = await createTotalReflection();
       const design = JSON.parse(module.ccall('tr_design', 'string', [], []));
-      module.ccall('tr_start', null, ['string'], ['.']);
+      module.ccall('tr_start', null, ['string', 'number'], ['.', 1]);
       const state = JSON.parse(module.ccall('tr_state', 'string', [], []));
       const t = design.twipsPerPixel;
       const origin = document.getElementById(design.window.name).getBoundingClientRect();
@@ -166,7 +166,7 @@ describe('the keyboard', () => {
     const stops = await tab.evaluate(async () => {
       const module = await createTotalReflection();
       const design = JSON.parse(module.ccall('tr_design', 'string', [], []));
-      module.ccall('tr_start', null, ['string'], ['.']);
+      module.ccall('tr_start', null, ['string', 'number'], ['.', 1]);
       const state = JSON.parse(module.ccall('tr_state', 'string', [], []));
       const byName = new Map(design.controls.map((control) => [control.name, control]));
       return design.controls
@@ -232,4 +232,97 @@ describe('the keyboard', () => {
     await tab.keyboard.up('Enter');
     assert.deepEqual(await tab.evaluate(() => [window.presses, document.getElementById('message').open]), [1, true]);
   }));
+});
+
+describe('what a careless or hostile user gives the page', () => {
+  // A language tag that names no language the window speaks is passed over; a number system the
+  // page cannot use leaves the decimal point. Each starts the window (openPage waits for it).
+  test('a malformed or unusable language starts the window all the same', () => withPage(async (tab) => {
+    const rows = [
+      ['', '1.33'], ['x!', '1.33'], ['__proto__', '1.33'], ['constructor', '1.33'], ['cs_CZ', '1,33'],
+      ['de-', '1.33'], ['x'.repeat(7000), '1.33'], ['en-u-nu-adlm', '1.33'], ['ar-EG', '1\u066B33'],
+    ];
+    const shown = [];
+    for (const [lang] of rows) {
+      await tab.goto(`${tab.url().split('?')[0]}?lang=${encodeURIComponent(lang)}`);
+      await tab.waitForFunction(() => document.activeElement?.id === 'cmdStart', { timeout: 30000 });
+      shown.push(await tab.$eval('#nIndex', (box) => box.value));
+    }
+    assert.deepEqual(shown, rows.map(([, index]) => index));
+  }));
+
+  test('a browser that calls its language "C" starts the window in English', () => withPage(async (tab) => {
+    assert.deepEqual(await tab.evaluate(() => [document.documentElement.lang, document.getElementById('nIndex').value]),
+      ['en', '1.33']);
+  }, { language: 'C' }));
+
+  // Two million characters pasted: the box keeps as many as the desktop's holds, Start refuses
+  // with a message that fits its dialog, and after OK a sound index runs.
+  test('a paste of two million characters is refused, and the window goes on', () => withPage(async (tab) => {
+    await tab.click('#nIndex', { clickCount: 3 });
+    await tab.keyboard.sendCharacter('9'.repeat(2000000));
+    assert.equal(await tab.$eval('#nIndex', (box) => box.value.length), 32767);
+    await tab.click('#cmdStart');
+    await tab.waitForSelector('dialog[open]');
+    const overflow = await tab.$eval('#message', (dialog) => [dialog, ...dialog.querySelectorAll('*')]
+      .filter((element) => element.scrollWidth > element.clientWidth).map((element) => element.id || element.tagName));
+    assert.deepEqual(overflow, []);
+    assert.match(await tab.$eval('#message-text', (p) => p.textContent), /\u201C9{60}\u2026\u201D/);
+    await tab.keyboard.press('Enter');
+    await tab.click('#nIndex', { clickCount: 3 });
+    await tab.keyboard.type('1.5');
+    await tab.click('#cmdStart');
+    await runEnded(tab);
+    assert.equal(await tab.evaluate(() => document.getElementById('message').open), false);
+  }));
+
+  // The module receives exactly what was typed: a NUL does not end it, and a lone surrogate, which
+  // no UTF-8 can hold, becomes U+FFFD.
+  test('a NUL and a lone surrogate reach the window as typed', () => withPage(async (tab) => {
+    await tab.click('#nIndex', { clickCount: 3 });
+    await tab.keyboard.sendCharacter('1\u00002');
+    await tab.click('#cmdStart');
+    await tab.waitForSelector('dialog[open]');
+    assert.match(await tab.$eval('#message-text', (p) => p.textContent), /\u201C1\u00002\u201D/);
+    await tab.keyboard.press('Enter');
+    const kept = await tab.$eval('#nAlfa', (box) => {
+      box.value = '3\uD8005';
+      box.dispatchEvent(new Event('input'));
+      return box.value;
+    });
+    assert.equal(kept, '3\uFFFD5');
+  }));
+});
+
+// Should the module ever trap, the page does not go on with dead controls: it says the window
+// stopped, with the error, and offers to reload.
+test('a module that traps stops the window and offers to reload', async () => {
+  const chromium = await launch();
+  try {
+    const context = await chromium.browser.createBrowserContext();
+    const tab = await context.newPage();
+    const problems = [];
+    tab.on('pageerror', (error) => problems.push(error.message));
+    // The module the page creates, kept where the test can reach it.
+    await tab.evaluateOnNewDocument(() => {
+      let create;
+      Object.defineProperty(window, 'createTotalReflection', {
+        configurable: true,
+        get: () => (...args) => create(...args).then((module) => (window.module = module)),
+        set: (value) => { create = value; },
+      });
+    });
+    await tab.goto(pageUrl);
+    await tab.waitForFunction(() => document.activeElement?.id === 'cmdStart', { timeout: 30000 });
+    await tab.evaluate(() => {
+      window.module._tr_click = () => { throw new WebAssembly.RuntimeError('unreachable'); };
+    });
+    await tab.click('#cmdStart');
+    await tab.waitForSelector('#stopped:not([hidden])', { timeout: 5000 });
+    assert.deepEqual(await tab.evaluate(() => [document.getElementById('desk').hidden,
+      document.getElementById('stopped-error').textContent, document.activeElement.id]), [true, 'unreachable', 'reload']);
+    assert.deepEqual(problems, ['unreachable']);
+  } finally {
+    await chromium.close();
+  }
 });
