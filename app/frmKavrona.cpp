@@ -6,6 +6,8 @@
 #include "app/PictureActions.h"
 #include "app/Twips.h"
 #include "sim/Run.h"
+#include "window/Choices.h"
+#include "window/Glossary.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -99,10 +101,9 @@ QImage frmKavrona::picture(qreal devicePixelRatio)
 QString frmKavrona::pictureName() const
 {
     const window::State& state = form_->state();
-    const QString substance = state.text("nLátka") == "Sklo" ? QStringLiteral("glass") : QStringLiteral("water");
-    const std::string& caption = state.text("nAlfaCaption");
-    const QString angle = caption == "Mezní" ? QStringLiteral("critical") : QString::fromStdString(caption);
-    return substance + QLatin1Char('-') + angle + QLatin1Char('-') + QString::fromStdString(state.text("nDistance"));
+    return QString::fromStdString(window::fileName(state.text(window::name::nAlfaCaption),
+                                                   state.text(window::name::nLátka),
+                                                   state.text(window::name::nDistance)));
 }
 
 // ---- What the form asks of the window ----
@@ -177,5 +178,5 @@ void frmKavrona::lineChanged(const window::Line& line, window::Point from, windo
 
 void frmKavrona::scrolled(int position)
 {
-    widget<QScrollBar>("HScroll1")->setValue(position);
+    widget<QScrollBar>(window::name::HScroll1)->setValue(position);
 }

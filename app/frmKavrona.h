@@ -20,7 +20,7 @@ struct WindowObservers {
     // Told instead of the user when Start is refused because a cell holds no usable number.
     std::function<void(const QString& cell)> refused;
     // Tests that need many short runs may stop the sweep early.
-    int sweepSteps = 467;
+    int sweepSteps = sim::sweepSteps;
     // Stands in for the save dialog's answer, given the file proposed.
     std::function<QString(const QString& proposed)> chooseFile{};
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/RunSettings.h"
+#include "window/Choices.h"
 
 namespace reference {
 
@@ -8,10 +9,7 @@ namespace reference {
 // 750 twips, the fastest pace. The run the tests' worked values and the benchmark are about.
 inline sim::RunSettings startupSettings()
 {
-    sim::RunSettings s;
-    s.alfaCaption = "35";
-    s.substance = "Voda";
-    s.distanceText = "750";
+    sim::RunSettings s = window::caseNamed("35", "Voda", "750");
     s.refIndex = 1.33;
     s.alphaDeg = 35;
     s.distanceH = 750;

@@ -3,37 +3,17 @@
 #include "sim/Scene.h"
 
 #include <cmath>
-#include <optional>
 
 namespace sim {
 namespace {
 
-struct Scales {
-    double v{};
-    double h{};
-};
+// Detector V's and Detector H's bar scales at the critical angle, by Detector H's track.
+constexpr double scaleVCritical = 0.0015;
+constexpr std::array<double, trackCount> scaleHCritical{0.0001, 0.02, 0.01};
 
-// Bar scales by the height of Detector H's track; none for a distance text that matches nothing.
-std::optional<Scales> scalesAtCritical(const std::string& distance)
+std::size_t at(Track track)
 {
-    if (distance == "1500")
-        return Scales{0.0015, 0.01};
-    if (distance == "750")
-        return Scales{0.0015, 0.02};
-    if (distance == "100")
-        return Scales{0.0015, 0.0001};
-    return std::nullopt;
-}
-
-std::optional<Scales> scalesBelowCritical(bool water, const std::string& distance)
-{
-    if (distance == "1500")
-        return water ? Scales{0.005, 0.01} : Scales{0.003, 0.005};
-    if (distance == "750")
-        return water ? Scales{0.005, 0.02} : Scales{0.003, 0.01};
-    if (distance == "100")
-        return water ? Scales{0.005, 0.12} : Scales{0.003, 0.05};
-    return std::nullopt;
+    return std::size_t(track);
 }
 
 // A refracted ray of length `length` from the lit point (x0, yBoundary), up into the air.
@@ -48,19 +28,17 @@ void criticalAngle(const RunSettings& settings, double sinRay, Plotter& plot, Ca
     double cosRay = 0;
     plot.line(xBeam, yBoundary, xBeam + beamWidth + 3200 * sinRay, yBoundary - 3200 * cosRay, white);
     p.arrowLen = 1;
-    const bool water = settings.substance == "Voda";
-    if (!water && settings.substance != "Sklo")
+    if (!settings.medium)
         return;
     // From here the pair describes the incident angle itself: the reflected ray.
     cosRay = std::cos(toRadians(settings.alphaDeg));
     sinRay = std::sin(toRadians(settings.alphaDeg));
     plot.line(xBeam, yBoundary, xBeam + 1500 * sinRay, yBoundary + 1500 * cosRay, white);
-    const std::optional<Scales> scales = scalesAtCritical(settings.distanceText);
-    if (!scales)
+    if (!settings.track)
         return;
-    p.scaleV = scales->v;
-    p.scaleH = scales->h;
-    p.scaleS = water ? 0.0025 : 0.004;
+    p.scaleV = scaleVCritical;
+    p.scaleH = scaleHCritical[at(*settings.track)];
+    p.scaleS = settings.medium->scaleSCritical;
     p.arrowLenS = 5;
 }
 
@@ -71,18 +49,17 @@ void belowCritical(const RunSettings& settings, double sinRay, Plotter& plot, Ca
     const bool refracted = sinRay * sinRay <= 1;
     const double cosRay = refracted ? std::sqrt(1 - sinRay * sinRay) : 0;
     p.arrowLen = 3;
-    const bool water = settings.substance == "Voda";
-    if (!water && settings.substance != "Sklo")
+    const Medium* medium = settings.medium;
+    if (!medium)
         return;
     if (refracted) {
-        refractedRay(plot, xBeam, water ? 5500 : 4850, sinRay, cosRay);
-        refractedRay(plot, xBeam + beamWidth, water ? 4200 : 3700, sinRay, cosRay);
+        refractedRay(plot, xBeam, medium->refractedNear, sinRay, cosRay);
+        refractedRay(plot, xBeam + beamWidth, medium->refractedFar, sinRay, cosRay);
     }
-    const std::optional<Scales> scales = scalesBelowCritical(water, settings.distanceText);
-    if (!scales)
+    if (!settings.track)
         return;
-    p.scaleV = scales->v;
-    p.scaleH = scales->h;
+    p.scaleV = medium->scaleVBelow;
+    p.scaleH = medium->scaleHBelow[at(*settings.track)];
     p.scaleS = 0.004;
     p.arrowLenS = 6;
 }
@@ -102,11 +79,11 @@ void totalReflection(CaseParameters& p)
 CaseParameters drawCase(const RunSettings& settings, double sinRay, Plotter& plot)
 {
     CaseParameters p;
-    if (settings.alfaCaption == "Mezní")
+    if (settings.incidence == Incidence::Critical)
         criticalAngle(settings, sinRay, plot, p);
-    else if (settings.alfaCaption == "35")
+    else if (settings.incidence == Incidence::Below)
         belowCritical(settings, sinRay, plot, p);
-    else if (settings.alfaCaption == "60")
+    else if (settings.incidence == Incidence::Beyond)
         totalReflection(p);
     plot.width(1);
     return p;

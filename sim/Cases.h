@@ -15,7 +15,7 @@ struct CaseParameters {
     double scaleS{};
 };
 
-// Tells the critical, 35-degree and 60-degree cases apart by the cells' texts, draws in
+// Draws, for the case the settings name (below, at or beyond the critical angle), in
 // white the light that leaves the lit stretch for the air, and sets the detectors'
 // parameters. Expects pen width 2 on entry and leaves pen width 1.
 CaseParameters drawCase(const RunSettings& settings, double sinRay, Plotter& plot);

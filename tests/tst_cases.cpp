@@ -4,6 +4,7 @@
 #include "sim/Plotter.h"
 #include "sim/Run.h"
 #include "sim/Scene.h"
+#include "window/Choices.h"
 
 #include <QtTest>
 
@@ -18,10 +19,7 @@ struct Drawn {
 
 Drawn drawCase(const QString& caption, const QString& substance, const QString& distance, double index, double alpha)
 {
-    sim::RunSettings s;
-    s.alfaCaption = caption.toStdString();
-    s.substance = substance.toStdString();
-    s.distanceText = distance.toStdString();
+    sim::RunSettings s = window::caseNamed(caption.toStdString(), substance.toStdString(), distance.toStdString());
     s.refIndex = index;
     s.alphaDeg = alpha;
     Drawn drawn;
@@ -185,10 +183,7 @@ private slots:
     {
         QFETCH(QString, caption);
         QFETCH(QString, substance);
-        sim::RunSettings s;
-        s.alfaCaption = caption.toStdString();
-        s.substance = substance.toStdString();
-        s.distanceText = "750";
+        sim::RunSettings s = window::caseNamed(caption.toStdString(), substance.toStdString(), "750");
         s.refIndex = indexOf(substance);
         s.alphaDeg = angleOf(caption, substance);
         s.steps = 1;

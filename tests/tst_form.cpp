@@ -1,5 +1,6 @@
 #include "Calls.h"
 
+#include "window/Choices.h"
 #include "window/Form.h"
 
 #include <QtTest>
@@ -156,8 +157,10 @@ private slots:
         const sim::RunSettings& s = window.host.runs[0];
         QCOMPARE(s.alphaDeg, alpha);
         QCOMPARE(s.slowdown, slowdown);
-        QCOMPARE(QString::fromStdString(s.alfaCaption), window.cell("nAlfaCaption"));
-        QCOMPARE(QString::fromStdString(s.substance), window.cell("nLátka"));
+        const sim::RunSettings named =
+            window::caseNamed(window.cell("nAlfaCaption").toStdString(), window.cell("nLátka").toStdString(),
+                              window.cell("nDistance").toStdString());
+        QVERIFY(s.incidence == named.incidence && s.medium == named.medium && s.track == named.track);
         QCOMPARE(s.steps, 467);
     }
 

@@ -6,6 +6,7 @@
 #include "surface/QtCanvas.h"
 #include "surface/Raster.h"
 #include "surface/TeeSurface.h"
+#include "window/Choices.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -20,10 +21,7 @@ namespace {
 sim::RunSettings settings(const QString& substance, const QString& angle, const QString& distance)
 {
     const bool water = substance == QLatin1String("Voda");
-    sim::RunSettings s;
-    s.alfaCaption = angle.toStdString();
-    s.substance = substance.toStdString();
-    s.distanceText = distance.toStdString();
+    sim::RunSettings s = window::caseNamed(angle.toStdString(), substance.toStdString(), distance.toStdString());
     s.refIndex = water ? 1.33 : 1.5;
     s.alphaDeg = angle == QLatin1String("Mezní") ? (water ? 48.783 : 41.839) : angle.toDouble();
     s.distanceH = distance.toDouble();

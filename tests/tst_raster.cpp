@@ -1,6 +1,7 @@
 #include "sim/Run.h"
 #include "surface/QtCanvas.h"
 #include "surface/Raster.h"
+#include "window/Choices.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -27,10 +28,7 @@ struct Pixels {
 
 sim::RunSettings settings(const char* caption, const char* substance, const char* distance, double index, double alpha)
 {
-    sim::RunSettings s;
-    s.alfaCaption = caption;
-    s.substance = substance;
-    s.distanceText = distance;
+    sim::RunSettings s = window::caseNamed(caption, substance, distance);
     s.refIndex = index;
     s.alphaDeg = alpha;
     s.distanceH = std::atof(distance);

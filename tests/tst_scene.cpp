@@ -3,6 +3,7 @@
 #include "sim/Plotter.h"
 #include "sim/RunSettings.h"
 #include "sim/SceneStage.h"
+#include "window/Choices.h"
 
 #include <QtTest>
 
@@ -12,10 +13,7 @@ namespace {
 
 sim::RunSettings settings(double alphaDeg, double distanceH = 750, double refIndex = 1.33)
 {
-    sim::RunSettings s;
-    s.alfaCaption = "35";
-    s.substance = "Voda";
-    s.distanceText = "750";
+    sim::RunSettings s = window::caseNamed("35", "Voda", "750");
     s.refIndex = refIndex;
     s.alphaDeg = alphaDeg;
     s.distanceH = distanceH;

@@ -3,6 +3,7 @@
 #include "reference/StartupSettings.h"
 #include "sim/Pause.h"
 #include "sim/Run.h"
+#include "window/Choices.h"
 
 #include <QtTest>
 
@@ -169,7 +170,7 @@ private slots:
         QFETCH(QString, distance);
         QFETCH(float, track);
         sim::RunSettings s = reference::startupSettings();
-        s.distanceText = distance.toStdString();
+        s.track = window::caseNamed("35", "Voda", distance.toStdString()).track;
         s.distanceH = distance.toDouble();
         const std::vector<Step> steps = sweep(s);
         QCOMPARE(steps.size(), std::size_t(467));
@@ -183,7 +184,7 @@ private slots:
     void nothingReachesDetectorHAt60Degrees()
     {
         sim::RunSettings s = reference::startupSettings();
-        s.alfaCaption = "60";
+        s.incidence = sim::Incidence::Beyond;
         s.alphaDeg = 60;
         const std::vector<Step> steps = sweep(s);
         QCOMPARE(steps.size(), std::size_t(467));
@@ -196,7 +197,7 @@ private slots:
     void unsetParametersStillRunEveryStep()
     {
         sim::RunSettings s = reference::startupSettings();
-        s.alfaCaption = "Critical";
+        s.incidence = window::caseNamed("Critical", "Voda", "750").incidence;
         const std::vector<Step> steps = sweep(s);
         QCOMPARE(steps.size(), std::size_t(467));
         for (const Step& step : steps) {

@@ -20,6 +20,7 @@
 namespace {
 
 constexpr int maxScale = 4;
+const std::string scaleRange = "1 to " + std::to_string(maxScale);
 
 struct CommandLine {
     std::vector<window::Action> actions;
@@ -30,21 +31,21 @@ struct CommandLine {
     QString language{QString::fromLatin1(languages::english)};
 };
 
-int usage(const char* problem)
+int usage(const std::string& problem)
 {
     std::fprintf(stderr,
                  "total-reflection-driver: %s\n"
                  "usage: total-reflection-driver [--png FILE] [--scale K] [--lang CODE] [ACTION ...]\n"
                  "  --png FILE        save a picture of the whole window after the last action\n"
-                 "  --scale K         draw the picture at K device pixels per pixel (1 to %d)\n"
+                 "  --scale K         draw the picture at K device pixels per pixel (%s)\n"
                  "  --lang CODE       the captions' language in the picture, one of %s; en is the default\n"
                  "%s",
-                 problem, maxScale, languages::available().join(QStringLiteral(", ")).toUtf8().constData(),
-                 window::actionsUsage);
+                 problem.c_str(), scaleRange.c_str(),
+                 languages::available().join(QStringLiteral(", ")).toUtf8().constData(), window::actionsUsage().c_str());
     return 2;
 }
 
-std::optional<CommandLine> parse(const std::vector<std::string>& args, const char*& problem)
+std::optional<CommandLine> parse(const std::vector<std::string>& args, std::string& problem)
 {
     CommandLine line;
     for (std::size_t i = 1; i < args.size();) {
@@ -62,7 +63,7 @@ std::optional<CommandLine> parse(const std::vector<std::string>& args, const cha
             line.scale = QString::fromStdString(args[i + 1]).toInt(&ok);
             i += 2;
             if (!ok || line.scale < 1 || line.scale > maxScale) {
-                problem = "--scale takes a whole number from 1 to 4";
+                problem = "--scale takes a whole number from " + scaleRange;
                 return std::nullopt;
             }
         } else if (word == "--lang" && left >= 1) {
@@ -89,7 +90,7 @@ int main(int argc, char* argv[])
     std::vector<std::string> arguments;
     for (int i = 0; i < argc; ++i)
         arguments.push_back(QString::fromLocal8Bit(argv[i]).toStdString());
-    const char* problem = nullptr;
+    std::string problem;
     const std::optional<CommandLine> line = parse(arguments, problem);
     if (!line)
         return usage(problem);

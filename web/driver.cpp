@@ -14,13 +14,13 @@
 
 namespace {
 
-int usage(const char* problem)
+int usage(const std::string& problem)
 {
     std::fprintf(stderr,
                  "total-reflection-driver.js: %s\n"
                  "usage: node total-reflection-driver.js [ACTION ...]\n"
                  "%s",
-                 problem, window::actionsUsage);
+                 problem.c_str(), window::actionsUsage().c_str());
     return 2;
 }
 
@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
     const std::vector<std::string> words(argv, argv + argc);
     std::vector<window::Action> actions;
     for (std::size_t i = 1; i < words.size();) {
-        const char* problem = nullptr;
+        std::string problem;
         if (!window::readAction(words, i, actions, problem))
             return usage(problem);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "surface/Surface.h"
+#include "window/Glossary.h"
 #include "window/Translate.h"
 
 #include <optional>
@@ -79,6 +80,12 @@ struct WindowProperties {
 inline constexpr int scrollMaximum = 32767;
 inline constexpr int scrollPage = 3277;
 
+// The slowdown the scroll bar sets at a position: the count of each step's pause.
+inline constexpr double slowdownAt(double position)
+{
+    return position * 100 + 1;
+}
+
 // The most a text box holds, counted in UTF-16 code units as a line edit counts them; what is
 // typed or pasted beyond it is cut off.
 inline constexpr int textBoxLength = 32767;
@@ -90,14 +97,14 @@ const WindowProperties& properties();
 std::span<const Control> controls();
 // In the order the window creates them: all of them right after this control.
 std::span<const Line> lines();
-inline constexpr std::string_view linesFollow = "nuUplnyOdraz";
+inline constexpr std::string_view linesFollow = name::nuUplnyOdraz;
 
 // The button that runs and the one that ends the program: the focus starts on the first, and the
 // second is heard even during a run. The prompt lies beneath the drawing: the first run paints
 // over it, while every other control stands above the drawing.
-inline constexpr const char* startButton = "cmdStart";
-inline constexpr const char* exitButton = "cmdKonec";
-inline constexpr const char* beneathDrawing = "labKlepnete";
+inline constexpr const char* startButton = name::cmdStart;
+inline constexpr const char* exitButton = name::cmdKonec;
+inline constexpr const char* beneathDrawing = name::labKlepnete;
 
 // The drawing of a run, as a screen reader announces it.
 inline constexpr const char* drawingName = QT_TRANSLATE_NOOP("Design", "Drawing of the run");

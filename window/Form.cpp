@@ -1,6 +1,8 @@
 #include "window/Form.h"
 
 #include "sim/Plotter.h"
+#include "window/Choices.h"
+#include "window/Glossary.h"
 #include "sim/Scene.h"
 
 #include <cmath>
@@ -8,39 +10,18 @@
 
 namespace window {
 
-// The substance table: the word in nLátka, the index, and the critical angle as fixed text (not
-// the arcsine of 1/n). The drawing is captioned "Water" or "Glass" by one of two boxes.
-struct Substance {
-    const char* word;
-    double index;
-    double criticalAngle;
-    bool water;
-};
-
-// Where Detector H's track is marked: Line1 at the height of the track, the label beside it.
-struct Distance {
-    int twips;
-    int lineY;
-    int labelTop;
-};
-
 namespace {
-
-constexpr Substance water{"Voda", 1.33, 48.783, true};
-constexpr Substance glass{"Sklo", 1.5, 41.839, false};
-constexpr const char* mezní = "Mezní";
 
 // The 35-degree option's dash, at the lower left where the hidden speed options would stand.
 constexpr int dashRight = 770;
 constexpr int dashY = 7440;
 constexpr int dashLength = 100;
 
-constexpr int lineLeft = 2880;
-constexpr int lineRight = 11400;
+// Detector H's label stands here, beside the track that Line1 marks.
 constexpr int labelLeftH = 5800;
 
 // The cells Start reads as numbers, in the order it reads them.
-constexpr const char* numberCells[] = {"nIndex", "nAlfa", "nDistance", "nSpomaleni"};
+constexpr const char* numberCells[] = {name::nIndex, name::nAlfa, name::nDistance, name::nSpomaleni};
 
 } // namespace
 
@@ -60,19 +41,19 @@ Form::Handler Form::handlerOf(std::string_view control)
         Handler handler;
     };
     static constexpr Binding bindings[] = {
-        {"cmdStart", &Form::cmdStart_Click},
-        {"cmdKonec", &Form::cmdKonec_Click},
-        {"opVoda", &Form::opVoda_Click},
-        {"opSklo", &Form::opSklo_Click},
-        {"opMenší", &Form::opMenší_Click},
-        {"opVětší", &Form::opVětší_Click},
-        {"opMezní", &Form::opMezní_Click},
-        {"opMaláDistance", &Form::opMaláDistance_Click},
-        {"opStředníDistance", &Form::opStředníDistance_Click},
-        {"opVelkáDistance", &Form::opVelkáDistance_Click},
-        {"opRychlá", &Form::opRychlá_Click},
-        {"opPomalejší", &Form::opPomalejší_Click},
-        {"opPomalá", &Form::opPomalá_Click},
+        {name::cmdStart, &Form::cmdStart_Click},
+        {name::cmdKonec, &Form::cmdKonec_Click},
+        {name::opVoda, &Form::opVoda_Click},
+        {name::opSklo, &Form::opSklo_Click},
+        {name::opMenší, &Form::opMenší_Click},
+        {name::opVětší, &Form::opVětší_Click},
+        {name::opMezní, &Form::opMezní_Click},
+        {name::opMaláDistance, &Form::opMaláDistance_Click},
+        {name::opStředníDistance, &Form::opStředníDistance_Click},
+        {name::opVelkáDistance, &Form::opVelkáDistance_Click},
+        {name::opRychlá, &Form::opRychlá_Click},
+        {name::opPomalejší, &Form::opPomalejší_Click},
+        {name::opPomalá, &Form::opPomalá_Click},
     };
     for (const Binding& b : bindings) {
         if (control == b.control)
@@ -113,14 +94,14 @@ void Form::select(std::string_view option)
 
 void Form::Form_Load()
 {
-    state_.setText("nLátka", water.word);
-    select("opVoda");
+    state_.setText(name::nLátka, substanceChosenBy(name::opVoda).word);
+    select(name::opVoda);
     writeCriticalAngle();
-    select("opMenší");
-    select("opStředníDistance");
-    state_.setText("nDistance", wholeNumberText(750));
-    select("opRychlá");
-    state_.setText("nSpomaleni", wholeNumberText(1));
+    select(name::opMenší);
+    select(name::opStředníDistance);
+    state_.setText(name::nDistance, wholeNumberText(distanceChosenBy(name::opStředníDistance).twips));
+    select(name::opRychlá);
+    state_.setText(name::nSpomaleni, wholeNumberText(1));
 }
 
 // ---- Start and Exit ----
@@ -137,10 +118,9 @@ void Form::cmdStart_Click()
 
 std::variant<sim::RunSettings, Refusal> Form::readSettings() const
 {
-    sim::RunSettings s;
-    s.alfaCaption = state_.text("nAlfaCaption");
-    s.substance = state_.text("nLátka");
-    s.distanceText = state_.text("nDistance");
+    // The case's words turned into the values they name, once, here.
+    sim::RunSettings s = caseNamed(state_.text(name::nAlfaCaption), state_.text(name::nLátka),
+                                   state_.text(name::nDistance));
     s.steps = sweepSteps_;
     double* const values[] = {&s.refIndex, &s.alphaDeg, &s.distanceH, &s.slowdown};
     for (std::size_t i = 0; i < std::size(numberCells); ++i) {
@@ -163,80 +143,86 @@ void Form::cmdKonec_Click()
 
 void Form::opVoda_Click()
 {
-    chooseSubstance(water);
+    chooseSubstance(substanceChosenBy(name::opVoda));
 }
 
 void Form::opSklo_Click()
 {
-    chooseSubstance(glass);
+    chooseSubstance(substanceChosenBy(name::opSklo));
 }
 
 void Form::chooseSubstance(const Substance& substance)
 {
-    state_.setShown("nVoda", substance.water);
-    state_.setShown("nSklo", !substance.water);
-    state_.setText("nLátka", substance.word);
-    state_.setText("nIndex", numbers_.text(substance.index));
+    // The drawing is captioned by the chosen substance's box alone.
+    for (const Substance& each : substances())
+        state_.setShown(each.caption, &each == &substance);
+    state_.setText(name::nLátka, substance.word);
+    state_.setText(name::nIndex, numbers_.text(substance.index));
     // A critical-angle choice follows the substance; a chosen 35 or 60 degrees stays.
-    if (state_.text("nAlfaCaption") == mezní)
-        state_.setText("nAlfa", numbers_.text(substance.criticalAngle));
+    if (state_.text(name::nAlfaCaption) == angleChosenBy(name::opMezní).word)
+        state_.setText(name::nAlfa, numbers_.text(substance.criticalAngle));
 }
 
 // ---- Incident angle ----
 
 void Form::opMenší_Click()
 {
-    state_.setText("nAlfa", wholeNumberText(35));
-    state_.setText("nAlfaCaption", "35");
+    constexpr int degrees = 35;
+    state_.setText(name::nAlfa, wholeNumberText(degrees));
+    state_.setText(name::nAlfaCaption, angleChosenBy(name::opMenší).word);
     // A short dash at the lower left, 100 x sin(35 degrees) long.
-    const double x = dashRight - dashLength * std::sin(sim::toRadians(35));
+    const double x = dashRight - dashLength * std::sin(sim::toRadians(degrees));
     sim::Plotter(drawing_).line(dashRight, dashY, x, dashY);
 }
 
 void Form::opVětší_Click()
 {
-    state_.setText("nAlfa", wholeNumberText(60));
-    state_.setText("nAlfaCaption", "60");
+    constexpr int degrees = 60;
+    state_.setText(name::nAlfa, wholeNumberText(degrees));
+    state_.setText(name::nAlfaCaption, angleChosenBy(name::opVětší).word);
 }
 
 void Form::opMezní_Click()
 {
     writeCriticalAngle();
-    state_.setText("nAlfaCaption", mezní);
+    state_.setText(name::nAlfaCaption, angleChosenBy(name::opMezní).word);
 }
 
 void Form::writeCriticalAngle()
 {
-    const Substance& substance = state_.text("nLátka") == water.word ? water : glass;
-    state_.setText("nAlfa", numbers_.text(substance.criticalAngle));
-    state_.setText("nIndex", numbers_.text(substance.index));
+    const Substance* named = substanceNamed(state_.text(name::nLátka));
+    const Substance& substance = named ? *named : unnamedSubstance();
+    state_.setText(name::nAlfa, numbers_.text(substance.criticalAngle));
+    state_.setText(name::nIndex, numbers_.text(substance.index));
 }
 
 // ---- Detector H distance ----
 
 void Form::opMaláDistance_Click()
 {
-    placeDetectorH({100, 4900, 4600});
+    placeDetectorH(distanceChosenBy(name::opMaláDistance));
 }
 
 void Form::opStředníDistance_Click()
 {
-    placeDetectorH({750, 4280, 4400});
+    placeDetectorH(distanceChosenBy(name::opStředníDistance));
 }
 
 void Form::opVelkáDistance_Click()
 {
-    placeDetectorH({1500, 3530, 3700});
+    placeDetectorH(distanceChosenBy(name::opVelkáDistance));
 }
 
 void Form::placeDetectorH(const Distance& distance)
 {
-    state_.setText("nDistance", wholeNumberText(distance.twips));
-    // Hidden while its ends move, so that no in-between line is ever shown.
-    state_.setLineShown("Line1", false);
-    state_.setLineEnds("Line1", {lineLeft, distance.lineY}, {lineRight, distance.lineY});
-    state_.setLineShown("Line1", true);
-    state_.move("nDetektorH", {labelLeftH, distance.labelTop});
+    state_.setText(name::nDistance, wholeNumberText(distance.twips));
+    // Hidden while its ends move, so that no in-between line is ever shown. It keeps the design's
+    // length and moves up or down only.
+    const Line& track = *findLine(name::Line1);
+    state_.setLineShown(name::Line1, false);
+    state_.setLineEnds(name::Line1, {track.from.x, distance.lineY}, {track.to.x, distance.lineY});
+    state_.setLineShown(name::Line1, true);
+    state_.move(name::nDetektorH, {labelLeftH, distance.labelTop});
 }
 
 // ---- Pace ----
@@ -258,14 +244,14 @@ void Form::opPomalá_Click()
 
 void Form::writeSlowdown(int count)
 {
-    state_.setText("nSpomaleni", wholeNumberText(count));
+    state_.setText(name::nSpomaleni, wholeNumberText(count));
 }
 
 void Form::HScroll1_Change()
 {
-    state_.setText("nSpomaleni", wholeNumberText(state_.scrollPosition()));
-    const double position = numbers_.number(state_.text("nSpomaleni")).value_or(0);
-    state_.setText("nSpomaleni", numbers_.text(position * 100 + 1));
+    state_.setText(name::nSpomaleni, wholeNumberText(state_.scrollPosition()));
+    const double position = numbers_.number(state_.text(name::nSpomaleni)).value_or(0);
+    state_.setText(name::nSpomaleni, numbers_.text(slowdownAt(position)));
 }
 
 std::string withinTextBox(std::string text)

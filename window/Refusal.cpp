@@ -1,6 +1,10 @@
 #include "window/Refusal.h"
 
+#include "window/Choices.h"
 #include "window/Design.h"
+#include "window/Glossary.h"
+
+#include <cassert>
 
 namespace window {
 namespace {
@@ -11,13 +15,17 @@ constexpr const char* context = "Refusal";
 // sense still draw, while 1e308 degrees times 3.14 would overflow. The slowdown goes up to the
 // slowest pace the scroll bar sets.
 constexpr double largest = 1e6;
-constexpr double slowestPace = scrollMaximum * 100.0 + 1;
+constexpr double slowestPace = slowdownAt(scrollMaximum);
 
-constexpr NumberField fields[] = {
-    {"nIndex", QT_TRANSLATE_NOOP("Refusal", "Refractive index"), 1.33, -largest, largest},
-    {"nAlfa", QT_TRANSLATE_NOOP("Refusal", "Incident angle"), 48.783, -largest, largest},
-    {"nDistance", QT_TRANSLATE_NOOP("Refusal", "Detector H distance"), 750, -largest, largest},
-    {"nSpomaleni", QT_TRANSLATE_NOOP("Refusal", "Slowdown"), 1, -slowestPace, slowestPace},
+// The examples are what the window starts with: water, its critical angle, the middle distance
+// and the fastest pace.
+const Substance& water = substances().front();
+const NumberField fields[] = {
+    {name::nIndex, QT_TRANSLATE_NOOP("Refusal", "Refractive index"), water.index, -largest, largest},
+    {name::nAlfa, QT_TRANSLATE_NOOP("Refusal", "Incident angle"), water.criticalAngle, -largest, largest},
+    {name::nDistance, QT_TRANSLATE_NOOP("Refusal", "Detector H distance"),
+     double(distanceChosenBy(name::opStředníDistance).twips), -largest, largest},
+    {name::nSpomaleni, QT_TRANSLATE_NOOP("Refusal", "Slowdown"), slowdownAt(0), -slowestPace, slowestPace},
 };
 
 // A quotation longer than this many characters is cut short with an ellipsis: a whole cell's
@@ -61,6 +69,7 @@ const NumberField& numberField(std::string_view cell)
         if (cell == f.cell)
             return f;
     }
+    assert(!"no cell of that name holds a number");
     return fields[0];
 }
 

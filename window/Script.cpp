@@ -1,16 +1,28 @@
 #include "window/Script.h"
 
+#include "window/Glossary.h"
+
 #include <charconv>
 
 namespace window {
 
-const char* const actionsUsage = "actions, performed in order:\n"
-                                 "  click NAME        click an option or command button\n"
-                                 "  type NAME TEXT    replace the whole text of a text box\n"
-                                 "  scroll N          move HScroll1 to N (0 to 32767)\n";
+namespace {
+
+const std::string scrollRange = "0 to " + std::to_string(scrollMaximum);
+
+} // namespace
+
+std::string actionsUsage()
+{
+    return "actions, performed in order:\n"
+           "  click NAME        click an option or command button\n"
+           "  type NAME TEXT    replace the whole text of a text box\n"
+           "  scroll N          move " +
+           std::string(name::HScroll1) + " to N (" + scrollRange + ")\n";
+}
 
 bool readAction(const std::vector<std::string>& words, std::size_t& i, std::vector<Action>& actions,
-                const char*& problem)
+                std::string& problem)
 {
     const std::string& verb = words[i];
     const std::size_t left = words.size() - i - 1;
@@ -37,7 +49,7 @@ bool readAction(const std::vector<std::string>& words, std::size_t& i, std::vect
         int position = -1;
         const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), position);
         if (error != std::errc() || end != number.data() + number.size() || position < 0 || position > scrollMaximum) {
-            problem = "scroll takes a whole number from 0 to 32767";
+            problem = "scroll takes a whole number from " + scrollRange;
             return false;
         }
         actions.push_back({Action::Verb::Scroll, {}, {}, position});
@@ -101,14 +113,16 @@ std::string traceText(std::string_view text)
 
 void printState(const State& state, std::FILE* out)
 {
-    for (const char* name : {"nLátka", "nAlfaCaption", "nAlfa", "nIndex", "nDistance", "nSpomaleni"})
-        std::fprintf(out, "Cell %s %s\n", name, traceText(state.text(name)).c_str());
-    for (const char* name : {"nVoda", "nSklo"})
-        std::fprintf(out, "Shown %s %d\n", name, state.shown(name));
-    const State::LineEnds& line1 = state.line("Line1");
-    std::fprintf(out, "Line1 %d %d %d %d %d\n", line1.from.x, line1.from.y, line1.to.x, line1.to.y, line1.shown);
-    const Point label = state.place("nDetektorH");
-    std::fprintf(out, "Place nDetektorH %d %d\n", label.x, label.y);
+    for (const char* cell : {name::nLátka, name::nAlfaCaption, name::nAlfa, name::nIndex, name::nDistance,
+                             name::nSpomaleni})
+        std::fprintf(out, "Cell %s %s\n", cell, traceText(state.text(cell)).c_str());
+    for (const char* caption : {name::nVoda, name::nSklo})
+        std::fprintf(out, "Shown %s %d\n", caption, state.shown(caption));
+    const State::LineEnds& line1 = state.line(name::Line1);
+    std::fprintf(out, "%s %d %d %d %d %d\n", name::Line1, line1.from.x, line1.from.y, line1.to.x, line1.to.y,
+                 line1.shown);
+    const Point label = state.place(name::nDetektorH);
+    std::fprintf(out, "Place %s %d %d\n", name::nDetektorH, label.x, label.y);
     for (const Control& c : controls()) {
         if (state.selected(c.name))
             std::fprintf(out, "Selected %s\n", c.name);

@@ -19,12 +19,12 @@ struct Action {
 };
 
 // The actions' part of a driver's usage text.
-extern const char* const actionsUsage;
+std::string actionsUsage();
 
 // Reads the action that begins at words[i] and moves i past it. Nothing is read, and the reason
 // is given, when the words there are no whole action or name no control that takes it.
 bool readAction(const std::vector<std::string>& words, std::size_t& i, std::vector<Action>& actions,
-                const char*& problem);
+                std::string& problem);
 void perform(Form& form, const Action& action);
 
 // The six cells, the shown labels, Line1, nDetektorH's place and the selected options.

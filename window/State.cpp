@@ -1,16 +1,20 @@
 #include "window/State.h"
 
+#include <cassert>
 #include <cstddef>
 
 namespace window {
 namespace {
 
+// A name the design does not have is a mistake of the caller's: it fails in a debug build, and is
+// ignored in a release build.
 template <class Table> std::ptrdiff_t indexOf(const Table& table, std::string_view name)
 {
     for (std::size_t i = 0; i < table.size(); ++i) {
         if (name == table[i].name)
             return std::ptrdiff_t(i);
     }
+    assert(!"the design has no control or line of that name");
     return -1;
 }
 

@@ -25,8 +25,8 @@ public:
 // What changes while the program runs: the texts of the text boxes (the six cells among them),
 // which option of each frame is selected, which controls are shown, where nDetektorH stands,
 // Line1's ends and the scroll bar's position. It starts as the design has it, with no option
-// selected. Controls are named as in the design; a name the design does not have is a mistake
-// of the caller's and is ignored.
+// selected. Controls are named as in the design (window/Glossary.h); a name the design does not
+// have is a mistake of the caller's, which fails in a debug build.
 class State {
 public:
     // The text boxes start with the design's words, in the front end's language.
