@@ -1,93 +1,135 @@
 #include "app/RunSession.h"
 
+#include "window/Design.h"
+
 #include <QCoreApplication>
-#include <QEvent>
+#include <QKeyEvent>
 #include <QWidget>
 
 namespace {
 
-// What a user does with the mouse and the keyboard, as the widgets receive it.
-bool isInput(QEvent::Type type)
+std::optional<window::Input::Kind> kindOf(QEvent::Type type)
 {
+    using Kind = window::Input::Kind;
     switch (type) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-    case QEvent::Wheel:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::Shortcut:
-    case QEvent::ContextMenu:
-    case QEvent::InputMethod:
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
-        return true;
+    case QEvent::TouchCancel:
+        return Kind::Pointer;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return Kind::Key;
+    case QEvent::Wheel:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+        return Kind::Other;
     default:
-        return false;
+        return std::nullopt;
     }
+}
+
+window::Input::Key keyOf(const QEvent* event)
+{
+    using Key = window::Input::Key;
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return Key::Other;
+    switch (static_cast<const QKeyEvent*>(event)->key()) {
+    case Qt::Key_Tab:
+        return Key::Tab;
+    case Qt::Key_Backtab:
+        return Key::Backtab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        return Key::Press;
+    default:
+        return Key::Other;
+    }
+}
+
+// The control of the design an event is aimed at: the widget itself or the one it belongs to.
+std::string controlOf(QObject* watched)
+{
+    for (QObject* o = watched; o && o->isWidgetType(); o = o->parent()) {
+        const std::string name = o->objectName().toStdString();
+        if (window::findControl(name))
+            return name;
+    }
+    return {};
 }
 
 } // namespace
 
-void RunSession::useQtEventDispatcher()
-{
-    qputenv("QT_NO_GLIB", QByteArrayLiteral("1"));
-}
-
-RunSession::RunSession(QWidget* window, const QObject* exitButton)
+RunSession::RunSession(QWidget* window, window::Form& form, std::function<void()> frameDrawn,
+                       std::function<void()> ended)
     : QObject(window)
     , window_(window)
-    , exitButton_(exitButton)
+    , form_(form)
+    , frameDrawn_(std::move(frameDrawn))
+    , ended_(std::move(ended))
 {
+    // The next frame as soon as the event loop has shown this one and handled what came meanwhile.
+    frames_.setInterval(0);
+    connect(&frames_, &QTimer::timeout, this, &RunSession::frame);
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-void RunSession::run(const Work& work)
+void RunSession::begin()
 {
-    running_ = true;
-    work([this] { return closing_; });
-    running_ = false;
-    if (closing_) {
-        setAside_.clear();
-        window_->close();
+    frame();
+    if (form_.running())
+        frames_.start();
+}
+
+void RunSession::close()
+{
+    closing_ = true;
+    frames_.stop();
+    form_.Form_Unload();
+    setAside_.clear();
+}
+
+void RunSession::frame()
+{
+    const bool more = form_.runFrame();
+    frameDrawn_();
+    if (more)
         return;
-    }
-    // From the event loop, as soon as it is back: as if the input had only just arrived.
-    QMetaObject::invokeMethod(this, &RunSession::handleSetAsideInput, Qt::QueuedConnection);
-}
-
-void RunSession::present()
-{
-    QCoreApplication::processEvents();
-}
-
-bool RunSession::mayClose()
-{
-    if (running_)
-        closing_ = true;
-    return !running_;
+    frames_.stop();
+    ended_();
+    handBack();
 }
 
 bool RunSession::eventFilter(QObject* watched, QEvent* event)
 {
-    // Input reaches the window first and is passed on to a widget: it waits at the widget, so
-    // that it is handled later exactly as if it had only just arrived.
-    if (!running_ || !isInput(event->type()) || watched->isWindowType() || watched == exitButton_)
+    // Input reaches the window first and is then passed on to a widget: it waits at the widget.
+    const std::optional<window::Input::Kind> kind = kindOf(event->type());
+    if (!form_.running() || !kind || watched->isWindowType())
         return false;
-    setAside_.emplace_back(watched, event->clone());
+    const std::string control = controlOf(watched);
+    const std::optional<int> token = form_.setAside({*kind, control, keyOf(event)});
+    if (!token)
+        return false;
+    setAside_.emplace(*token, std::pair(QPointer<QObject>(watched), std::unique_ptr<QEvent>(event->clone())));
     return true;
 }
 
-void RunSession::handleSetAsideInput()
+void RunSession::handBack()
 {
-    // A click set aside may start a run of its own; what that run sets aside joins the queue,
-    // and the rest waits for that run's end.
-    while (!setAside_.empty() && !closing_ && !running_) {
-        auto [target, event] = std::move(setAside_.front());
-        setAside_.pop_front();
-        if (target)
-            QCoreApplication::sendEvent(target, event.get());
+    // As if it had only just arrived. A click handed back may begin a run of its own; the rest
+    // then waits for that run's end.
+    while (!closing_) {
+        const std::optional<int> token = form_.nextSetAside();
+        if (!token)
+            return;
+        const auto kept = setAside_.extract(*token);
+        if (!kept.empty() && kept.mapped().first)
+            QCoreApplication::sendEvent(kept.mapped().first, kept.mapped().second.get());
     }
 }

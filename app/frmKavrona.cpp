@@ -5,7 +5,6 @@
 #include "app/LineControl.h"
 #include "app/PictureActions.h"
 #include "app/Twips.h"
-#include "sim/Run.h"
 #include "window/Choices.h"
 #include "window/Glossary.h"
 
@@ -31,14 +30,15 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     // The prompt lies beneath the drawing: the first run paints over it.
     widget(window::beneathDrawing)->lower();
 
-    session_ = new RunSession(this, widget(window::exitButton));
-    canvasView_->canvas().setPresenter([this](const QRect& changed) {
-        canvasView_->changed(changed);
-        session_->present();
-    });
     form_ = std::make_unique<window::Form>(static_cast<window::Host&>(*this), drawing(), numbers_,
                                            observers_.sweepSteps, languages::translate);
     form_->state().setObserver(static_cast<window::StateObserver*>(this));
+    session_ = new RunSession(
+        this, *form_, [this] { canvasView_->changed(canvasView_->canvas().takeChanged()); },
+        [this] {
+            if (observers_.runEnded)
+                observers_.runEnded();
+        });
     forwardInput();
     new PictureActions(
         this, [this](qreal ratio) { return picture(ratio); }, [this] { return pictureName(); }, observers_.chooseFile);
@@ -101,24 +101,19 @@ QImage frmKavrona::picture(qreal devicePixelRatio)
 QString frmKavrona::pictureName() const
 {
     const window::State& state = form_->state();
-    return QString::fromStdString(window::fileName(state.text(window::name::nAlfaCaption),
-                                                   state.text(window::name::nLátka),
-                                                   state.text(window::name::nDistance)));
+    return QString::fromStdString(window::fileName(
+        state.text(window::name::nAlfaCaption), state.text(window::name::nLátka), state.text(window::name::nDistance)));
 }
 
 // ---- What the form asks of the window ----
 
-void frmKavrona::run(const sim::RunSettings& settings)
+void frmKavrona::runBegun()
 {
-    if (session_->running() || session_->closing())
+    if (session_->closing()) {
+        form_->Form_Unload();
         return;
-    session_->run([&](const RunSession::StopRequested& stopRequested) {
-        // Asked again at least once a millisecond, between steps or within a pause.
-        sim::Run run(settings, drawing());
-        while (!stopRequested() && run.advance(sim::Run::Clock::now() + std::chrono::milliseconds(1))) {
-        }
-        drawing().flush();
-    });
+    }
+    session_->begin();
 }
 
 void frmKavrona::refuse(const window::Refusal& refusal)
@@ -141,7 +136,8 @@ void frmKavrona::unload()
 
 void frmKavrona::closeEvent(QCloseEvent* event)
 {
-    event->setAccepted(session_->mayClose());
+    session_->close();
+    event->accept();
 }
 
 // ---- The form's state, mirrored in the widgets ----

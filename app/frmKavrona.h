@@ -23,12 +23,14 @@ struct WindowObservers {
     int sweepSteps = sim::sweepSteps;
     // Stands in for the save dialog's answer, given the file proposed.
     std::function<QString(const QString& proposed)> chooseFile{};
+    // Told when a run has drawn its last frame.
+    std::function<void()> runEnded{};
 };
 
 // The program's one window on the desktop: a view of window::Form, which holds the settings
 // and the handlers. The widgets are built from the window's design; clicks, typing and the
 // scroll bar go to the form, and every change of the form's state is mirrored in the widgets.
-// A run draws on the window's canvas, its life in a RunSession.
+// A run draws on the window's canvas, a frame at a time from the event loop (RunSession).
 class frmKavrona final : public QWidget, private window::Host, private window::StateObserver {
 public:
     using Observers = WindowObservers;
@@ -39,7 +41,7 @@ public:
     window::Form& form() { return *form_; }
     const window::Form& form() const { return *form_; }
     const surface::QtCanvas& canvas() const { return canvasView_->canvas(); }
-    bool running() const { return session_->running(); }
+    bool running() const { return form_->running(); }
     // The whole window at a number of device pixels per pixel: at the screen's, as it is shown;
     // at any other, drawn afresh at that resolution.
     QImage picture(qreal devicePixelRatio);
@@ -51,7 +53,7 @@ protected:
 
 private:
     // What the form asks of its front end.
-    void run(const sim::RunSettings& settings) override;
+    void runBegun() override;
     void refuse(const window::Refusal& refusal) override;
     void unload() override;
 

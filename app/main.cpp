@@ -1,13 +1,11 @@
 #include "app/Languages.h"
 #include "app/ProgramIcon.h"
-#include "app/RunSession.h"
 #include "app/frmKavrona.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    RunSession::useQtEventDispatcher();
     QApplication application(argc, argv);
     languages::use(languages::ofTheDesktop());
     QApplication::setApplicationName(QStringLiteral("Total reflection"));

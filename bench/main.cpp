@@ -16,7 +16,6 @@
 #include "surface/QtCanvas.h"
 #include "surface/RecordingSurface.h"
 
-#include "app/RunSession.h"
 #include "app/frmKavrona.h"
 
 #include <QApplication>
@@ -112,7 +111,6 @@ int main(int argc, char** argv)
     // Headless, unless a platform was asked for.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    RunSession::useQtEventDispatcher();
     QApplication application(argc, argv);
 
     registerCase("Sweep/Reference", sweepReference);

@@ -54,19 +54,16 @@ void QtCanvas::Circle(float x, float y, float radius)
     touched(pixels_.circle(buffer(), x, y, radius));
 }
 
-void QtCanvas::flush()
+QRect QtCanvas::takeChanged()
 {
-    lastPresent_ = Clock::now();
-    unreadCalls_ = 0;
-    if (pending_.empty())
-        return;
+    if (changed_.empty())
+        return {};
     const qreal ratio = image_.devicePixelRatio();
     const QRect logical(
-        QPoint(int(std::floor(pending_.left / ratio)), int(std::floor(pending_.top / ratio))),
-        QPoint(int(std::ceil(pending_.right / ratio)) - 1, int(std::ceil(pending_.bottom / ratio)) - 1));
-    pending_ = {};
-    if (presenter_)
-        presenter_(logical);
+        QPoint(int(std::floor(changed_.left / ratio)), int(std::floor(changed_.top / ratio))),
+        QPoint(int(std::ceil(changed_.right / ratio)) - 1, int(std::ceil(changed_.bottom / ratio)) - 1));
+    changed_ = {};
+    return logical;
 }
 
 bool QtCanvas::covered() const
@@ -96,21 +93,14 @@ void QtCanvas::touched(const raster::Rect& rect)
 {
     if (rect.empty())
         return;
-    // A change after a quiet spell is shown at once, unless a frame has just been shown.
-    const bool first = pending_.empty();
-    if (first) {
-        pending_ = rect;
-    } else {
-        pending_.left = std::min(pending_.left, rect.left);
-        pending_.top = std::min(pending_.top, rect.top);
-        pending_.right = std::max(pending_.right, rect.right);
-        pending_.bottom = std::max(pending_.bottom, rect.bottom);
-    }
-    if (!first && ++unreadCalls_ < callsPerClockReading)
+    if (changed_.empty()) {
+        changed_ = rect;
         return;
-    unreadCalls_ = 0;
-    if (Clock::now() - lastPresent_ >= frame)
-        flush();
+    }
+    changed_.left = std::min(changed_.left, rect.left);
+    changed_.top = std::min(changed_.top, rect.top);
+    changed_.right = std::max(changed_.right, rect.right);
+    changed_.bottom = std::max(changed_.bottom, rect.bottom);
 }
 
 } // namespace surface

@@ -7,8 +7,8 @@ target_compile_definitions(tst_languages PRIVATE
     TS_FILES="$<JOIN:$<TARGET_PROPERTY:app,TR_TS_FILES>,|>"
     TRANSLATED_SOURCES="$<JOIN:$<TARGET_PROPERTY:app,TR_TRANSLATED_SOURCES>,|>")
 set_tests_properties(tst_languages PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_NO_GLIB=1;LC_ALL=C.UTF-8;LANGUAGE=cs")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANGUAGE=cs")
 # The same window under German: only what depends on the desktop's language.
 add_test(NAME tst_languages_de COMMAND tst_languages captions titleNamesAndRefusal)
 set_tests_properties(tst_languages_de PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_NO_GLIB=1;LC_ALL=C.UTF-8;LANGUAGE=de")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANGUAGE=de")

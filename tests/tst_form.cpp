@@ -29,12 +29,13 @@ public:
     }
 };
 
-// Keeps what the form asks of its front end.
+// Keeps what the form asks of its front end: the settings a run begins with, never drawn.
 struct Host final : window::Host {
+    window::Form* form{};
     std::vector<sim::RunSettings> runs;
     std::vector<std::string> refused;
     int unloads = 0;
-    void run(const sim::RunSettings& settings) override { runs.push_back(settings); }
+    void runBegun() override { runs.push_back(std::get<sim::RunSettings>(form->readSettings())); }
     void refuse(const window::Refusal& refusal) override { refused.push_back(refusal.field->cell); }
     void unload() override { ++unloads; }
 };
@@ -45,7 +46,11 @@ struct Started {
     surface::RecordingSurface drawing;
     PointNumbers numbers;
     window::Form form{host, drawing, numbers};
-    Started() { form.Form_Load(); }
+    Started()
+    {
+        host.form = &form;
+        form.Form_Load();
+    }
     QString cell(const char* name) const { return QString::fromStdString(form.state().text(name)); }
 };
 

@@ -1,3 +1,5 @@
+#include "Runs.h"
+
 #include "app/frmKavrona.h"
 
 #include <QAbstractButton>
@@ -150,6 +152,7 @@ private slots:
                     const Tally before = tally;
                     const int refusedBefore = refusals;
                     start->click();
+                    QVERIFY(runEnded(window));
                     ++runs;
                     if (refusals == refusedBefore) {
                         QCOMPARE(tally.circles - before.circles, long(3 * steps));

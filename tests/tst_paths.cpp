@@ -8,12 +8,10 @@
 #include "surface/TeeSurface.h"
 #include "window/Choices.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include <array>
 #include <cmath>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -280,28 +278,6 @@ private slots:
         }
         QCOMPARE(canvas.covered(), covered);
         QCOMPARE(canvas.covered(), covered); // and the same when asked again
-    }
-
-    // Changes reach the screen frame by frame: the first at once, then at most one a frame.
-    void presentsAtMostOnceAFrame()
-    {
-        surface::QtCanvas canvas(QSize(763, 575), 1);
-        std::vector<qint64> presented;
-        QElapsedTimer clock;
-        canvas.setPresenter([&](const QRect&) { presented.push_back(clock.nsecsElapsed()); });
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        clock.start();
-        canvas.Line(surface::lineInForeground, 0, 0, 3000, 3000, 0);
-        QCOMPARE(presented.size(), std::size_t(1));
-        // 200 ms of short lines, never the same twice in a row.
-        for (int k = 0; clock.elapsed() < 200; ++k)
-            canvas.Line(surface::lineInForeground, float(k % 11000), 100, float(k % 11000), 130, 0);
-        QVERIFY2(presented.size() >= 4, qPrintable(QString::number(presented.size())));
-        for (std::size_t k = 1; k < presented.size(); ++k)
-            QVERIFY(presented[k] - presented[k - 1] >= 15'500'000); // a frame, give or take the call itself
-        const std::size_t beforePause = presented.size();
-        canvas.flush();
-        QCOMPARE(presented.size(), beforePause + 1);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "sim/Run.h"
 #include "window/Choices.h"
 
+#include <QElapsedTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -237,6 +238,25 @@ private slots:
         s.slowdown = slowdown;
         surface::RecordingSurface recording;
         QCOMPARE(sim::run(s, recording), subtractions);
+    }
+
+    // A pause longer than a frame goes on in the next, the same pause to the subtraction: frames
+    // of a millisecond take a run of pauses twice that long in about twice as many frames as steps.
+    void pausesSpreadOverFrames()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        sim::countdown(1e6);
+        sim::RunSettings s = reference::startupSettings();
+        s.steps = 20;
+        s.slowdown = std::round(1e6 * 2e6 / double(std::max<qint64>(clock.nsecsElapsed(), 1)));
+        surface::RecordingSurface recording;
+        sim::Run run(s, recording);
+        int frames = 1;
+        while (run.advance(sim::Run::Clock::now() + std::chrono::milliseconds(1)))
+            ++frames;
+        QCOMPARE(run.paused(), s.steps * std::ceil(s.slowdown));
+        QVERIFY2(frames > s.steps * 3 / 2, qPrintable(QString::number(frames)));
     }
 
     void countdown_data()

@@ -1,10 +1,13 @@
 #include "Calls.h"
 #include "Probe.h"
+#include "Runs.h"
 
 #include "app/LineControl.h"
 #include "app/Twips.h"
 #include "app/frmKavrona.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +36,14 @@ void queueClick(frmKavrona& window, QWidget* target, QPoint where)
                                              QEvent::MouseButtonPress);
     QWindowSystemInterface::handleMouseEvent(window.windowHandle(), at, global, Qt::NoButton, Qt::LeftButton,
                                              QEvent::MouseButtonRelease);
+}
+
+// A tap of a finger on a touch screen, as the window system delivers it.
+void queueTap(frmKavrona& window, QWidget* target, QPoint where)
+{
+    static QPointingDevice* screen = QTest::createTouchDevice();
+    QTest::touchEvent(window.windowHandle(), screen).press(0, target->mapTo(&window, where), window.windowHandle());
+    QTest::touchEvent(window.windowHandle(), screen).release(0, target->mapTo(&window, where), window.windowHandle());
 }
 
 class PaintCounter : public QObject {
@@ -110,82 +121,99 @@ private slots:
         PaintCounter counter(window);
         child(window, "canvas")->installEventFilter(&counter);
         QTest::mouseClick(child<QPushButton>(window, "cmdStart"), Qt::LeftButton);
+        QVERIFY(runEnded(window));
         QVERIFY2(counter.duringRun >= 3, qPrintable(QString::number(counter.duringRun)));
     }
 
-    // Input made while a run holds the thread waits until the run has drawn its last step,
-    // then is handled as usual, and the picture stays.
+    // Input made while a run draws waits until the run has drawn its last step, then is handled
+    // as usual, and the picture stays: a click, a tap, a key, a paste, a click on the scroll bar's
+    // arrow or its track, which moves it a page as it does outside a run.
     void inputDuringARunWaitsForItsEnd_data()
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("watched");
-        QTest::addColumn<QString>("during");
         QTest::addColumn<QString>("after");
         QTest::newRow("click on an option") << "click opSklo"
                                             << "nLátka"
-                                            << "Voda"
                                             << "Sklo";
-        QTest::newRow("click on the scroll bar's arrow") << "click HScroll1"
+        QTest::newRow("tap on an option") << "tap opSklo"
+                                          << "nLátka"
+                                          << "Sklo";
+        QTest::newRow("click on the scroll bar's arrow") << "click HScroll1 arrow"
                                                          << "nSpomaleni"
-                                                         << "1"
                                                          << "101";
-        QTest::newRow("typing into the angle") << "type nAlfa"
+        QTest::newRow("click on the scroll bar's track") << "click HScroll1 track"
+                                                         << "nSpomaleni"
+                                                         << "327701";
+        QTest::newRow("typing into the angle") << "type 5"
                                                << "nAlfa"
-                                               << "35"
                                                << "355";
+        QTest::newRow("pasting into the angle") << "paste 7"
+                                                << "nAlfa"
+                                                << "357";
     }
     void inputDuringARunWaitsForItsEnd()
     {
         QFETCH(QString, action);
         QFETCH(QString, watched);
-        QFETCH(QString, during);
         QFETCH(QString, after);
         ProbeSurface probe;
         frmKavrona window({&probe, {}});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // A pace slow enough for the run to take many frames, between which the input arrives.
+        child<QLineEdit>(window, "nSpomaleni")->setText(QStringLiteral("100001"));
         child(window, "nAlfa")->setFocus();
-        QString cellLaterInRun;
-        bool openLaterInRun = false;
+        const QString during = cell(window, watched.toUtf8().constData());
+        const QStringList words = action.split(QLatin1Char(' '));
         probe.hooks[5000] = [&] {
-            const QStringList words = action.split(QLatin1Char(' '));
-            if (words[0] == QLatin1String("close")) {
-                QWindowSystemInterface::handleCloseEvent(window.windowHandle());
-            } else if (words[0] == QLatin1String("type")) {
-                QWindowSystemInterface::handleKeyEvent(window.windowHandle(), QEvent::KeyPress, Qt::Key_5,
-                                                       Qt::NoModifier, QStringLiteral("5"));
-                QWindowSystemInterface::handleKeyEvent(window.windowHandle(), QEvent::KeyRelease, Qt::Key_5,
-                                                       Qt::NoModifier, QStringLiteral("5"));
-            } else {
-                QWidget* target = child(window, words[1].toUtf8().constData());
-                // An option at its indicator, the scroll bar at its right arrow, a button in its middle.
-                const QPoint at = words[1].startsWith(QLatin1String("op")) ? QPoint(8, target->height() / 2)
-                                  : words[1] == QLatin1String("HScroll1")
-                                      ? QPoint(target->width() - 4, target->height() / 2)
-                                      : target->rect().center();
-                queueClick(window, target, at);
+            if (words[0] == QLatin1String("type") || words[0] == QLatin1String("paste")) {
+                const bool paste = words[0] == QLatin1String("paste");
+                QGuiApplication::clipboard()->setText(words[1]);
+                const Qt::Key key = paste ? Qt::Key_V : Qt::Key(words[1].at(0).unicode());
+                const Qt::KeyboardModifiers modifiers = paste ? Qt::ControlModifier : Qt::NoModifier;
+                const QString text = paste ? QString() : words[1];
+                QWindowSystemInterface::handleKeyEvent(window.windowHandle(), QEvent::KeyPress, key, modifiers, text);
+                QWindowSystemInterface::handleKeyEvent(window.windowHandle(), QEvent::KeyRelease, key, modifiers, text);
+                return;
             }
+            QWidget* target = child(window, words[1].toUtf8().constData());
+            // An option at its indicator, the scroll bar at its right arrow or the middle of its
+            // track.
+            const QPoint at = words[1].startsWith(QLatin1String("op")) ? QPoint(8, target->height() / 2)
+                              : words.value(2) == QLatin1String("arrow")
+                                  ? QPoint(target->width() - 4, target->height() / 2)
+                                  : target->rect().center();
+            if (words[0] == QLatin1String("tap"))
+                queueTap(window, target, at);
+            else
+                queueClick(window, target, at);
         };
+        QString cellLaterInRun;
+        bool runningLater = false;
         probe.hooks[40000] = [&] {
             cellLaterInRun = cell(window, watched.toUtf8().constData());
-            openLaterInRun = window.isVisible();
+            runningLater = window.running();
         };
         window.form().cmdStart_Click();
+        QVERIFY(runEnded(window));
         const QImage picture = window.canvas().image();
+        QVERIFY(runningLater);
         QCOMPARE(cellLaterInRun, during);
-        QVERIFY(openLaterInRun);
         QCOMPARE(probe.recording.count(Op::Circle), std::size_t(3 * 467));
         QTRY_COMPARE(cell(window, watched.toUtf8().constData()), after);
         QVERIFY(window.isVisible());
         QCOMPARE(window.canvas().image(), picture);
     }
 
-    // Exit or the close button during a run stops it at its next step and closes the window;
-    // a press of Start made after it never runs.
+    // Exit, pressed by the mouse or reached by Tab and pressed by Enter, or the close button,
+    // during a run stops it between two frames and closes the window; a press of Start made
+    // after it never runs.
     void exitDuringARunEndsIt_data()
     {
         QTest::addColumn<QString>("request");
         QTest::newRow("click on Exit") << "cmdKonec";
+        QTest::newRow("Tab to Exit, then Enter") << "keys";
         QTest::newRow("the window's close button") << "close";
     }
     void exitDuringARunEndsIt()
@@ -195,18 +223,33 @@ private slots:
         frmKavrona window({&probe, {}});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        // A pause long enough to be shown before, at every step.
-        child<QScrollBar>(window, "HScroll1")->setValue(1000);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // The slowest pace: each step's pause outlasts a frame.
+        child<QScrollBar>(window, "HScroll1")->setValue(window::scrollMaximum);
+        child(window, "cmdStart")->setFocus(Qt::TabFocusReason);
         probe.hooks[5000] = [&] {
-            if (request == QLatin1String("close"))
+            const auto key = [&](Qt::Key k) {
+                for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+                    QWindowSystemInterface::handleKeyEvent(window.windowHandle(), type, k, Qt::NoModifier);
+            };
+            if (request == QLatin1String("close")) {
                 QWindowSystemInterface::handleCloseEvent(window.windowHandle());
-            else
+            } else if (request == QLatin1String("keys")) {
+                // From Start, Exit is twelve stops on.
+                for (int stop = 0; stop < 12; ++stop)
+                    key(Qt::Key_Tab);
+                key(Qt::Key_Return);
+            } else {
                 queueClick(window, child(window, "cmdKonec"), child(window, "cmdKonec")->rect().center());
+            }
             queueClick(window, child(window, "cmdStart"), child(window, "cmdStart")->rect().center());
         };
         window.form().cmdStart_Click();
-        QVERIFY(!window.isVisible());
-        QVERIFY2(probe.recording.count(Op::Circle) <= 2 * 3,
+        QTRY_VERIFY(!window.isVisible());
+        // The request is seen between two frames, the next or the one after: each frame of the
+        // slowest pace draws about one step.
+        QVERIFY2(probe.recording.count(Op::Circle) <= 3 * 3,
                  qPrintable(QString::number(probe.recording.count(Op::Circle))));
         const std::size_t calls = probe.recording.calls.size();
         QTest::qWait(100);

@@ -1,5 +1,6 @@
 #include "Calls.h"
 #include "Probe.h"
+#include "Runs.h"
 
 #include "app/frmKavrona.h"
 
@@ -94,36 +95,32 @@ private slots:
     void clickDuringARunIsHandledRightAfterIt()
     {
         ProbeSurface probe;
-        frmKavrona window({&probe, {}});
+        QElapsedTimer clock;
+        qint64 runEndedAt = -1;
+        WindowObservers observers{&probe, {}};
+        observers.runEnded = [&] { runEndedAt = clock.elapsed(); };
+        frmKavrona window(observers);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // A pace slow enough for the click to arrive while the run is going: about a second.
         window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(6000);
         auto* glass = window.findChild<QRadioButton*>(QStringLiteral("opSklo"));
+        qint64 handledAt = -1;
+        connect(glass, &QRadioButton::toggled, this, [&] { handledAt = clock.elapsed(); });
         const QPoint at = glass->mapToGlobal(QPoint(8, glass->height() / 2));
         probe.hooks[20000] = [&] {
             QProcess::startDetached(QStringLiteral("xdotool"),
                                     {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
                                      QStringLiteral("click"), QStringLiteral("1")});
         };
-        QElapsedTimer run;
-        run.start();
+        clock.start();
         window.form().cmdStart_Click();
-        QVERIFY2(run.elapsed() > 300, "the run ended before the click could arrive");
-        QVERIFY(!glass->isChecked());
-
-        QElapsedTimer afterRun;
-        afterRun.start();
-        qint64 handledAfter = -1;
-        QEventLoop loop;
-        connect(glass, &QRadioButton::toggled, &loop, [&] {
-            handledAfter = afterRun.elapsed();
-            loop.quit();
-        });
-        QTimer::singleShot(3000, &loop, &QEventLoop::quit);
-        loop.exec();
-        QVERIFY2(handledAfter >= 0, "the click was never handled");
-        QVERIFY2(handledAfter < 500, qPrintable(QStringLiteral("handled %1 ms after the run").arg(handledAfter)));
+        QVERIFY(runEnded(window));
+        QVERIFY2(runEndedAt > 300, "the run ended before the click could arrive");
+        QTRY_VERIFY_WITH_TIMEOUT(handledAt >= 0, 3000);
+        QVERIFY2(handledAt >= runEndedAt, "the click was handled during the run");
+        QVERIFY2(handledAt - runEndedAt < 500,
+                 qPrintable(QStringLiteral("handled %1 ms after the run").arg(handledAt - runEndedAt)));
         QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("nLátka"))->text(), QStringLiteral("Sklo"));
     }
 

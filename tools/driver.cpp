@@ -4,12 +4,12 @@
 
 #include "app/Languages.h"
 #include "app/PictureFile.h"
-#include "app/RunSession.h"
 #include "app/frmKavrona.h"
 #include "surface/TraceSurface.h"
 #include "window/Script.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QPixmap>
 
 #include <clocale>
@@ -41,7 +41,8 @@ int usage(const std::string& problem)
                  "  --lang CODE       the captions' language in the picture, one of %s; en is the default\n"
                  "%s",
                  problem.c_str(), scaleRange.c_str(),
-                 languages::available().join(QStringLiteral(", ")).toUtf8().constData(), window::actionsUsage().c_str());
+                 languages::available().join(QStringLiteral(", ")).toUtf8().constData(),
+                 window::actionsUsage().c_str());
     return 2;
 }
 
@@ -103,7 +104,6 @@ int main(int argc, char* argv[])
         qunsetenv(variable);
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    RunSession::useQtEventDispatcher();
     QApplication application(argc, argv);
     // The trace's numbers always use a decimal point, whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
@@ -112,14 +112,19 @@ int main(int argc, char* argv[])
     languages::use(line->language);
 
     surface::TraceSurface trace(stdout);
+    // A run goes on frame by frame in the event loop; the next action waits for its end.
+    QEventLoop runs;
     frmKavrona::Observers observers;
     observers.drawing = &trace;
     observers.refused = [](const QString& cell) { std::printf("Refused %s\n", cell.toUtf8().constData()); };
+    observers.runEnded = [&runs] { runs.quit(); };
     frmKavrona window(observers);
     window.show();
 
     for (const window::Action& action : line->actions) {
         window::perform(window.form(), action);
+        if (window.running())
+            runs.exec();
         if (window.isVisible())
             continue;
         // Exit ends the program; nothing more is printed, and there is no window to picture.

@@ -24,21 +24,15 @@ int usage(const std::string& problem)
     return 2;
 }
 
-// Runs go straight onto the trace; a refusal stands in it where the run would have been.
+// Runs go straight onto the trace, each drawn to its end before the next action; a refusal
+// stands in the trace where the run would have been.
 class TraceHost final : public window::Host {
 public:
-    explicit TraceHost(surface::Surface& trace)
-        : trace_(trace)
-    {
-    }
     bool unloaded{false};
 
-    void run(const sim::RunSettings& settings) override { sim::run(settings, trace_); }
+    void runBegun() override {}
     void refuse(const window::Refusal& refusal) override { std::printf("Refused %s\n", refusal.field->cell); }
     void unload() override { unloaded = true; }
-
-private:
-    surface::Surface& trace_;
 };
 
 } // namespace
@@ -53,13 +47,15 @@ int main(int argc, char* argv[])
             return usage(problem);
     }
     surface::TraceSurface trace(stdout);
-    TraceHost host(trace);
+    TraceHost host;
     // The trace's numbers, and the cells', are written with a decimal point.
     const web::SeparatorNumbers numbers(".");
     window::Form form(host, trace, numbers);
     form.Form_Load();
     for (const window::Action& action : actions) {
         window::perform(form, action);
+        while (form.runFrame(window::RunLoop::Clock::duration::max())) {
+        }
         if (host.unloaded)
             return 0; // Exit ends the program; nothing more is printed
     }

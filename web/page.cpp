@@ -192,22 +192,12 @@ private:
     surface::PixelCanvas pixels_{1.0};
 };
 
-// What the form asks of the page: a run is begun here and taken on by the page's frames.
+// What the form asks of the page: a run begun is taken on by the page's frames.
 class PageHost final : public window::Host {
 public:
     using Event = ClickResult;
 
-    explicit PageHost(surface::Surface& drawing)
-        : drawing_(drawing)
-    {
-    }
-
-    // The run's set-up (the scene, the case and every path's sum) is its first frame's work.
-    void run(const sim::RunSettings& settings) override
-    {
-        settings_ = settings;
-        event_ = RunBegun;
-    }
+    void runBegun() override { event_ = RunBegun; }
     void refuse(const window::Refusal& refusal) override
     {
         refusal_ = refusal;
@@ -217,29 +207,8 @@ public:
 
     Event takeEvent() { return std::exchange(event_, Nothing); }
     const std::optional<window::Refusal>& refusal() const { return refusal_; }
-    // Draws for about so many milliseconds; whether the run goes on. A frame that begins a run
-    // also sets it up, and steps as far as the time left allows.
-    bool advance(double budgetMs)
-    {
-        const auto end = sim::Run::Clock::now() + std::chrono::duration<double, std::milli>(budgetMs);
-        if (settings_) {
-            run_ = std::make_unique<sim::Run>(*settings_, drawing_);
-            settings_.reset();
-        }
-        if (run_ && !run_->advance(std::chrono::time_point_cast<sim::Run::Clock::duration>(end)))
-            run_.reset();
-        return bool(run_);
-    }
-    void stop()
-    {
-        settings_.reset();
-        run_.reset();
-    }
 
 private:
-    surface::Surface& drawing_;
-    std::optional<sim::RunSettings> settings_;
-    std::unique_ptr<sim::Run> run_;
     std::optional<window::Refusal> refusal_;
     Event event_{Nothing};
 };
@@ -252,7 +221,7 @@ struct Page {
     }
     PageCanvas canvas;
     web::SeparatorNumbers numbers;
-    PageHost host{canvas};
+    PageHost host;
     window::Form form{host, canvas, numbers, sim::sweepSteps, translate};
 };
 
@@ -343,14 +312,14 @@ EMSCRIPTEN_KEEPALIVE const char* tr_refusal()
     return kept(refusal ? window::refusalMessage(*refusal, page->numbers, translate) : std::string());
 }
 
-EMSCRIPTEN_KEEPALIVE int tr_advance(double budgetMs)
+EMSCRIPTEN_KEEPALIVE int tr_advance()
 {
-    return page->host.advance(budgetMs) ? 1 : 0;
+    return page->form.runFrame() ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void tr_stop()
 {
-    page->host.stop();
+    page->form.Form_Unload();
 }
 
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* tr_pixels()

@@ -1,9 +1,9 @@
 #include "window/Form.h"
 
 #include "sim/Plotter.h"
+#include "sim/Scene.h"
 #include "window/Choices.h"
 #include "window/Glossary.h"
-#include "sim/Scene.h"
 
 #include <cmath>
 #include <iterator>
@@ -113,14 +113,18 @@ void Form::cmdStart_Click()
         host_.refuse(*refusal);
         return;
     }
-    host_.run(std::get<sim::RunSettings>(settings));
+    // A run under way is not interrupted; a Start meant for after it waits (window/RunInput.h).
+    if (running())
+        return;
+    run_.begin(std::get<sim::RunSettings>(settings), drawing_);
+    host_.runBegun();
 }
 
 std::variant<sim::RunSettings, Refusal> Form::readSettings() const
 {
     // The case's words turned into the values they name, once, here.
-    sim::RunSettings s = caseNamed(state_.text(name::nAlfaCaption), state_.text(name::nLátka),
-                                   state_.text(name::nDistance));
+    sim::RunSettings s =
+        caseNamed(state_.text(name::nAlfaCaption), state_.text(name::nLátka), state_.text(name::nDistance));
     s.steps = sweepSteps_;
     double* const values[] = {&s.refIndex, &s.alphaDeg, &s.distanceH, &s.slowdown};
     for (std::size_t i = 0; i < std::size(numberCells); ++i) {
@@ -136,7 +140,14 @@ std::variant<sim::RunSettings, Refusal> Form::readSettings() const
 
 void Form::cmdKonec_Click()
 {
+    Form_Unload();
     host_.unload();
+}
+
+void Form::Form_Unload()
+{
+    run_.stop();
+    setAside_.drop();
 }
 
 // ---- Substance ----

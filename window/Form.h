@@ -5,6 +5,8 @@
 #include "surface/Surface.h"
 #include "window/NumberText.h"
 #include "window/Refusal.h"
+#include "window/RunInput.h"
+#include "window/RunLoop.h"
 #include "window/State.h"
 
 #include <string>
@@ -20,12 +22,13 @@ std::string withinTextBox(std::string text);
 struct Substance;
 struct Distance;
 
-// What only the front end can do: run the simulation the way its platform lets a picture grow
-// on the screen, tell the user why Start was refused, and close the window.
+// What only the front end can do: draw a run's frames from its own event loop, tell the user
+// why Start was refused, and close the window.
 class Host {
 public:
     virtual ~Host() = default;
-    virtual void run(const sim::RunSettings& settings) = 0;
+    // A run has begun: the front end calls Form::runFrame once a frame until it returns false.
+    virtual void runBegun() = 0;
     virtual void refuse(const Refusal& refusal) = 0;
     virtual void unload() = 0;
 };
@@ -49,8 +52,19 @@ public:
     void type(std::string_view box, std::string text);
     void scroll(int position);
 
+    // The run Start began, a frame at a time; whether it goes on after this frame.
+    bool running() const { return run_.running(); }
+    bool runFrame(RunLoop::Clock::duration budget = frameBudget) { return run_.frame(budget); }
+
+    // What the user does while a run draws (window/RunInput.h): the token it is set aside under,
+    // or nothing when it is handled now. Once no run goes on, the set-aside come back in order.
+    std::optional<int> setAside(const Input& input) { return setAside_.keep(input, running()); }
+    std::optional<int> nextSetAside() { return setAside_.next(running()); }
+
     // The event handlers, named after their control and event.
     void Form_Load();
+    // The window closes: a run stops where it is, and nothing set aside happens.
+    void Form_Unload();
     void cmdStart_Click();
     void cmdKonec_Click();
     void opVoda_Click();
@@ -85,6 +99,8 @@ private:
     const NumberText& numbers_;
     int sweepSteps_;
     State state_;
+    RunLoop run_;
+    SetAside setAside_;
 };
 
 } // namespace window

@@ -3,8 +3,6 @@
 // WebAssembly module: this page builds its controls from the design the module describes,
 // forwards what the user does to the module, and mirrors the state the module reports back.
 (function () {
-  // Milliseconds of drawing in each frame of a run: a 60 Hz frame still has time to show it.
-  const frameBudget = 12;
   const kindClass = { TextBox: 'textbox', ScrollBar: 'scrollbar', Frame: 'frame', Option: 'option', Command: 'command', Label: 'label' };
   const cssAlign = { left: 'left', centre: 'center', right: 'right' };
 
@@ -53,7 +51,7 @@
       refusal: () => read(m._tr_refusal()),
       type: (name, text) => inHeap([name, text], m._tr_type),
       scroll: (position) => m._tr_scroll(position),
-      advance: (budget) => m._tr_advance(budget),
+      advance: () => m._tr_advance(),
       stop: () => m._tr_stop(),
       pixels: () => m._tr_pixels(),
       width: () => m._tr_width(),
@@ -332,7 +330,7 @@
   function frame() {
     if (!running)
       return;
-    const more = api.advance(frameBudget);
+    const more = api.advance();
     paint();
     mirror();
     if (more)
