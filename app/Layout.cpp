@@ -5,6 +5,8 @@
 #include "app/Twips.h"
 #include "surface/Surface.h"
 #include "window/Design.h"
+#include "window/Focus.h"
+#include "window/Geometry.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -142,7 +144,7 @@ void setFont(QWidget* widget, const window::Font& font, const QFont& windowFont)
 // on the drawing and the options.
 int shortfall(const QWidget* widget)
 {
-    if (auto* box = qobject_cast<const QLineEdit*>(widget); box && !box->hasFrame()) {
+    if (auto* box = qobject_cast<const QLineEdit*>(widget)) {
         const QMargins margins = box->textMargins();
         const int room = box->width() - margins.left() - margins.right() - 2 * lineEditMargin;
         return box->fontMetrics().horizontalAdvance(box->text()) - room;
@@ -157,18 +159,18 @@ int shortfall(const QWidget* widget)
     return 0;
 }
 
-// A language may have no word as short as the design's ("Vzduch" for "Air", "Wasser" for
-// "Water"): a caption on the drawing or an option then grows into the free space beside it,
-// about its alignment. Buttons, frames and the prompt keep the design's size, their words
-// chosen to fit; the design's own words are left as designed.
+// A language may have no word as short as the design's: the control grows into the free space
+// beside it (window/Geometry.h). The design's own words are left as designed.
 void makeRoom(QWidget* widget, const window::Control& c)
 {
-    const int lacking = shortfall(widget);
-    if (lacking <= 0 || languages::design(c.text) == QString::fromUtf8(c.text))
+    if (!window::mayGrow(c) || languages::design(c.text) == QString::fromUtf8(c.text))
         return;
-    const int extra = lacking * surface::twipsPerPixel;
-    const int left = c.align == window::Align::Right ? extra : c.align == window::Align::Centre ? extra / 2 : 0;
-    twips::place(widget, twips::geometry(widget).adjusted(-left, 0, extra - left, 0));
+    const int lacking = shortfall(widget);
+    if (lacking <= 0)
+        return;
+    const int t = surface::twipsPerPixel;
+    twips::place(widget, twips::geometry(widget).adjusted(-window::grownLeft(c, lacking) * t, 0,
+                                                          (lacking - window::grownLeft(c, lacking)) * t, 0));
 }
 
 void createLines(QWidget* window, Widgets& widgets)
@@ -210,12 +212,13 @@ Widgets createControls(QWidget* window)
         paint(widget, c.kind, c.back, c.fore);
         widget->setHidden(c.hidden);
         widgets.emplace(c.name, widget);
-        // Frames and the label take no focus; the tab order runs through the rest.
-        if (widget->focusPolicy() != Qt::NoFocus)
+        if (window::takesFocus(c.kind))
             tabOrder.emplace_back(c.tab, widget);
         if (c.name == window::linesFollow)
             createLines(window, widgets);
     }
+    // The focus chain that assistive tools walk, in the design's tab order; Tab itself follows
+    // the window's rule, which also makes an option group one stop.
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);

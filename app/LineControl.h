@@ -19,8 +19,6 @@ protected:
 
 private:
     void fitToLine();
-    // The pixel a point in twips falls in, in the widget's own coordinates.
-    QPoint local(QPoint twips) const;
 
     QPoint from_;
     QPoint to_;

@@ -6,8 +6,10 @@
 #include "app/PictureActions.h"
 #include "app/Twips.h"
 #include "window/Choices.h"
+#include "window/Focus.h"
 #include "window/Glossary.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -138,6 +140,17 @@ void frmKavrona::closeEvent(QCloseEvent* event)
 {
     session_->close();
     event->accept();
+}
+
+bool frmKavrona::focusNextPrevChild(bool next)
+{
+    const QWidget* focused = QApplication::focusWidget();
+    const std::string from = focused ? focused->objectName().toStdString() : std::string();
+    const window::Control* to = window::nextStop(form_->state(), from, next);
+    if (!to)
+        return false;
+    widget(to->name)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 // ---- The form's state, mirrored in the widgets ----

@@ -50,6 +50,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Tab and Shift+Tab follow the window's tab order (window/Focus.h).
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // What the form asks of its front end.

@@ -17,14 +17,17 @@
 #include "surface/RecordingSurface.h"
 
 #include "app/frmKavrona.h"
+#include "window/Geometry.h"
 
 #include <QApplication>
+#include <QEventLoop>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-const QSize clientArea(763, 575); // the window's client area in logical pixels
+// The window's client area in logical pixels.
+const QSize clientArea(window::clientPixels().width, window::clientPixels().height);
 
 sim::CaseParameters startupParameters()
 {
@@ -73,13 +76,20 @@ void runProgram(benchmark::State& state)
         sim::run(settings, canvas);
 }
 
+// A whole run in the window, frame by frame from the event loop, with the window's repaints.
 void runWindow(benchmark::State& state)
 {
-    frmKavrona window;
+    QEventLoop runs;
+    WindowObservers observers;
+    observers.runEnded = [&runs] { runs.quit(); };
+    frmKavrona window(observers);
     window.show();
     QCoreApplication::processEvents();
-    for (auto _ : state)
+    for (auto _ : state) {
         window.form().cmdStart_Click();
+        if (window.running())
+            runs.exec();
+    }
 }
 
 // What the window does to show a whole changed picture, as at the end of every run: the

@@ -9,6 +9,7 @@
 // Kept free of inline functions: the per-instruction-set kernels include it (see kernel/Lanes.h).
 namespace sim {
 
+inline constexpr int waveNumber = 3;     // radians of phase per twip of optical path
 inline constexpr int pathCount = 1001;   // paths 0 to 1000, one per twip of the lit stretch
 inline constexpr int paddedPaths = 1008; // room for whole vectors of up to 8 lanes
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/PathFan.h"
 #include "surface/Surface.h"
 
 // The scene of a run, in twips from the top-left corner of the window's client area,
@@ -18,7 +19,6 @@ inline constexpr int depthS = 1500;                            // Detector S's t
 inline constexpr int xDetectorV = 5 * beamWidth + xBeam - 800; // Detector V's vertical track
 inline constexpr int xSpiralV = xDetectorV + 2500;             // where Detector V's spirals start
 inline constexpr int spiralDropS = 500;                        // Detector S's spirals start this far below its track
-inline constexpr int waveNumber = 3;                           // radians of phase per twip of optical path
 
 // The background is overpainted line by line, each line rising one twip over its length.
 inline constexpr int backgroundLines = 9000;

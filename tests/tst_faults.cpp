@@ -1,5 +1,6 @@
 #include "Calls.h"
 #include "Probe.h"
+#include "Runs.h"
 
 #include "app/Cells.h"
 #include "app/frmKavrona.h"
@@ -169,6 +170,7 @@ private slots:
         QStringList refusals;
         frmKavrona window({&probe, [&](const QString& cell) { refusals << cell; }});
         window.form().cmdStart_Click();
+        QVERIFY(runEnded(window));
         const QImage picture = window.canvas().image();
         for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
             type(window, typed[i], typed[i + 1]);
@@ -274,6 +276,7 @@ private slots:
         frmKavrona reference(runsOnly(&withoutRays));
         type(reference, "nAlfaCaption", "60");
         reference.form().cmdStart_Click();
+        QVERIFY(runEnded(reference));
 
         ProbeSurface probe;
         frmKavrona window(runsOnly(&probe));
@@ -282,6 +285,7 @@ private slots:
         type(window, "nAlfaCaption", caption);
         type(window, "nDistance", distance);
         window.form().cmdStart_Click();
+        QVERIFY(runEnded(window));
         QCOMPARE(probe.recording.count(Op::Circle), std::size_t(3 * 467));
         const std::size_t rays = probe.recording.count(Op::Line) - withoutRays.count(Op::Line);
         QVERIFY2(rays <= 2, qPrintable(QString::number(rays)));
@@ -303,6 +307,7 @@ private slots:
         frmKavrona window(runsOnly(&probe));
         type(window, "nSpomaleni", slowdown);
         window.form().cmdStart_Click();
+        QVERIFY(runEnded(window));
         QCOMPARE(probe.recording.count(Op::Circle), std::size_t(3 * 467));
     }
 
@@ -323,11 +328,15 @@ private slots:
             }
             return -1L;
         };
-        for (int run = 0; run < 20; ++run)
+        const auto run = [&window] {
             window.form().cmdStart_Click();
+            return runEnded(window);
+        };
+        for (int k = 0; k < 20; ++k)
+            QVERIFY(run());
         const long settled = residentKiB();
-        for (int run = 20; run < 200; ++run)
-            window.form().cmdStart_Click();
+        for (int k = 20; k < 200; ++k)
+            QVERIFY(run());
         const long after = residentKiB();
         qInfo("resident after 20 runs: %ld KiB, after 200: %ld KiB", settled, after);
         QVERIFY(settled > 0);

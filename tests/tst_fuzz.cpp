@@ -125,6 +125,7 @@ private slots:
         const long dash = fewest.lines;
         plain.findChild<QLineEdit*>(QStringLiteral("nAlfaCaption"))->setText(QStringLiteral("60"));
         plain.form().cmdStart_Click();
+        QVERIFY(runEnded(plain));
         const long linesOfARun = fewest.lines - dash;
         const QList<QRadioButton*> options = window.findChildren<QRadioButton*>();
         auto* bar = window.findChild<QScrollBar*>(QStringLiteral("HScroll1"));

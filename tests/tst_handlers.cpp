@@ -1,5 +1,6 @@
 #include "Calls.h"
 #include "Probe.h"
+#include "Runs.h"
 
 #include "app/LineControl.h"
 #include "app/Twips.h"
@@ -31,6 +32,7 @@ struct Window {
         const QPoint at =
             qobject_cast<QRadioButton*>(target) ? QPoint(8, target->height() / 2) : target->rect().center();
         QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        QVERIFY(runEnded(window));
     }
     void clicks(const QStringList& names)
     {

@@ -1,3 +1,4 @@
+#include "Runs.h"
 #include "app/frmKavrona.h"
 
 #include <QAbstractButton>
@@ -240,6 +241,7 @@ private slots:
         child(window, button)->setFocus(Qt::TabFocusReason);
         const int before = drawing.lines;
         press(window, Qt::Key(key));
+        QVERIFY(runEnded(window));
         QCOMPARE(drawing.lines - before > 10000, runs);
         QCOMPARE(window.isVisible(), runs);
     }

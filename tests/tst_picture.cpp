@@ -1,4 +1,5 @@
 #include "Probe.h"
+#include "Runs.h"
 
 #include "app/PictureFile.h"
 #include "app/frmKavrona.h"
@@ -103,6 +104,7 @@ private slots:
             window.form().click(name.toStdString());
             driver << QStringLiteral("click") << name;
         }
+        QVERIFY(runEnded(window));
         const int scale = qRound(window.devicePixelRatioF() * times);
         if (scale != 1)
             driver << QStringLiteral("--scale") << QString::number(scale);

@@ -1,5 +1,6 @@
 #include "Captions.h"
 
+#include "Runs.h"
 #include "app/Languages.h"
 #include "app/frmKavrona.h"
 
@@ -42,6 +43,7 @@ private slots:
         frmKavrona window;
         for (const QString& name : clicks + QStringList{QStringLiteral("cmdStart")})
             window.form().click(name.toStdString());
+        QVERIFY(runEnded(window));
         const QImage desktop = window.canvas().image().convertToFormat(QImage::Format_RGBA8888);
         QCOMPARE(page.size(), qsizetype(desktop.width()) * desktop.height() * 4);
         int differing = 0;

@@ -92,6 +92,7 @@ private slots:
         {
             frmKavrona window({&pointProbe, {}});
             window.form().cmdStart_Click();
+            QVERIFY(runEnded(window));
         }
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ProbeSurface commaProbe;
@@ -99,6 +100,7 @@ private slots:
             frmKavrona window({&commaProbe, {}});
             QCOMPARE(cell(window, "nIndex"), QStringLiteral("1,33"));
             window.form().cmdStart_Click();
+            QVERIFY(runEnded(window));
         }
         QLocale::setDefault(QLocale::c());
         QCOMPARE(commaProbe.recording.calls.size(), pointProbe.recording.calls.size());

@@ -1,18 +1,22 @@
-// What the browser page calls: the window's design, its state after every action, the user's
-// actions, a run taken a few steps at a time between the browser's frames, and the drawing's
-// pixels. The page only lays the window out and mirrors it; the window's logic is all here.
+// What the browser page calls: the window as data (its design, and its state after every
+// action), the user's actions, the window's rules the page follows (what waits during a run, the
+// tab order, the scroll bar), a run taken a frame at a time between the browser's frames, and the
+// drawing's pixels. The page only builds its elements and mirrors the window; the window's logic
+// is all here, in the window library.
 
-#include "sim/Run.h"
 #include "surface/PixelCanvas.h"
-#include "web/Json.h"
 #include "web/SeparatorNumbers.h"
+#include "window/DesignJson.h"
+#include "window/Focus.h"
 #include "window/Form.h"
+#include "window/Geometry.h"
+#include "window/Json.h"
+#include "window/ScrollBar.h"
 #include "window/Translate.h"
 
 #include <emscripten/emscripten.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,8 +24,7 @@
 
 namespace {
 
-using web::json::quoted;
-using web::json::quotedOrNull;
+using window::json::quoted;
 
 // The page's own words: shown when the window has been closed or has stopped, and on its buttons.
 constexpr const char* closedText = QT_TRANSLATE_NOOP("Page", "The window is closed. Reload the page to open it again.");
@@ -45,121 +48,14 @@ std::string translate(const char* context, const char* text)
     return translateInPage(context, text, out, int(sizeof out)) < 0 ? std::string(text) : std::string(out);
 }
 
-std::string design(const char* text)
-{
-    return translate(window::designContext, text);
-}
-
 // What a click tells the page to do next.
 enum ClickResult { Nothing = 0, RunBegun = 1, Refused = 2, Unloaded = 3 };
-
-std::string hex(surface::Colour c)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "\"#%02x%02x%02x\"", unsigned(c & 0xFFu), unsigned((c >> 8) & 0xFFu),
-                  unsigned((c >> 16) & 0xFFu));
-    return text;
-}
-
-// A tint the design names; null for the control's own default and for the button text, which is
-// black on the design's light colours.
-std::string colour(window::Tint tint)
-{
-    const std::optional<surface::Colour> c = window::colourOf(tint);
-    return c ? hex(*c) : "null";
-}
-
-const char* alignment(window::Align align)
-{
-    switch (align) {
-    case window::Align::Centre:
-        return "centre";
-    case window::Align::Right:
-        return "right";
-    case window::Align::Left:
-        break;
-    }
-    return "left";
-}
-
-const char* kindName(window::Kind kind)
-{
-    switch (kind) {
-    case window::Kind::TextBox:
-        return "TextBox";
-    case window::Kind::ScrollBar:
-        return "ScrollBar";
-    case window::Kind::Frame:
-        return "Frame";
-    case window::Kind::Option:
-        return "Option";
-    case window::Kind::Command:
-        return "Command";
-    case window::Kind::Label:
-        break;
-    }
-    return "Label";
-}
-
-// A font the design sets is bold; the window's default font is not.
-std::string font(const window::Font& f, bool bold)
-{
-    return "{\"family\":" + quotedOrNull(f.family) + ",\"points\":" + std::to_string(f.points) +
-           ",\"bold\":" + (bold ? "true" : "false") + "}";
-}
-
-std::string designJson()
-{
-    const window::WindowProperties& p = window::properties();
-    std::string out = "{\"window\":{\"name\":" + quoted(p.name) + ",\"caption\":" + quoted(window::caption(translate)) +
-                      ",\"clientWidth\":" + std::to_string(p.clientWidth) +
-                      ",\"clientHeight\":" + std::to_string(p.clientHeight) + ",\"background\":" + hex(p.background) +
-                      ",\"defaultFont\":" + font(p.defaultFont, false) + "},\"controls\":[";
-    const char* comma = "";
-    for (const window::Control& c : window::controls()) {
-        out += comma;
-        comma = ",";
-        out += "{\"name\":" + quoted(c.name) + ",\"kind\":" + quoted(kindName(c.kind)) +
-               ",\"container\":" + quotedOrNull(c.container) + ",\"text\":" + quoted(design(c.text)) +
-               ",\"left\":" + std::to_string(c.place.left) + ",\"top\":" + std::to_string(c.place.top) +
-               ",\"width\":" + std::to_string(c.place.width) + ",\"height\":" + std::to_string(c.place.height) +
-               ",\"font\":" + font(c.font, c.font.family != nullptr) + ",\"back\":" + colour(c.back) +
-               ",\"fore\":" + colour(c.fore) + ",\"align\":" + quoted(alignment(c.align)) +
-               ",\"hidden\":" + (c.hidden ? "true" : "false") + ",\"tab\":" + std::to_string(c.tab) +
-               ",\"bordered\":" + (c.bordered ? "true" : "false") +
-               ",\"accessibleName\":" + quoted(window::accessibleName(c, translate)) + "}";
-    }
-    out += "],\"lines\":[";
-    comma = "";
-    for (const window::Line& l : window::lines()) {
-        out += comma;
-        comma = ",";
-        out += "{\"name\":" + quoted(l.name) + ",\"x1\":" + std::to_string(l.from.x) +
-               ",\"y1\":" + std::to_string(l.from.y) + ",\"x2\":" + std::to_string(l.to.x) +
-               ",\"y2\":" + std::to_string(l.to.y) + ",\"width\":" + std::to_string(l.width) +
-               ",\"accessibleName\":" + quoted(design(l.accessibleName)) + "}";
-    }
-    out += "],\"linesFollow\":" + quoted(window::linesFollow) +
-           ",\"drawingName\":" + quoted(design(window::drawingName)) +
-           ",\"pageTexts\":{\"closed\":" + quoted(translate("Page", closedText)) +
-           ",\"stopped\":" + quoted(translate("Page", stoppedText)) + ",\"ok\":" + quoted(translate("Page", okText)) +
-           ",\"reload\":" + quoted(translate("Page", reloadText)) + "}" +
-           ",\"startButton\":" + quoted(window::startButton) + ",\"exitButton\":" + quoted(window::exitButton) +
-           ",\"beneathDrawing\":" + quoted(window::beneathDrawing) +
-           ",\"clickResults\":{\"nothing\":" + std::to_string(Nothing) + ",\"runBegun\":" + std::to_string(RunBegun) +
-           ",\"refused\":" + std::to_string(Refused) + ",\"unloaded\":" + std::to_string(Unloaded) + "}" +
-           ",\"textBoxLength\":" + std::to_string(window::textBoxLength) +
-           ",\"scrollMaximum\":" + std::to_string(window::scrollMaximum) +
-           ",\"scrollPage\":" + std::to_string(window::scrollPage) +
-           ",\"twipsPerPixel\":" + std::to_string(surface::twipsPerPixel) + "}";
-    return out;
-}
 
 // The drawing of the page's window: transparent until painted, as the desktop's canvas is.
 class PageCanvas final : public surface::Surface {
 public:
-    static constexpr int width = 763;
-    static constexpr int height = 575;
+    const int width = window::clientPixels().width;
+    const int height = window::clientPixels().height;
 
     void setScaleMode(int) override {}
     void setDrawWidth(int pixels) override { pixels_.setDrawWidth(pixels); }
@@ -195,8 +91,6 @@ private:
 // What the form asks of the page: a run begun is taken on by the page's frames.
 class PageHost final : public window::Host {
 public:
-    using Event = ClickResult;
-
     void runBegun() override { event_ = RunBegun; }
     void refuse(const window::Refusal& refusal) override
     {
@@ -205,12 +99,12 @@ public:
     }
     void unload() override { event_ = Unloaded; }
 
-    Event takeEvent() { return std::exchange(event_, Nothing); }
+    ClickResult takeEvent() { return std::exchange(event_, Nothing); }
     const std::optional<window::Refusal>& refusal() const { return refusal_; }
 
 private:
     std::optional<window::Refusal> refusal_;
-    Event event_{Nothing};
+    ClickResult event_{Nothing};
 };
 
 // The page's one window.
@@ -242,41 +136,63 @@ std::string given(const char* bytes, int length)
     return std::string(bytes, std::size_t(length));
 }
 
-std::string stateJson(const window::State& state)
+// A browser's event as the window's rule for a run knows it.
+window::Input inputOf(const std::string& kind, const std::string& control, const std::string& key, bool shift)
 {
-    std::string texts, shown, selected, places, lines;
-    for (const window::Control& c : window::controls()) {
-        const char* comma = shown.empty() ? "" : ",";
-        shown += comma + quoted(c.name) + ":" + (state.shown(c.name) ? "true" : "false");
-        const window::Point at = state.place(c.name);
-        places += comma + quoted(c.name) + ":[" + std::to_string(at.x) + "," + std::to_string(at.y) + "]";
-        if (c.kind == window::Kind::TextBox)
-            texts += (texts.empty() ? "" : ",") + quoted(c.name) + ":" + quoted(state.text(c.name));
-        if (state.selected(c.name))
-            selected += (selected.empty() ? "" : ",") + quoted(c.name);
+    using window::Input;
+    const Input::Kind k = kind == "pointer" ? Input::Kind::Pointer
+                          : kind == "key"   ? Input::Kind::Key
+                                            : Input::Kind::Other;
+    const Input::Key pressed = key == "Tab"                   ? (shift ? Input::Key::Backtab : Input::Key::Tab)
+                               : key == "Enter" || key == " " ? Input::Key::Press
+                                                              : Input::Key::Other;
+    return {k, control, pressed};
+}
+
+std::optional<window::ScrollBarPart> partNamed(const std::string& name)
+{
+    using window::ScrollBarPart;
+    for (const auto& [word, part] :
+         {std::pair{"backArrow", ScrollBarPart::BackArrow}, std::pair{"forwardArrow", ScrollBarPart::ForwardArrow},
+          std::pair{"trackBefore", ScrollBarPart::TrackBefore}, std::pair{"trackAfter", ScrollBarPart::TrackAfter},
+          std::pair{"thumb", ScrollBarPart::Thumb}}) {
+        if (name == word)
+            return part;
     }
-    for (const window::Line& l : window::lines()) {
-        const window::State::LineEnds& ends = state.line(l.name);
-        lines += (lines.empty() ? "" : ",") + quoted(l.name) + ":{\"x1\":" + std::to_string(ends.from.x) +
-                 ",\"y1\":" + std::to_string(ends.from.y) + ",\"x2\":" + std::to_string(ends.to.x) +
-                 ",\"y2\":" + std::to_string(ends.to.y) + ",\"shown\":" + (ends.shown ? "true" : "false") + "}";
-    }
-    return "{\"texts\":{" + texts + "},\"shown\":{" + shown + "},\"selected\":[" + selected + "],\"places\":{" +
-           places + "},\"lines\":{" + lines + "},\"scroll\":" + std::to_string(state.scrollPosition()) + "}";
+    return std::nullopt;
+}
+
+// The scroll bar moved as an action moves it; whether it was an action at all.
+int scrollBy(std::optional<window::ScrollAction> action)
+{
+    if (!action)
+        return 0;
+    page->form.scroll(window::scrolled(page->form.state().scrollPosition(), *action));
+    return 1;
 }
 
 } // namespace
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE const char* tr_design()
-{
-    return kept(designJson());
-}
-
 EMSCRIPTEN_KEEPALIVE int tr_text_length()
 {
     return int(text.size());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tr_design()
+{
+    return kept(window::designJson(translate));
+}
+
+// The page's own words, and the answers of a click.
+EMSCRIPTEN_KEEPALIVE const char* tr_page()
+{
+    return kept("{\"texts\":{\"closed\":" + quoted(translate("Page", closedText)) + ",\"stopped\":" +
+                quoted(translate("Page", stoppedText)) + ",\"ok\":" + quoted(translate("Page", okText)) +
+                ",\"reload\":" + quoted(translate("Page", reloadText)) + "},\"clickResults\":{\"nothing\":" +
+                std::to_string(Nothing) + ",\"runBegun\":" + std::to_string(RunBegun) +
+                ",\"refused\":" + std::to_string(Refused) + ",\"unloaded\":" + std::to_string(Unloaded) + "}}");
 }
 
 EMSCRIPTEN_KEEPALIVE void tr_start(const char* decimalSeparator, int length)
@@ -287,7 +203,7 @@ EMSCRIPTEN_KEEPALIVE void tr_start(const char* decimalSeparator, int length)
 
 EMSCRIPTEN_KEEPALIVE const char* tr_state()
 {
-    return kept(stateJson(page->form.state()));
+    return kept(window::stateJson(page->form.state(), 1.0));
 }
 
 EMSCRIPTEN_KEEPALIVE int tr_click(const char* name, int length)
@@ -301,9 +217,53 @@ EMSCRIPTEN_KEEPALIVE void tr_type(const char* name, int nameLength, const char* 
     page->form.type(given(name, nameLength), given(typed, typedLength));
 }
 
+// The scroll bar dragged to a position.
 EMSCRIPTEN_KEEPALIVE void tr_scroll(int position)
 {
     page->form.scroll(position);
+}
+
+// A key on the scroll bar, by the browser's name for it; whether the key moves the bar.
+EMSCRIPTEN_KEEPALIVE int tr_scroll_key(const char* key, int length)
+{
+    return scrollBy(window::keyed(given(key, length)));
+}
+
+// A press on a part of the scroll bar; whether it moves the bar.
+EMSCRIPTEN_KEEPALIVE int tr_scroll_press(const char* part, int length)
+{
+    const std::optional<window::ScrollBarPart> pressed = partNamed(given(part, length));
+    return pressed ? scrollBy(window::pressed(*pressed)) : 0;
+}
+
+// The option an arrow key moves to from an option; empty for none.
+EMSCRIPTEN_KEEPALIVE const char* tr_option_toward(const char* name, int length, int dx, int dy)
+{
+    const window::Control* to = window::optionToward(page->form.state(), given(name, length), dx, dy);
+    return kept(to ? to->name : "");
+}
+
+// How far a control whose caption lacks so many pixels moves its left edge.
+EMSCRIPTEN_KEEPALIVE int tr_grown_left(const char* name, int length, int lacking)
+{
+    const window::Control* control = window::findControl(given(name, length));
+    return control ? window::grownLeft(*control, lacking) : 0;
+}
+
+// What the user does during a run: the token it waits under, or 0 when it is handled now.
+EMSCRIPTEN_KEEPALIVE int tr_set_aside(const char* kind, int kindLength, const char* control, int controlLength,
+                                      const char* key, int keyLength, int shift)
+{
+    const std::string target = given(control, controlLength);
+    const std::optional<int> token =
+        page->form.setAside(inputOf(given(kind, kindLength), target, given(key, keyLength), shift != 0));
+    return token.value_or(0);
+}
+
+// The next input set aside to hand back, or 0.
+EMSCRIPTEN_KEEPALIVE int tr_next_set_aside()
+{
+    return page->form.nextSetAside().value_or(0);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* tr_refusal()
@@ -312,11 +272,13 @@ EMSCRIPTEN_KEEPALIVE const char* tr_refusal()
     return kept(refusal ? window::refusalMessage(*refusal, page->numbers, translate) : std::string());
 }
 
+// One frame of the run; whether the run goes on.
 EMSCRIPTEN_KEEPALIVE int tr_advance()
 {
     return page->form.runFrame() ? 1 : 0;
 }
 
+// The window closes.
 EMSCRIPTEN_KEEPALIVE void tr_stop()
 {
     page->form.Form_Unload();
@@ -325,15 +287,5 @@ EMSCRIPTEN_KEEPALIVE void tr_stop()
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* tr_pixels()
 {
     return page->canvas.rgba();
-}
-
-EMSCRIPTEN_KEEPALIVE int tr_width()
-{
-    return PageCanvas::width;
-}
-
-EMSCRIPTEN_KEEPALIVE int tr_height()
-{
-    return PageCanvas::height;
 }
 }

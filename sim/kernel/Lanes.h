@@ -28,7 +28,8 @@ template <class Isa> void lengthsOf(const sim::StraightPaths& paths, int count, 
 
 template <class Isa> typename Isa::V phasesAt(const sim::PathFan& fan, int first)
 {
-    return Isa::mul(Isa::set(3.0), Isa::add(Isa::load(fan.pathIn + first), Isa::load(fan.pathOut + first)));
+    return Isa::mul(Isa::set(double(sim::waveNumber)),
+                    Isa::add(Isa::load(fan.pathIn + first), Isa::load(fan.pathOut + first)));
 }
 
 template <class Isa> sim::Vec sumOf(const sim::PathFan& fan)

@@ -17,14 +17,18 @@ const withPage = pagesForTests();
 const value = (tab, id) => tab.$eval(`#${id}`, (element) => element.type === 'radio' ? element.checked : element.value);
 const busy = (tab) => tab.evaluate(() => document.getElementById('desk').hasAttribute('aria-busy'));
 
-// The slowest pace, set with the scroll bar, makes a run last long enough to act during it.
+// A run slow enough to act during it, a second or so: the scroll bar a page on, Start pressed
+// with the focus in the angle's box, the caret at its end. The frames the browser shows from
+// then on are counted.
 async function beginSlowRun(tab) {
   await tab.focus('#HScroll1');
-  await tab.keyboard.press('End');
-  await tab.click('#cmdStart');
-  assert.equal(await busy(tab), true);
-  // The frames the browser shows from here on.
+  await tab.keyboard.press('Home');
+  await tab.keyboard.press('PageUp');
   await tab.evaluate(() => {
+    const angle = document.getElementById('nAlfa');
+    angle.focus();
+    angle.setSelectionRange(angle.value.length, angle.value.length);
+    document.getElementById('cmdStart').click();
     window.framesShown = 0;
     const count = () => {
       ++window.framesShown;
@@ -32,42 +36,85 @@ async function beginSlowRun(tab) {
     };
     requestAnimationFrame(count);
   });
+  assert.equal(await busy(tab), true);
 }
 
-test('clicks and keys during a run are handled in order after it, and the run goes on frame by frame', () => withPage(async (tab) => {
-  await beginSlowRun(tab);
-  await tab.click('#opSklo');
-  await tab.click('#opVětší');
-  await tab.keyboard.press('Tab');
-  await tab.keyboard.type('7');
-  // Still running, and nothing has happened yet.
-  assert.equal(await busy(tab), true);
-  assert.deepEqual([await value(tab, 'opSklo'), await value(tab, 'nIndex'), await value(tab, 'nAlfa')], [false, '1.33', '35']);
-  assert.equal(await tab.evaluate(() => document.activeElement.id), 'cmdStart');
+const middleOf = (tab, selector) => tab.$eval(selector, (element) => {
+  const box = element.getBoundingClientRect();
+  return [box.left + box.width / 2, box.top + box.height / 2];
+});
 
-  await runEnded(tab);
-  // Then all of it, in order: two clicks, Tab from the option clicked last to the next stop,
-  // and the 7 typed there.
-  const expected = desktopState(['scroll 32767', 'click opSklo', 'click opVětší', 'type nIndex 1.57']);
-  assert.deepEqual(
-    await tab.evaluate((cells) => cells.map((name) => document.getElementById(name).value), Object.keys(expected.cells)),
-    Object.values(expected.cells));
-  assert.equal(await tab.evaluate(() => document.activeElement.id), 'nIndex');
-  // The browser went on showing frames all through the run: the slowest run has 467 steps of
-  // some 20 ms each. How long the longest frame took is for bench.mjs, on an idle computer.
-  assert.ok(await tab.evaluate(() => window.framesShown) > 100, 'the run held up the browser');
-}));
+// What the user does during a run, and what the desktop driver does for the same after it.
+const duringRun = [
+  ['two clicks, a key and Tab', async (tab) => {
+    await tab.click('#opSklo');
+    await tab.click('#opVětší');
+    await tab.keyboard.type('7');
+    await tab.keyboard.press('Tab');
+    // Tab moves the focus at once; the rest waits.
+    assert.equal(await tab.evaluate(() => document.activeElement.id), 'opMenší');
+  }, ['click opSklo', 'click opVětší', 'type nAlfa 607'], 'opVětší'],
+  ['a tap on an option', async (tab) => tab.touchscreen.tap(...await middleOf(tab, '#opSklo')),
+    ['click opSklo'], 'opSklo'],
+  ['a paste into the angle', async (tab) => {
+    await tab.evaluate(() => navigator.clipboard.writeText('7'));
+    await tab.keyboard.down('Control');
+    await tab.keyboard.press('v', { commands: ['Paste'] });
+    await tab.keyboard.up('Control');
+  }, ['type nAlfa 357'], 'nAlfa'],
+  // A click on the track moves the bar a page towards it, on an arrow a step: the same as outside
+  // a run.
+  ["a click on the scroll bar's track", async (tab) => {
+    const [, y] = await middleOf(tab, '#HScroll1');
+    const right = await tab.$eval('#HScroll1 .forward', (arrow) => arrow.getBoundingClientRect().left);
+    await tab.mouse.click(right - 3, y);
+  }, ['scroll 6554'], 'HScroll1'],
+  ["a click on the scroll bar's arrow", async (tab) => tab.click('#HScroll1 .forward'), ['scroll 3278'], 'HScroll1'],
+];
 
-test('Exit during a run stops it at once and closes the window; what was set aside is dropped', () => withPage(async (tab) => {
-  await beginSlowRun(tab);
-  await tab.click('#opSklo');
-  const clicked = Date.now();
-  await tab.click('#cmdKonec');
-  await tab.waitForSelector('#closed:not([hidden])', { timeout: 1000 });
-  assert.ok(Date.now() - clicked < 1000);
-  assert.equal(await tab.$eval('#desk', (desk) => desk.hidden && !desk.hasAttribute('aria-busy')), true);
-  assert.equal(await value(tab, 'opSklo'), false);
-}));
+for (const [name, act, after, focused] of duringRun) {
+  test(`during a run, ${name} waits for its end, then acts as outside a run`, () => withPage(async (tab) => {
+    await beginSlowRun(tab);
+    const before = await tab.evaluate(() => [...document.querySelectorAll('#frmKavrona input')]
+      .map((input) => input.type === 'radio' ? input.checked : input.value));
+    await act(tab);
+    assert.equal(await busy(tab), true, 'the run ended before the input was made');
+    assert.deepEqual(await tab.evaluate(() => [...document.querySelectorAll('#frmKavrona input')]
+      .map((input) => input.type === 'radio' ? input.checked : input.value)), before);
+    await runEnded(tab);
+    const expected = desktopState(['scroll 3277', ...after]);
+    assert.deepEqual(
+      await tab.evaluate((cells) => cells.map((cell) => document.getElementById(cell).value), Object.keys(expected.cells)),
+      Object.values(expected.cells));
+    assert.equal(await tab.evaluate(() => document.activeElement.id), focused);
+    // The browser went on showing frames all through the run.
+    assert.ok(await tab.evaluate(() => window.framesShown) > 10, 'the run held up the browser');
+  }));
+}
+
+// Exit does not wait, whether clicked or reached by Tab and pressed by Enter.
+const exits = [
+  ['a click on Exit', (tab) => tab.click('#cmdKonec')],
+  ['Tab to Exit and Enter', async (tab) => {
+    await tab.focus('#cmdStart');
+    for (let stop = 0; stop < 20 && await tab.evaluate(() => document.activeElement.id) !== 'cmdKonec'; ++stop)
+      await tab.keyboard.press('Tab');
+    await tab.keyboard.press('Enter');
+  }],
+];
+for (const [name, exit] of exits) {
+  test(`${name} during a run stops it at once and closes the window; what was set aside is dropped`,
+    () => withPage(async (tab) => {
+      await beginSlowRun(tab);
+      await tab.click('#opSklo');
+      const asked = Date.now();
+      await exit(tab);
+      await tab.waitForSelector('#closed:not([hidden])', { timeout: 1000 });
+      assert.ok(Date.now() - asked < 1000);
+      assert.equal(await tab.$eval('#desk', (desk) => desk.hidden && !desk.hasAttribute('aria-busy')), true);
+      assert.equal(await value(tab, 'opSklo'), false);
+    }));
+}
 
 test('the six runs of substance and angle, written for the desktop canvas to be compared with', () => withPage(async (tab) => {
   mkdirSync(canvasFolder, { recursive: true });

@@ -57,7 +57,7 @@ async function perform(tab, action) {
     await tab.keyboard.up('Control');
     await tab.keyboard.type(rest.join(' '));
   } else if (verb === 'scroll') {
-    // Page Down moves a tenth of the range, an arrow one step.
+    // Page Up moves a tenth of the range towards the end, an arrow one step.
     const position = Number(name);
     await tab.focus('#HScroll1');
     await tab.keyboard.press('Home');
@@ -66,7 +66,7 @@ async function perform(tab, action) {
       return;
     }
     for (let k = 0; k < Math.floor(position / 3277); ++k)
-      await tab.keyboard.press('PageDown');
+      await tab.keyboard.press('PageUp');
     for (let k = 0; k < position % 3277; ++k)
       await tab.keyboard.press('ArrowRight');
   }
@@ -110,26 +110,31 @@ describe('the state after the same actions as on the desktop', () => {
   }
 });
 
-test('every control stands where the design puts it, the drawing above the prompt and below the rest', () =>
-  withPage(async (tab) => {
-    const misplaced = await tab.evaluate(async () => {
-      // The design and the start-up state from a module of the page's own, not from the page.
-      const module = await createTotalReflection();
-      const design = JSON.parse(module.ccall('tr_design', 'string', [], []));
-      module.ccall('tr_start', null, ['string', 'number'], ['.', 1]);
-      const state = JSON.parse(module.ccall('tr_state', 'string', [], []));
+// The design and the state at start-up, from a module of the page's own, not from the page.
+const startup = () => async () => {
+  const module = await createTotalReflection();
+  const read = (place) => new TextDecoder().decode(module.HEAPU8.subarray(place, place + module._tr_text_length()));
+  const design = JSON.parse(read(module._tr_design()));
+  module.ccall('tr_start', null, ['string', 'number'], ['.', 1]);
+  return { design, state: JSON.parse(read(module._tr_state())) };
+};
+
+test('every control stands where the design puts it, every line on its pixels, the drawing above the prompt and below the rest',
+  () => withPage(async (tab) => {
+    const misplaced = await tab.evaluate(async (startup) => {
+      const { design, state } = await eval(startup)();
       const t = design.twipsPerPixel;
       const origin = document.getElementById(design.window.name).getBoundingClientRect();
       const wrong = [];
-      const check = (name, element, want) => {
+      const check = (name, element, want, tolerance) => {
         const r = element.getBoundingClientRect();
         const got = [r.left - origin.left, r.top - origin.top, r.right - origin.left, r.bottom - origin.top];
-        if (got.some((value, k) => Math.abs(value - want[k]) > 1))
+        if (got.some((value, k) => Math.abs(value - want[k]) > tolerance))
           wrong.push(`${name} at ${got.join(' ')}, not ${want.join(' ')}`);
       };
-      check('the window', document.getElementById(design.window.name), [0, 0, design.window.clientWidth / t, design.window.clientHeight / t]);
+      check('the window', document.getElementById(design.window.name), [0, 0, design.window.width, design.window.height], 0);
       const canvas = document.querySelector('canvas');
-      check('the drawing', canvas, [0, 0, canvas.width, canvas.height]);
+      check('the drawing', canvas, [0, 0, canvas.width, canvas.height], 0);
       const byName = new Map(design.controls.map((control) => [control.name, control]));
       for (const control of design.controls) {
         const frame = byName.get(control.container);
@@ -138,60 +143,65 @@ test('every control stands where the design puts it, the drawing above the promp
         const [left, top] = state.places[control.name];
         const [dx, dy] = frame ? state.places[frame.name] : [0, 0];
         const want = [(dx + left) / t, (dy + top) / t, (dx + left + control.width) / t, (dy + top + control.height) / t];
-        check(control.name, document.getElementById(control.name), want);
+        // Twips fall between pixels: a control stands within a pixel of its place.
+        check(control.name, document.getElementById(control.name), want, 1);
         // Whatever stands above the drawing takes the clicks on it; the prompt lies beneath.
         const r = document.getElementById(control.name).getBoundingClientRect();
         const hit = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
-        const expected = control.name === 'labKlepnete' ? canvas : document.getElementById(control.name);
+        const expected = control.name === design.beneathDrawing ? canvas : document.getElementById(control.name);
         if (control.kind !== 'Frame' && !expected.contains(hit))
           wrong.push(`${hit?.id || hit?.tagName} is above ${control.name}`);
       }
-      // The desktop's line pixels: from the one after the first end to the last, the pen's
-      // width around the middle of the line's own row or column.
+      // A line control sets exactly the pixels the window's rule gives it.
       for (const line of design.lines) {
-        const ends = state.lines[line.name];
-        const [x1, y1, x2, y2] = [ends.x1, ends.y1, ends.x2, ends.y2].map((twips) => Math.floor(twips / t));
-        const near = (c) => Math.floor(c - line.width / 2) + 1;
-        const far = (c) => Math.floor(c + line.width / 2) + 1;
-        const want = y1 === y2 ? [x1 + 1, near(y1), x2 + 1, far(y1)] : [near(x1), y1 + 1, far(x1), y2 + 1];
-        check(line.name, document.getElementById(line.name), want);
+        const { left, top, width, height } = state.lines[line.name];
+        check(line.name, document.getElementById(line.name), [left, top, left + width, top + height], 0);
       }
       return wrong;
-    });
+    }, `(${startup()})`);
     assert.deepEqual(misplaced, []);
   }));
 
+// A screen reader announces every control and line by its design name.
+test('every control and line is announced by the name the design gives it', () => withPage(async (tab) => {
+  const named = await tab.evaluate(async (startup) => {
+    const { design, state } = await eval(startup)();
+    const shown = (c) => state.shown[c.name] && (!c.container || state.shown[c.container]);
+    return [...design.controls.filter((c) => shown(c) && c.kind !== 'Label'), ...design.lines]
+      .map((c) => [c.name, c.accessibleName]);
+  }, `(${startup()})`);
+  const tree = await tab.accessibility.snapshot({ interestingOnly: false });
+  const announced = new Map();
+  const walk = (node) => {
+    announced.set(node.name, true);
+    node.children?.forEach(walk);
+  };
+  walk(tree);
+  assert.deepEqual(named.filter(([, name]) => !announced.has(name)), []);
+}));
+
 describe('the keyboard', () => {
-  test('Tab walks the desktop tab order and Shift+Tab walks it back', () => withPage(async (tab) => {
-    const stops = await tab.evaluate(async () => {
-      const module = await createTotalReflection();
-      const design = JSON.parse(module.ccall('tr_design', 'string', [], []));
-      module.ccall('tr_start', null, ['string', 'number'], ['.', 1]);
-      const state = JSON.parse(module.ccall('tr_state', 'string', [], []));
-      const byName = new Map(design.controls.map((control) => [control.name, control]));
-      return design.controls
-        .filter((c) => ['TextBox', 'ScrollBar', 'Option', 'Command'].includes(c.kind))
-        .filter((c) => state.shown[c.name] && (!c.container || state.shown[byName.get(c.container).name]))
-        .filter((c) => c.kind !== 'Option' || state.selected.includes(c.name))
-        .sort((a, b) => a.tab - b.tab)
-        .map((c) => c.name);
-    });
-    const forward = stops.slice(stops.indexOf('cmdStart') + 1);
+  // Round the whole tab order, from Start back to Start, forward and back: the stops are the
+  // window's, the option groups one stop each and the stop before Start included.
+  test('Tab walks the window\'s tab order round and Shift+Tab walks it back', () => withPage(async (tab) => {
+    const { state } = await tab.evaluate(async (startup) => eval(startup)(), `(${startup()})`);
+    const from = state.stops.indexOf('cmdStart');
+    const round = [...state.stops.slice(from + 1), ...state.stops.slice(0, from + 1)];
     const focused = () => tab.evaluate(() => document.activeElement.id);
     const walk = [];
-    for (const _ of forward) {
+    for (const _ of round) {
       await tab.keyboard.press('Tab');
       walk.push(await focused());
     }
-    assert.deepEqual(walk, forward);
+    assert.deepEqual(walk, round);
     const back = [];
-    for (const _ of forward) {
+    for (const _ of round) {
       await tab.keyboard.down('Shift');
       await tab.keyboard.press('Tab');
       await tab.keyboard.up('Shift');
       back.push(await focused());
     }
-    assert.deepEqual(back, [...forward.slice(0, -1).reverse(), 'cmdStart']);
+    assert.deepEqual(back, [...round.slice(0, -1).reverse(), 'cmdStart']);
   }));
 
   test('the arrows choose the nearest option that way, as clicks', () => withPage(async (tab) => {

@@ -3,8 +3,9 @@
 #include <string>
 #include <string_view>
 
-// Just enough JSON for the page: strings quoted and escaped, the rest written as it is.
-namespace web::json {
+// Just enough JSON for a front end that reads the window as data: strings quoted and escaped,
+// the rest written as it is.
+namespace window::json {
 
 inline std::string quoted(std::string_view text)
 {
@@ -39,4 +40,4 @@ inline std::string quotedOrNull(const char* text)
     return text ? quoted(text) : "null";
 }
 
-} // namespace web::json
+} // namespace window::json

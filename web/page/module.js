@@ -1,0 +1,52 @@
+'use strict';
+// The module's calls as the page makes them. Text goes into the module through its heap as UTF-8
+// with its length, never through its stack: a cell may hold 32767 characters, a NUL among them,
+// and a lone surrogate becomes U+FFFD. What the module hands back is read with its length too. A
+// module that has trapped is left in no state to go on from: `stopped` is told at once.
+function totalReflectionModule(m, stopped) {
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
+  const inHeap = (use, ...texts) => {
+    const bytes = texts.map((text) => encoder.encode(text));
+    const places = bytes.map((b) => m._malloc(b.length + 1));
+    try {
+      bytes.forEach((b, k) => m.HEAPU8.set(b, places[k]));
+      return use(...places.flatMap((place, k) => [place, bytes[k].length]));
+    } finally {
+      places.forEach((place) => m._free(place));
+    }
+  };
+  const read = (place) => decoder.decode(m.HEAPU8.subarray(place, place + m._tr_text_length()));
+  const calls = {
+    design: () => JSON.parse(read(m._tr_design())),
+    page: () => JSON.parse(read(m._tr_page())),
+    start: (separator) => inHeap(m._tr_start, separator),
+    state: () => JSON.parse(read(m._tr_state())),
+    click: (name) => inHeap(m._tr_click, name),
+    type: (name, text) => inHeap(m._tr_type, name, text),
+    scroll: (position) => m._tr_scroll(position),
+    scrollKey: (key) => inHeap(m._tr_scroll_key, key),
+    scrollPress: (part) => inHeap(m._tr_scroll_press, part),
+    optionToward: (name, dx, dy) => read(inHeap((...text) => m._tr_option_toward(...text, dx, dy), name)),
+    grownLeft: (name, lacking) => inHeap((...text) => m._tr_grown_left(...text, lacking), name),
+    setAside: (kind, control, key, shift) =>
+      inHeap((...texts) => m._tr_set_aside(...texts, shift ? 1 : 0), kind, control, key),
+    nextSetAside: () => m._tr_next_set_aside(),
+    refusal: () => read(m._tr_refusal()),
+    advance: () => m._tr_advance(),
+    stop: () => m._tr_stop(),
+    pixels: () => m._tr_pixels(),
+  };
+  // A module that has trapped is left in no state to go on from: the page says so at once.
+  for (const [name, call] of Object.entries(calls)) {
+    calls[name] = (...args) => {
+      try {
+        return call(...args);
+      } catch (error) {
+        stopped(error);
+        throw error;
+      }
+    };
+  }
+  return calls;
+}

@@ -1,0 +1,157 @@
+#include "window/DesignJson.h"
+
+#include "window/Design.h"
+#include "window/Focus.h"
+#include "window/Geometry.h"
+#include "window/Json.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace window {
+namespace {
+
+using json::quoted;
+using json::quotedOrNull;
+
+std::string number(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.15g", value);
+    return text;
+}
+
+std::string truth(bool value)
+{
+    return value ? "true" : "false";
+}
+
+std::string hex(surface::Colour c)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "\"#%02x%02x%02x\"", unsigned(c & 0xFFu), unsigned((c >> 8) & 0xFFu),
+                  unsigned((c >> 16) & 0xFFu));
+    return text;
+}
+
+// A tint the design names; null for the control's own default and for the button text, which is
+// black on the design's light colours.
+std::string colour(Tint tint)
+{
+    const std::optional<surface::Colour> c = colourOf(tint);
+    return c ? hex(*c) : "null";
+}
+
+const char* alignment(Align align)
+{
+    switch (align) {
+    case Align::Centre:
+        return "centre";
+    case Align::Right:
+        return "right";
+    case Align::Left:
+        break;
+    }
+    return "left";
+}
+
+const char* kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::TextBox:
+        return "TextBox";
+    case Kind::ScrollBar:
+        return "ScrollBar";
+    case Kind::Frame:
+        return "Frame";
+    case Kind::Option:
+        return "Option";
+    case Kind::Command:
+        return "Command";
+    case Kind::Label:
+        break;
+    }
+    return "Label";
+}
+
+// A font the design sets is bold; the window's default font is not.
+std::string font(const Font& f, bool bold)
+{
+    return "{\"family\":" + quotedOrNull(f.family) + ",\"points\":" + number(f.points) + ",\"bold\":" + truth(bold) +
+           "}";
+}
+
+std::string rect(const Rect& r)
+{
+    return "\"left\":" + std::to_string(r.left) + ",\"top\":" + std::to_string(r.top) +
+           ",\"width\":" + std::to_string(r.width) + ",\"height\":" + std::to_string(r.height);
+}
+
+std::string controlJson(const Control& c, const Translate& translate)
+{
+    return "{\"name\":" + quoted(c.name) + ",\"kind\":" + quoted(kindName(c.kind)) +
+           ",\"container\":" + quotedOrNull(c.container) +
+           ",\"text\":" + quoted(translated(translate, designContext, c.text)) + "," + rect(c.place) +
+           ",\"font\":" + font(c.font, c.font.family != nullptr) + ",\"back\":" + colour(c.back) +
+           ",\"fore\":" + colour(c.fore) + ",\"align\":" + quoted(alignment(c.align)) +
+           ",\"hidden\":" + truth(c.hidden) + ",\"tab\":" + std::to_string(c.tab) +
+           ",\"takesFocus\":" + truth(takesFocus(c.kind)) + ",\"bordered\":" + truth(c.bordered) +
+           ",\"mayGrow\":" + truth(mayGrow(c)) + ",\"accessibleName\":" + quoted(accessibleName(c, translate)) + "}";
+}
+
+template <class Items, class Write> std::string list(const Items& items, Write write)
+{
+    std::string out;
+    for (const auto& item : items)
+        out += (out.empty() ? "" : ",") + write(item);
+    return out;
+}
+
+} // namespace
+
+std::string designJson(const Translate& translate)
+{
+    const WindowProperties& p = properties();
+    const Size client = clientPixels();
+    const auto design = [&translate](const char* text) { return quoted(translated(translate, designContext, text)); };
+    return "{\"window\":{\"name\":" + quoted(p.name) + ",\"caption\":" + quoted(caption(translate)) +
+           ",\"width\":" + std::to_string(client.width) + ",\"height\":" + std::to_string(client.height) +
+           ",\"background\":" + hex(p.background) + ",\"defaultFont\":" + font(p.defaultFont, false) + "}" +
+           ",\"controls\":[" + list(controls(), [&](const Control& c) { return controlJson(c, translate); }) + "]" +
+           ",\"lines\":[" +
+           list(lines(),
+                [&](const Line& l) {
+                    return "{\"name\":" + quoted(l.name) + ",\"accessibleName\":" + design(l.accessibleName) + "}";
+                }) +
+           "],\"linesFollow\":" + quoted(linesFollow) + ",\"drawingName\":" + design(drawingName) +
+           ",\"startButton\":" + quoted(startButton) + ",\"exitButton\":" + quoted(exitButton) +
+           ",\"beneathDrawing\":" + quoted(beneathDrawing) + ",\"textBoxLength\":" + std::to_string(textBoxLength) +
+           ",\"scrollMaximum\":" + std::to_string(scrollMaximum) + ",\"scrollPage\":" + std::to_string(scrollPage) +
+           ",\"twipsPerPixel\":" + std::to_string(surface::twipsPerPixel) + "}";
+}
+
+std::string stateJson(const State& state, double ratio)
+{
+    std::string texts, shown, selected, places;
+    for (const Control& c : controls()) {
+        const char* comma = shown.empty() ? "" : ",";
+        shown += comma + quoted(c.name) + ":" + truth(state.shown(c.name));
+        const Point at = state.place(c.name);
+        places += comma + quoted(c.name) + ":[" + std::to_string(at.x) + "," + std::to_string(at.y) + "]";
+        if (c.kind == Kind::TextBox)
+            texts += (texts.empty() ? "" : ",") + quoted(c.name) + ":" + quoted(state.text(c.name));
+        if (state.selected(c.name))
+            selected += (selected.empty() ? "" : ",") + quoted(c.name);
+    }
+    const std::string lineStates = list(lines(), [&](const Line& l) {
+        const State::LineEnds& ends = state.line(l.name);
+        return quoted(l.name) + ":{" + rect(linePixels(ends.from, ends.to, l.width, ratio)) +
+               ",\"shown\":" + truth(ends.shown) + "}";
+    });
+    const std::string stops = list(tabStops(state), [](const Control* c) { return quoted(c->name); });
+    return "{\"texts\":{" + texts + "},\"shown\":{" + shown + "},\"selected\":[" + selected + "],\"places\":{" +
+           places + "},\"lines\":{" + lineStates + "},\"scroll\":" + std::to_string(state.scrollPosition()) +
+           ",\"stops\":[" + stops + "]}";
+}
+
+} // namespace window
