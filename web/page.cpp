@@ -8,6 +8,7 @@
 #include "web/SeparatorNumbers.h"
 #include "window/Form.h"
 #include "window/Translate.h"
+#include "window/Version.h"
 
 #include <emscripten/emscripten.h>
 
@@ -145,7 +146,8 @@ std::string designJson()
            ",\"refused\":" + std::to_string(Refused) + ",\"unloaded\":" + std::to_string(Unloaded) + "}" +
            ",\"scrollMaximum\":" + std::to_string(window::scrollMaximum) +
            ",\"scrollPage\":" + std::to_string(window::scrollPage) +
-           ",\"twipsPerPixel\":" + std::to_string(surface::twipsPerPixel) + "}";
+           ",\"twipsPerPixel\":" + std::to_string(surface::twipsPerPixel) + ",\"version\":" + quoted(window::version) +
+           "}";
     return out;
 }
 
