@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -10,6 +11,7 @@ namespace {
 struct Result {
     int exitCode{-1};
     QStringList lines;
+    QString output;
     QString errors;
 };
 
@@ -26,7 +28,8 @@ Result drive(const QStringList& arguments, const QString& locale = QStringLitera
     process.waitForFinished(60000);
     Result result;
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    result.output = QString::fromUtf8(process.readAllStandardOutput());
+    result.lines = result.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     result.errors = QString::fromUtf8(process.readAllStandardError());
     return result;
 }
@@ -108,10 +111,10 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("scroll to 5") << QStringList{"scroll", "5"} << QStringList{"Cell nSpomaleni 501"};
         QTest::newRow("scroll to 0 changes nothing") << QStringList{"scroll", "0"} << QStringList{"Cell nSpomaleni 1"};
-        QTest::newRow("the hidden slower option") << QStringList{"click", "opPomalejší"}
-                                                  << QStringList{"Cell nSpomaleni 500000", "Selected opPomalejší"};
-        QTest::newRow("the hidden slow option") << QStringList{"click", "opPomalá"}
-                                                << QStringList{"Cell nSpomaleni 1000000", "Selected opPomalá"};
+        QTest::newRow("the hidden slower option")
+            << QStringList{"click", "opPomalejší"} << QStringList{"Cell nSpomaleni 500000", "Selected opPomalejší"};
+        QTest::newRow("the hidden slow option")
+            << QStringList{"click", "opPomalá"} << QStringList{"Cell nSpomaleni 1000000", "Selected opPomalá"};
         QTest::newRow("glass") << QStringList{"click", "opSklo"}
                                << QStringList{"Cell nLátka Sklo", "Cell nIndex 1.5", "Shown nSklo 1"};
         QTest::newRow("typed text stays") << QStringList{"type", "nAlfa", "47,5 ü"} << QStringList{"Cell nAlfa 47,5 ü"};
@@ -141,10 +144,10 @@ private slots:
         QTest::newRow("empty angle") << QStringList{"type", "nAlfa", "", "click", "cmdStart"} << "nAlfa";
         QTest::newRow("comma under a decimal-point locale")
             << QStringList{"type", "nAlfa", "1,5", "click", "cmdStart"} << "nAlfa";
-        QTest::newRow("an angle that overflows") << QStringList{"type", "nAlfa", "1e308", "click", "cmdStart"}
-                                                 << "nAlfa";
-        QTest::newRow("an index that overflows") << QStringList{"type", "nIndex", "1e308", "click", "cmdStart"}
-                                                 << "nIndex";
+        QTest::newRow("an angle that overflows")
+            << QStringList{"type", "nAlfa", "1e308", "click", "cmdStart"} << "nAlfa";
+        QTest::newRow("an index that overflows")
+            << QStringList{"type", "nIndex", "1e308", "click", "cmdStart"} << "nIndex";
         QTest::newRow("a distance beyond single precision")
             << QStringList{"type", "nDistance", "3.5e38", "click", "cmdStart"} << "nDistance";
         QTest::newRow("a pause that would never end")
@@ -191,32 +194,78 @@ private slots:
     void malformedCommandLines_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("unknown action") << QStringList{"press", "cmdStart"};
-        QTest::newRow("click without a name") << QStringList{"click"};
-        QTest::newRow("click on no such control") << QStringList{"click", "cmdNothing"};
-        QTest::newRow("click on a text box") << QStringList{"click", "nAlfa"};
-        QTest::newRow("type without text") << QStringList{"type", "nAlfa"};
-        QTest::newRow("type into a button") << QStringList{"type", "cmdStart", "1"};
-        QTest::newRow("scroll beyond 16 bits") << QStringList{"scroll", "32768"};
-        QTest::newRow("scroll below 0") << QStringList{"scroll", "-1"};
-        QTest::newRow("scroll by a word") << QStringList{"scroll", "far"};
-        QTest::newRow("png without a file") << QStringList{"--png"};
-        QTest::newRow("png with an empty name") << QStringList{"--png", ""};
-        QTest::newRow("scale without a number") << QStringList{"--png", "x.png", "--scale"};
-        QTest::newRow("scale 0") << QStringList{"--scale", "0", "--png", "x.png"};
-        QTest::newRow("scale 5") << QStringList{"--scale", "5", "--png", "x.png"};
-        QTest::newRow("scale by a fraction") << QStringList{"--scale", "1.5", "--png", "x.png"};
-        QTest::newRow("scale by a word") << QStringList{"--scale", "two", "--png", "x.png"};
-        QTest::newRow("lang without a code") << QStringList{"--png", "x.png", "--lang"};
-        QTest::newRow("lang the window does not speak") << QStringList{"--lang", "fr", "--png", "x.png"};
+        QTest::addColumn<QString>("program");
+        const QString driver = QStringLiteral(DRIVER);
+        QTest::newRow("unknown action") << QStringList{"press", "cmdStart"} << driver;
+        QTest::newRow("click without a name") << QStringList{"click"} << driver;
+        QTest::newRow("click on no such control") << QStringList{"click", "cmdNothing"} << driver;
+        QTest::newRow("click on a text box") << QStringList{"click", "nAlfa"} << driver;
+        QTest::newRow("type without text") << QStringList{"type", "nAlfa"} << driver;
+        QTest::newRow("type into a button") << QStringList{"type", "cmdStart", "1"} << driver;
+        QTest::newRow("scroll beyond 16 bits") << QStringList{"scroll", "32768"} << driver;
+        QTest::newRow("scroll below 0") << QStringList{"scroll", "-1"} << driver;
+        QTest::newRow("scroll by a word") << QStringList{"scroll", "far"} << driver;
+        QTest::newRow("png without a file") << QStringList{"--png"} << driver;
+        QTest::newRow("png with an empty name") << QStringList{"--png", ""} << driver;
+        QTest::newRow("scale without a number") << QStringList{"--png", "x.png", "--scale"} << driver;
+        QTest::newRow("scale 0") << QStringList{"--scale", "0", "--png", "x.png"} << driver;
+        QTest::newRow("scale 5") << QStringList{"--scale", "5", "--png", "x.png"} << driver;
+        QTest::newRow("scale by a fraction") << QStringList{"--scale", "1.5", "--png", "x.png"} << driver;
+        QTest::newRow("scale by a word") << QStringList{"--scale", "two", "--png", "x.png"} << driver;
+        QTest::newRow("lang without a code") << QStringList{"--png", "x.png", "--lang"} << driver;
+        QTest::newRow("lang the window does not speak") << QStringList{"--lang", "fr", "--png", "x.png"} << driver;
     }
+    // The problem, then the same usage that --help prints, on standard error alone.
     void malformedCommandLines()
     {
         QFETCH(QStringList, arguments);
-        const Result r = drive(arguments);
+        QFETCH(QString, program);
+        const Result r = drive(arguments, QStringLiteral("C.UTF-8"), {}, program);
+        const Result help = drive({"--help"}, QStringLiteral("C.UTF-8"), {}, program);
         QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.errors.contains(QLatin1String("usage")));
+        // Qt may say something of the system first.
+        const QString problem = QLatin1Char('\n') + QFileInfo(program).fileName() + QLatin1String(": ");
+        QVERIFY2((QLatin1Char('\n') + r.errors).contains(problem), qPrintable(r.errors));
+        QVERIFY(help.output.startsWith(QLatin1String("Usage: ")));
+        QVERIFY2(r.errors.endsWith(help.output), qPrintable(r.errors));
         QVERIFY(r.lines.isEmpty());
+    }
+
+    // From a shell: help and the version on standard output, and status 0.
+    void answersHelpAndVersion_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("variables");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("listed");
+        const QString driver = QStringLiteral(DRIVER);
+        const QString driverUsage = QStringLiteral("Usage: total-reflection-driver [OPTION]... [ACTION]...");
+        const QString driverVersion = QStringLiteral("total-reflection-driver " VERSION);
+        const QStringList none;
+        QTest::newRow("driver --help") << driver << QStringList{"--help"} << none << driverUsage << "  --lang CODE ";
+        QTest::newRow("driver -h") << driver << QStringList{"-h"} << none << driverUsage << "  scroll N ";
+        QTest::newRow("driver help after an action")
+            << driver << QStringList{"click", "cmdStart", "--help"} << none << driverUsage << "  -v, --version ";
+        QTest::newRow("driver --version") << driver << QStringList{"--version"} << none << driverVersion << "";
+        QTest::newRow("driver -v") << driver << QStringList{"--png", "x.png", "-v"} << none << driverVersion << "";
+    }
+    void answersHelpAndVersion()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, variables);
+        QFETCH(QString, first);
+        QFETCH(QString, listed);
+        const Result r = drive(arguments, QStringLiteral("C.UTF-8"), variables, program);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(!r.lines.isEmpty(), qPrintable(r.errors));
+        QCOMPARE(r.lines.first(), first);
+        if (!listed.isEmpty())
+            QVERIFY2(std::any_of(r.lines.begin(), r.lines.end(),
+                                 [&](const QString& line) { return line.startsWith(listed); }),
+                     qPrintable(r.output));
+        QVERIFY(!r.errors.contains(QLatin1String("Usage")));
     }
 
     void decimalCommaLocaleRunsTheSameTrace()

@@ -18,9 +18,9 @@ int usage(const char* problem)
 {
     std::fprintf(stderr,
                  "total-reflection-driver.js: %s\n"
-                 "usage: node total-reflection-driver.js [ACTION ...]\n"
+                 "Usage: node total-reflection-driver.js [ACTION ...]\n"
                  "%s",
-                 problem, window::actionsUsage);
+                 problem, window::actionsUsage().c_str());
     return 2;
 }
 

@@ -4,10 +4,14 @@
 
 namespace window {
 
-const char* const actionsUsage = "actions, performed in order:\n"
-                                 "  click NAME        click an option or command button\n"
-                                 "  type NAME TEXT    replace the whole text of a text box\n"
-                                 "  scroll N          move HScroll1 to N (0 to 32767)\n";
+std::string actionsUsage()
+{
+    return "Actions, performed in order:\n"
+           "  click NAME        click an option or command button\n"
+           "  type NAME TEXT    replace the whole text of a text box\n"
+           "  scroll N          move HScroll1 to N (0 to " +
+           std::to_string(scrollMaximum) + ")\n";
+}
 
 bool readAction(const std::vector<std::string>& words, std::size_t& i, std::vector<Action>& actions,
                 const char*& problem)
@@ -37,7 +41,9 @@ bool readAction(const std::vector<std::string>& words, std::size_t& i, std::vect
         int position = -1;
         const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), position);
         if (error != std::errc() || end != number.data() + number.size() || position < 0 || position > scrollMaximum) {
-            problem = "scroll takes a whole number from 0 to 32767";
+            static const std::string outOfRange =
+                "scroll takes a whole number from 0 to " + std::to_string(scrollMaximum);
+            problem = outOfRange.c_str();
             return false;
         }
         actions.push_back({Action::Verb::Scroll, {}, {}, position});

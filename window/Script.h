@@ -19,7 +19,7 @@ struct Action {
 };
 
 // The actions' part of a driver's usage text.
-extern const char* const actionsUsage;
+std::string actionsUsage();
 
 // Reads the action that begins at words[i] and moves i past it. Nothing is read, and the reason
 // is given, when the words there are no whole action or name no control that takes it.
