@@ -21,6 +21,8 @@ Result drive(const QStringList& arguments, const QString& locale = QStringLitera
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), locale);
+    // The window's words follow the desktop's language; the driver's never do.
+    environment.remove(QStringLiteral("LANGUAGE"));
     for (const QString& variable : variables)
         environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(environment);
@@ -196,6 +198,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("program");
         const QString driver = QStringLiteral(DRIVER);
+        const QString window = QStringLiteral(PROGRAM);
         QTest::newRow("unknown action") << QStringList{"press", "cmdStart"} << driver;
         QTest::newRow("click without a name") << QStringList{"click"} << driver;
         QTest::newRow("click on no such control") << QStringList{"click", "cmdNothing"} << driver;
@@ -214,6 +217,9 @@ private slots:
         QTest::newRow("scale by a word") << QStringList{"--scale", "two", "--png", "x.png"} << driver;
         QTest::newRow("lang without a code") << QStringList{"--png", "x.png", "--lang"} << driver;
         QTest::newRow("lang the window does not speak") << QStringList{"--lang", "fr", "--png", "x.png"} << driver;
+        QTest::newRow("window: unknown option") << QStringList{"--frobnicate"} << window;
+        QTest::newRow("window: an argument") << QStringList{"run"} << window;
+        QTest::newRow("window: a value given to --help") << QStringList{"--help=all"} << window;
     }
     // The problem, then the same usage that --help prints, on standard error alone.
     void malformedCommandLines()
@@ -231,7 +237,8 @@ private slots:
         QVERIFY(r.lines.isEmpty());
     }
 
-    // From a shell: help and the version on standard output, and status 0.
+    // Both programs from a shell: help and the version on standard output, and status 0. The
+    // window's line is read after Qt has taken its own options, and needs no display for them.
     void answersHelpAndVersion_data()
     {
         QTest::addColumn<QString>("program");
@@ -240,8 +247,11 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("listed");
         const QString driver = QStringLiteral(DRIVER);
+        const QString window = QStringLiteral(PROGRAM);
         const QString driverUsage = QStringLiteral("Usage: total-reflection-driver [OPTION]... [ACTION]...");
+        const QString windowUsage = QStringLiteral("Usage: " PROGRAM " [options]");
         const QString driverVersion = QStringLiteral("total-reflection-driver " VERSION);
+        const QString windowVersion = QStringLiteral("total-reflection " VERSION);
         const QStringList none;
         QTest::newRow("driver --help") << driver << QStringList{"--help"} << none << driverUsage << "  --lang CODE ";
         QTest::newRow("driver -h") << driver << QStringList{"-h"} << none << driverUsage << "  scroll N ";
@@ -249,6 +259,17 @@ private slots:
             << driver << QStringList{"click", "cmdStart", "--help"} << none << driverUsage << "  -v, --version ";
         QTest::newRow("driver --version") << driver << QStringList{"--version"} << none << driverVersion << "";
         QTest::newRow("driver -v") << driver << QStringList{"--png", "x.png", "-v"} << none << driverVersion << "";
+        QTest::newRow("window --help") << window << QStringList{"--help"} << none << windowUsage << "  --help-all ";
+        QTest::newRow("window -h") << window << QStringList{"-h"} << none << windowUsage << "  -v, --version ";
+        QTest::newRow("window --help-all lists Qt's options")
+            << window << QStringList{"--help-all"} << none << windowUsage << "  --platform ";
+        QTest::newRow("window --version") << window << QStringList{"--version"} << none << windowVersion << "";
+        QTest::newRow("window -v after Qt's options")
+            << window << QStringList{"-platform", "offscreen", "-reverse", "-style", "fusion", "-v"} << none
+            << windowVersion << "";
+        QTest::newRow("window --help without a display")
+            << window << QStringList{"--help"} << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=", "WAYLAND_DISPLAY="}
+            << windowUsage << "";
     }
     void answersHelpAndVersion()
     {
