@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package that CPack makes of the build: its dependencies are Debian packages, each
 # installed here in a version that satisfies it (so that `apt-get install ./the.deb` on a Debian
-# 12 machine set up by scripts/setup.sh needs nothing else), it holds the installed layout, and
-# its programs start and show the window, headless.
+# 12 machine set up by scripts/setup.sh needs nothing else), it holds the installed layout, every
+# part of it gives the same version, and its programs start and show the window, headless.
 # usage: check-deb.sh BUILD_DIR
 set -euo pipefail
 
@@ -29,6 +29,7 @@ debs=("$work"/out/*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb"
 deb=${debs[0]}
 echo "package: $(basename "$deb")"
+dpkg-deb -x "$deb" "$work/root"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
@@ -45,12 +46,23 @@ for item in "${items[@]}"; do
     fi
 done
 
-dpkg-deb -x "$deb" "$work/root"
+doc=usr/share/doc/total-reflection
 for file in usr/bin/total-reflection usr/bin/total-reflection-driver "usr/share/applications/$id.desktop" \
     "usr/share/metainfo/$id.metainfo.xml" "usr/share/icons/hicolor/scalable/apps/$id.svg" \
-    "usr/share/icons/hicolor/48x48/apps/$id.png" usr/share/doc/total-reflection/copyright; do
+    "usr/share/icons/hicolor/48x48/apps/$id.png" $doc/copyright $doc/changelog.gz; do
     [ -e "$work/root/$file" ] || fail "the package holds no $file"
 done
+
+# One version: the package's, both programs', the AppStream release's and the changelog's.
+version=$(dpkg-deb -f "$deb" Version)
+versions="package $version
+total-reflection $(QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/total-reflection" --version 2>/dev/null | sed 's/.* //')
+total-reflection-driver $("$work/root/usr/bin/total-reflection-driver" --version | sed 's/.* //')
+AppStream $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$work/root/usr/share/metainfo/$id.metainfo.xml")
+changelog $(zcat "$work/root/$doc/changelog.gz" | sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p')"
+[ "$(awk '{ print $2 }' <<<"$versions" | sort -u)" = "$version" ] || fail "the versions differ:
+$versions"
+echo "version $version throughout"
 
 # The program has no way to end by itself: still running after a few seconds, it has started,
 # shown its window and entered its event loop.
