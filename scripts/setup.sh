@@ -24,7 +24,7 @@ packages=(
     libsleef-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool libxcb1-dev
-    dpkg-dev file desktop-file-utils appstream
+    dpkg-dev file desktop-file-utils appstream help2man
 )
 # The browser's front end: Emscripten, Chromium for its tests, fonttools to make its web fonts,
 # and node with npm for the tests' packages.

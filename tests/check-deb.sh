@@ -49,17 +49,20 @@ done
 doc=usr/share/doc/total-reflection
 for file in usr/bin/total-reflection usr/bin/total-reflection-driver "usr/share/applications/$id.desktop" \
     "usr/share/metainfo/$id.metainfo.xml" "usr/share/icons/hicolor/scalable/apps/$id.svg" \
-    "usr/share/icons/hicolor/48x48/apps/$id.png" $doc/copyright $doc/changelog.gz; do
+    "usr/share/icons/hicolor/48x48/apps/$id.png" $doc/copyright $doc/changelog.gz \
+    usr/share/man/man1/total-reflection.1.gz usr/share/man/man1/total-reflection-driver.1.gz; do
     [ -e "$work/root/$file" ] || fail "the package holds no $file"
 done
 
-# One version: the package's, both programs', the AppStream release's and the changelog's.
+# One version: the package's, both programs', the AppStream release's, the changelog's and the
+# manual pages'.
 version=$(dpkg-deb -f "$deb" Version)
 versions="package $version
 total-reflection $(QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/total-reflection" --version 2>/dev/null | sed 's/.* //')
 total-reflection-driver $("$work/root/usr/bin/total-reflection-driver" --version | sed 's/.* //')
 AppStream $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$work/root/usr/share/metainfo/$id.metainfo.xml")
-changelog $(zcat "$work/root/$doc/changelog.gz" | sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p')"
+changelog $(zcat "$work/root/$doc/changelog.gz" | sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p')
+manual $(zcat "$work/root/usr/share/man/man1/total-reflection-driver.1.gz" | sed -n 's/^\.TH .*"total-reflection-driver \([^"]*\)".*/\1/p')"
 [ "$(awk '{ print $2 }' <<<"$versions" | sort -u)" = "$version" ] || fail "the versions differ:
 $versions"
 echo "version $version throughout"
