@@ -33,6 +33,10 @@ if [ "$mode" = test ] || [ "$mode" = web ]; then
     command -v node >/dev/null || packages+=(nodejs)
     command -v npm >/dev/null || packages+=(npm)
 fi
+# Debian's own checker of packages, which the suite runs on the package it makes.
+if [ "$mode" = test ]; then
+    packages+=(lintian)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

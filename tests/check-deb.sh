@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# The Debian package that CPack makes of the build: its dependencies are Debian packages, each
-# installed here in a version that satisfies it (so that `apt-get install ./the.deb` on a Debian
-# 12 machine set up by scripts/setup.sh needs nothing else), it holds the installed layout, every
-# part of it gives the same version, and its programs start and show the window, headless.
-# usage: check-deb.sh BUILD_DIR
+# The Debian package that CPack makes of the build.
+# contents: its dependencies are Debian packages, each installed here in a version that satisfies
+# it (so that `apt-get install ./the.deb` on a Debian 12 machine set up by scripts/setup.sh needs
+# nothing else), it holds the installed layout, every part of it gives the same version, and its
+# programs start and show the window, headless.
+# lintian: Debian's own checker finds no error and no warning in it, and man finds its manual
+# pages by their names.
+# usage: check-deb.sh BUILD_DIR contents|lintian
 set -euo pipefail
 
 build=$1
+check=$2
 id=org.example.total_reflection
 
 fail() {
@@ -14,7 +18,11 @@ fail() {
     exit 1
 }
 
-for tool in dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev; do
+tools=(dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev)
+if [ "$check" = lintian ]; then
+    tools+=(lintian:lintian man:man-db)
+fi
+for tool in "${tools[@]}"; do
     command -v "${tool%%:*}" >/dev/null || {
         echo "SKIP: ${tool%%:*} is not installed (Debian package ${tool##*:})"
         exit 77
@@ -30,6 +38,23 @@ debs=("$work"/out/*.deb)
 deb=${debs[0]}
 echo "package: $(basename "$deb")"
 dpkg-deb -x "$deb" "$work/root"
+
+case $check in
+contents) ;;
+lintian)
+    lintian --fail-on error,warning "$deb" || fail "lintian finds the package wanting"
+    echo "lintian: no error, no warning"
+    for program in total-reflection total-reflection-driver; do
+        page=$(MANWIDTH=80 man -M "$work/root/usr/share/man" "$program" 2>&1) || fail "man $program: $page"
+        grep -q "^NAME" <<<"$page" && grep -q "^SYNOPSIS" <<<"$page" || fail "man $program shows no manual page: $page"
+    done
+    echo "man shows both manual pages"
+    exit
+    ;;
+*)
+    fail "unknown check $check"
+    ;;
+esac
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
