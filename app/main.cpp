@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Languages.h"
 #include "app/ProgramIcon.h"
 #include "app/frmKavrona.h"
@@ -6,8 +7,11 @@
 
 int main(int argc, char* argv[])
 {
+    commandLine::prepare(argc, argv);
     QApplication application(argc, argv);
     languages::use(languages::ofTheDesktop());
+    if (const std::optional<int> status = commandLine::answer())
+        return *status;
     QApplication::setApplicationName(QStringLiteral("Total reflection"));
     QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the window to the installed desktop entry and its icon.

@@ -24,7 +24,7 @@ packages=(
     libsleef-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool libxcb1-dev
-    dpkg-dev file desktop-file-utils appstream
+    dpkg-dev file desktop-file-utils appstream help2man
 )
 # The browser's front end: Emscripten, Chromium for its tests, fonttools to make its web fonts,
 # and node with npm for the tests' packages.
@@ -32,6 +32,10 @@ if [ "$mode" = test ] || [ "$mode" = web ]; then
     packages+=(emscripten chromium python3-fonttools python3-brotli)
     command -v node >/dev/null || packages+=(nodejs)
     command -v npm >/dev/null || packages+=(npm)
+fi
+# Debian's own checker of packages, which the suite runs on the package it makes.
+if [ "$mode" = test ]; then
+    packages+=(lintian)
 fi
 
 missing=()

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# The Debian package that CPack makes of the build: its dependencies are Debian packages, each
-# installed here in a version that satisfies it (so that `apt-get install ./the.deb` on a Debian
-# 12 machine set up by scripts/setup.sh needs nothing else), it holds the installed layout, and
-# its programs start and show the window, headless.
-# usage: check-deb.sh BUILD_DIR
+# The Debian package that CPack makes of the build.
+# contents: its dependencies are Debian packages, each installed here in a version that satisfies
+# it (so that `apt-get install ./the.deb` on a Debian 12 machine set up by scripts/setup.sh needs
+# nothing else), it holds the installed layout, every part of it gives the same version, and its
+# programs start and show the window, headless.
+# lintian: Debian's own checker finds no error and no warning in it, and man finds its manual
+# pages by their names.
+# usage: check-deb.sh BUILD_DIR contents|lintian
 set -euo pipefail
 
 build=$1
+check=$2
 id=org.example.total_reflection
 
 fail() {
@@ -14,7 +18,11 @@ fail() {
     exit 1
 }
 
-for tool in dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev; do
+tools=(dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev)
+if [ "$check" = lintian ]; then
+    tools+=(lintian:lintian man:man-db)
+fi
+for tool in "${tools[@]}"; do
     command -v "${tool%%:*}" >/dev/null || {
         echo "SKIP: ${tool%%:*} is not installed (Debian package ${tool##*:})"
         exit 77
@@ -29,6 +37,24 @@ debs=("$work"/out/*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb"
 deb=${debs[0]}
 echo "package: $(basename "$deb")"
+dpkg-deb -x "$deb" "$work/root"
+
+case $check in
+contents) ;;
+lintian)
+    lintian --fail-on error,warning "$deb" || fail "lintian finds the package wanting"
+    echo "lintian: no error, no warning"
+    for program in total-reflection total-reflection-driver; do
+        page=$(MANWIDTH=80 man -M "$work/root/usr/share/man" "$program" 2>&1) || fail "man $program: $page"
+        grep -q "^NAME" <<<"$page" && grep -q "^SYNOPSIS" <<<"$page" || fail "man $program shows no manual page: $page"
+    done
+    echo "man shows both manual pages"
+    exit
+    ;;
+*)
+    fail "unknown check $check"
+    ;;
+esac
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
@@ -45,12 +71,26 @@ for item in "${items[@]}"; do
     fi
 done
 
-dpkg-deb -x "$deb" "$work/root"
+doc=usr/share/doc/total-reflection
 for file in usr/bin/total-reflection usr/bin/total-reflection-driver "usr/share/applications/$id.desktop" \
     "usr/share/metainfo/$id.metainfo.xml" "usr/share/icons/hicolor/scalable/apps/$id.svg" \
-    "usr/share/icons/hicolor/48x48/apps/$id.png" usr/share/doc/total-reflection/copyright; do
+    "usr/share/icons/hicolor/48x48/apps/$id.png" $doc/copyright $doc/changelog.gz \
+    usr/share/man/man1/total-reflection.1.gz usr/share/man/man1/total-reflection-driver.1.gz; do
     [ -e "$work/root/$file" ] || fail "the package holds no $file"
 done
+
+# One version: the package's, both programs', the AppStream release's, the changelog's and the
+# manual pages'.
+version=$(dpkg-deb -f "$deb" Version)
+versions="package $version
+total-reflection $(QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/total-reflection" --version 2>/dev/null | sed 's/.* //')
+total-reflection-driver $("$work/root/usr/bin/total-reflection-driver" --version | sed 's/.* //')
+AppStream $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$work/root/usr/share/metainfo/$id.metainfo.xml")
+changelog $(zcat "$work/root/$doc/changelog.gz" | sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p')
+manual $(zcat "$work/root/usr/share/man/man1/total-reflection-driver.1.gz" | sed -n 's/^\.TH .*"total-reflection-driver \([^"]*\)".*/\1/p')"
+[ "$(awk '{ print $2 }' <<<"$versions" | sort -u)" = "$version" ] || fail "the versions differ:
+$versions"
+echo "version $version throughout"
 
 # The program has no way to end by itself: still running after a few seconds, it has started,
 # shown its window and entered its event loop.

@@ -35,7 +35,8 @@ case $check in
 layout)
     expected=("bin/total-reflection" "bin/total-reflection-driver" "share/applications/$id.desktop"
         "share/icons/hicolor/scalable/apps/$id.svg" "share/metainfo/$id.metainfo.xml"
-        "share/doc/total-reflection/copyright")
+        "share/doc/total-reflection/copyright" "share/doc/total-reflection/changelog.gz"
+        "share/man/man1/total-reflection.1.gz" "share/man/man1/total-reflection-driver.1.gz")
     for size in "${sizes[@]}"; do
         expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
     done

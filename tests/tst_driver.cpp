@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -10,6 +11,7 @@ namespace {
 struct Result {
     int exitCode{-1};
     QStringList lines;
+    QString output;
     QString errors;
 };
 
@@ -19,6 +21,8 @@ Result drive(const QStringList& arguments, const QString& locale = QStringLitera
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), locale);
+    // The window's words follow the desktop's language; the driver's never do.
+    environment.remove(QStringLiteral("LANGUAGE"));
     for (const QString& variable : variables)
         environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(environment);
@@ -26,7 +30,8 @@ Result drive(const QStringList& arguments, const QString& locale = QStringLitera
     process.waitForFinished(60000);
     Result result;
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    result.output = QString::fromUtf8(process.readAllStandardOutput());
+    result.lines = result.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     result.errors = QString::fromUtf8(process.readAllStandardError());
     return result;
 }
@@ -191,32 +196,97 @@ private slots:
     void malformedCommandLines_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("unknown action") << QStringList{"press", "cmdStart"};
-        QTest::newRow("click without a name") << QStringList{"click"};
-        QTest::newRow("click on no such control") << QStringList{"click", "cmdNothing"};
-        QTest::newRow("click on a text box") << QStringList{"click", "nAlfa"};
-        QTest::newRow("type without text") << QStringList{"type", "nAlfa"};
-        QTest::newRow("type into a button") << QStringList{"type", "cmdStart", "1"};
-        QTest::newRow("scroll beyond 16 bits") << QStringList{"scroll", "32768"};
-        QTest::newRow("scroll below 0") << QStringList{"scroll", "-1"};
-        QTest::newRow("scroll by a word") << QStringList{"scroll", "far"};
-        QTest::newRow("png without a file") << QStringList{"--png"};
-        QTest::newRow("png with an empty name") << QStringList{"--png", ""};
-        QTest::newRow("scale without a number") << QStringList{"--png", "x.png", "--scale"};
-        QTest::newRow("scale 0") << QStringList{"--scale", "0", "--png", "x.png"};
-        QTest::newRow("scale 5") << QStringList{"--scale", "5", "--png", "x.png"};
-        QTest::newRow("scale by a fraction") << QStringList{"--scale", "1.5", "--png", "x.png"};
-        QTest::newRow("scale by a word") << QStringList{"--scale", "two", "--png", "x.png"};
-        QTest::newRow("lang without a code") << QStringList{"--png", "x.png", "--lang"};
-        QTest::newRow("lang the window does not speak") << QStringList{"--lang", "fr", "--png", "x.png"};
+        QTest::addColumn<QString>("program");
+        const QString driver = QStringLiteral(DRIVER);
+        const QString window = QStringLiteral(PROGRAM);
+        QTest::newRow("unknown action") << QStringList{"press", "cmdStart"} << driver;
+        QTest::newRow("click without a name") << QStringList{"click"} << driver;
+        QTest::newRow("click on no such control") << QStringList{"click", "cmdNothing"} << driver;
+        QTest::newRow("click on a text box") << QStringList{"click", "nAlfa"} << driver;
+        QTest::newRow("type without text") << QStringList{"type", "nAlfa"} << driver;
+        QTest::newRow("type into a button") << QStringList{"type", "cmdStart", "1"} << driver;
+        QTest::newRow("scroll beyond 16 bits") << QStringList{"scroll", "32768"} << driver;
+        QTest::newRow("scroll below 0") << QStringList{"scroll", "-1"} << driver;
+        QTest::newRow("scroll by a word") << QStringList{"scroll", "far"} << driver;
+        QTest::newRow("png without a file") << QStringList{"--png"} << driver;
+        QTest::newRow("png with an empty name") << QStringList{"--png", ""} << driver;
+        QTest::newRow("scale without a number") << QStringList{"--png", "x.png", "--scale"} << driver;
+        QTest::newRow("scale 0") << QStringList{"--scale", "0", "--png", "x.png"} << driver;
+        QTest::newRow("scale 5") << QStringList{"--scale", "5", "--png", "x.png"} << driver;
+        QTest::newRow("scale by a fraction") << QStringList{"--scale", "1.5", "--png", "x.png"} << driver;
+        QTest::newRow("scale by a word") << QStringList{"--scale", "two", "--png", "x.png"} << driver;
+        QTest::newRow("lang without a code") << QStringList{"--png", "x.png", "--lang"} << driver;
+        QTest::newRow("lang the window does not speak") << QStringList{"--lang", "fr", "--png", "x.png"} << driver;
+        QTest::newRow("window: unknown option") << QStringList{"--frobnicate"} << window;
+        QTest::newRow("window: an argument") << QStringList{"run"} << window;
+        QTest::newRow("window: a value given to --help") << QStringList{"--help=all"} << window;
     }
+    // The problem, then the same usage that --help prints, on standard error alone.
     void malformedCommandLines()
     {
         QFETCH(QStringList, arguments);
-        const Result r = drive(arguments);
+        QFETCH(QString, program);
+        const Result r = drive(arguments, QStringLiteral("C.UTF-8"), {}, program);
+        const Result help = drive({"--help"}, QStringLiteral("C.UTF-8"), {}, program);
         QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.errors.contains(QLatin1String("usage")));
+        // Qt may say something of the system first.
+        const QString problem = QLatin1Char('\n') + QFileInfo(program).fileName() + QLatin1String(": ");
+        QVERIFY2((QLatin1Char('\n') + r.errors).contains(problem), qPrintable(r.errors));
+        QVERIFY(help.output.startsWith(QLatin1String("Usage: ")));
+        QVERIFY2(r.errors.endsWith(help.output), qPrintable(r.errors));
         QVERIFY(r.lines.isEmpty());
+    }
+
+    // Both programs from a shell: help and the version on standard output, and status 0. The
+    // window's line is read after Qt has taken its own options, and needs no display for them.
+    void answersHelpAndVersion_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("variables");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("listed");
+        const QString driver = QStringLiteral(DRIVER);
+        const QString window = QStringLiteral(PROGRAM);
+        const QString driverUsage = QStringLiteral("Usage: total-reflection-driver [OPTION]... [ACTION]...");
+        const QString windowUsage = QStringLiteral("Usage: " PROGRAM " [options]");
+        const QString driverVersion = QStringLiteral("total-reflection-driver " VERSION);
+        const QString windowVersion = QStringLiteral("total-reflection " VERSION);
+        const QStringList none;
+        QTest::newRow("driver --help") << driver << QStringList{"--help"} << none << driverUsage << "  --lang CODE ";
+        QTest::newRow("driver -h") << driver << QStringList{"-h"} << none << driverUsage << "  scroll N ";
+        QTest::newRow("driver help after an action")
+            << driver << QStringList{"click", "cmdStart", "--help"} << none << driverUsage << "  -v, --version ";
+        QTest::newRow("driver --version") << driver << QStringList{"--version"} << none << driverVersion << "";
+        QTest::newRow("driver -v") << driver << QStringList{"--png", "x.png", "-v"} << none << driverVersion << "";
+        QTest::newRow("window --help") << window << QStringList{"--help"} << none << windowUsage << "  --help-all ";
+        QTest::newRow("window -h") << window << QStringList{"-h"} << none << windowUsage << "  -v, --version ";
+        QTest::newRow("window --help-all lists Qt's options")
+            << window << QStringList{"--help-all"} << none << windowUsage << "  --platform ";
+        QTest::newRow("window --version") << window << QStringList{"--version"} << none << windowVersion << "";
+        QTest::newRow("window -v after Qt's options")
+            << window << QStringList{"-platform", "offscreen", "-reverse", "-style", "fusion", "-v"} << none
+            << windowVersion << "";
+        QTest::newRow("window --help without a display")
+            << window << QStringList{"--help"} << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=", "WAYLAND_DISPLAY="}
+            << windowUsage << "";
+    }
+    void answersHelpAndVersion()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, variables);
+        QFETCH(QString, first);
+        QFETCH(QString, listed);
+        const Result r = drive(arguments, QStringLiteral("C.UTF-8"), variables, program);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(!r.lines.isEmpty(), qPrintable(r.errors));
+        QCOMPARE(r.lines.first(), first);
+        if (!listed.isEmpty())
+            QVERIFY2(std::any_of(r.lines.begin(), r.lines.end(),
+                                 [&](const QString& line) { return line.startsWith(listed); }),
+                     qPrintable(r.output));
+        QVERIFY(!r.errors.contains(QLatin1String("Usage")));
     }
 
     void decimalCommaLocaleRunsTheSameTrace()

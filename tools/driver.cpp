@@ -2,11 +2,11 @@
 // command line as a user would, and prints every drawing operation on the window's surface
 // followed by the window's state.
 
-#include "app/Languages.h"
 #include "app/PictureFile.h"
 #include "app/frmKavrona.h"
 #include "surface/TraceSurface.h"
-#include "window/Script.h"
+#include "tools/CommandLine.h"
+#include "window/Version.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -15,73 +15,8 @@
 #include <clocale>
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <vector>
-
-namespace {
-
-constexpr int maxScale = 4;
-const std::string scaleRange = "1 to " + std::to_string(maxScale);
-
-struct CommandLine {
-    std::vector<window::Action> actions;
-    QString png;
-    // Device pixels per logical pixel of the picture.
-    int scale{1};
-    // The language of the picture's captions.
-    QString language{QString::fromLatin1(languages::english)};
-};
-
-int usage(const std::string& problem)
-{
-    std::fprintf(stderr,
-                 "total-reflection-driver: %s\n"
-                 "usage: total-reflection-driver [--png FILE] [--scale K] [--lang CODE] [ACTION ...]\n"
-                 "  --png FILE        save a picture of the whole window after the last action\n"
-                 "  --scale K         draw the picture at K device pixels per pixel (%s)\n"
-                 "  --lang CODE       the captions' language in the picture, one of %s; en is the default\n"
-                 "%s",
-                 problem.c_str(), scaleRange.c_str(),
-                 languages::available().join(QStringLiteral(", ")).toUtf8().constData(),
-                 window::actionsUsage().c_str());
-    return 2;
-}
-
-std::optional<CommandLine> parse(const std::vector<std::string>& args, std::string& problem)
-{
-    CommandLine line;
-    for (std::size_t i = 1; i < args.size();) {
-        const std::string& word = args[i];
-        const std::size_t left = args.size() - i - 1;
-        if (word == "--png" && left >= 1) {
-            line.png = QString::fromStdString(args[i + 1]);
-            i += 2;
-            if (line.png.isEmpty()) {
-                problem = "--png takes a file name";
-                return std::nullopt;
-            }
-        } else if (word == "--scale" && left >= 1) {
-            bool ok = false;
-            line.scale = QString::fromStdString(args[i + 1]).toInt(&ok);
-            i += 2;
-            if (!ok || line.scale < 1 || line.scale > maxScale) {
-                problem = "--scale takes a whole number from " + scaleRange;
-                return std::nullopt;
-            }
-        } else if (word == "--lang" && left >= 1) {
-            line.language = QString::fromStdString(args[i + 1]);
-            i += 2;
-            if (!languages::available().contains(line.language)) {
-                problem = "--lang takes the code of a language the window speaks";
-                return std::nullopt;
-            }
-        } else if (!window::readAction(args, i, line.actions, problem)) {
-            return std::nullopt;
-        }
-    }
-    return line;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -92,9 +27,19 @@ int main(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments.push_back(QString::fromLocal8Bit(argv[i]).toStdString());
     std::string problem;
-    const std::optional<CommandLine> line = parse(arguments, problem);
-    if (!line)
-        return usage(problem);
+    const std::optional<driver::CommandLine> line = driver::parse(arguments, problem);
+    if (!line) {
+        std::fprintf(stderr, "%s: %s\n%s", driver::name, problem.c_str(), driver::usage().c_str());
+        return 2;
+    }
+    if (line->request == driver::CommandLine::Request::Help) {
+        std::fputs(driver::usage().c_str(), stdout);
+        return 0;
+    }
+    if (line->request == driver::CommandLine::Request::Version) {
+        std::printf("%s %s\n", driver::name, window::version);
+        return 0;
+    }
     // The picture depends on the command line alone: the scale is always set, and whatever
     // else in the user's environment would scale the window or change its look is cleared.
     qputenv("QT_SCALE_FACTOR", QByteArray::number(line->scale));
@@ -130,7 +75,7 @@ int main(int argc, char* argv[])
         // Exit ends the program; nothing more is printed, and there is no window to picture.
         if (line->png.isEmpty())
             return 0;
-        std::fprintf(stderr, "total-reflection-driver: Exit closed the window, so %s was not written\n",
+        std::fprintf(stderr, "%s: Exit closed the window, so %s was not written\n", driver::name,
                      line->png.toLocal8Bit().constData());
         return 1;
     }
@@ -138,7 +83,7 @@ int main(int argc, char* argv[])
     if (line->png.isEmpty())
         return 0;
     if (const std::optional<QString> problem = savePng(window.grab().toImage(), line->png)) {
-        std::fprintf(stderr, "total-reflection-driver: cannot write %s: %s\n", line->png.toLocal8Bit().constData(),
+        std::fprintf(stderr, "%s: cannot write %s: %s\n", driver::name, line->png.toLocal8Bit().constData(),
                      problem->toLocal8Bit().constData());
         return 1;
     }

@@ -18,7 +18,7 @@ int usage(const std::string& problem)
 {
     std::fprintf(stderr,
                  "total-reflection-driver.js: %s\n"
-                 "usage: node total-reflection-driver.js [ACTION ...]\n"
+                 "Usage: node total-reflection-driver.js [ACTION ...]\n"
                  "%s",
                  problem.c_str(), window::actionsUsage().c_str());
     return 2;

@@ -4,6 +4,7 @@
 #include "window/Focus.h"
 #include "window/Geometry.h"
 #include "window/Json.h"
+#include "window/Version.h"
 
 #include <cstdio>
 #include <optional>
@@ -127,7 +128,7 @@ std::string designJson(const Translate& translate)
            ",\"startButton\":" + quoted(startButton) + ",\"exitButton\":" + quoted(exitButton) +
            ",\"beneathDrawing\":" + quoted(beneathDrawing) + ",\"textBoxLength\":" + std::to_string(textBoxLength) +
            ",\"scrollMaximum\":" + std::to_string(scrollMaximum) + ",\"scrollPage\":" + std::to_string(scrollPage) +
-           ",\"twipsPerPixel\":" + std::to_string(surface::twipsPerPixel) + "}";
+           ",\"twipsPerPixel\":" + std::to_string(surface::twipsPerPixel) + ",\"version\":" + quoted(version) + "}";
 }
 
 std::string stateJson(const State& state, double ratio)

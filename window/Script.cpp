@@ -14,7 +14,7 @@ const std::string scrollRange = "0 to " + std::to_string(scrollMaximum);
 
 std::string actionsUsage()
 {
-    return "actions, performed in order:\n"
+    return "Actions, performed in order:\n"
            "  click NAME        click an option or command button\n"
            "  type NAME TEXT    replace the whole text of a text box\n"
            "  scroll N          move " +

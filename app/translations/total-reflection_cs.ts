@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A teaching program about light at the boundary of water or glass and air.</source>
+        <translation>Výukový program o světle na rozhraní vody nebo skla se vzduchem.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform, are listed by --help-all.</source>
+        <translation>Vlastní volby Qt, například -platform, vypíše --help-all.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Neočekávaný argument &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>Design</name>
     <message>
         <source>Drawing of the run</source>

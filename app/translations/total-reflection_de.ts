@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A teaching program about light at the boundary of water or glass and air.</source>
+        <translation>Ein Lernprogramm über Licht an der Grenzfläche von Wasser oder Glas und Luft.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform, are listed by --help-all.</source>
+        <translation>Die eigenen Optionen von Qt, etwa -platform, zeigt --help-all an.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>Design</name>
     <message>
         <source>Drawing of the run</source>
