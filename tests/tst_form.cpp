@@ -1,6 +1,7 @@
 #include "Calls.h"
 
 #include "window/Choices.h"
+#include "window/Focus.h"
 #include "window/Form.h"
 
 #include <QtTest>
@@ -171,6 +172,58 @@ private slots:
 
     // The message quotes what was typed once, as it was typed, even where it looks like a place
     // for another argument.
+    // The window's tab order: by tab number, an option group a single stop at its selected
+    // option, the hidden skipped, round from Start back to Start.
+    void tabOrder_data()
+    {
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<QStringList>("round");
+        const QStringList atStart{"nAlfa",
+                                  "opMenší",
+                                  "nIndex",
+                                  "opVoda",
+                                  "opStředníDistance",
+                                  "nTextIndex",
+                                  "nDetektorH",
+                                  "nDetektorS",
+                                  "nDetektorV",
+                                  "nCornuovySpirály",
+                                  "nPravd2podobnost",
+                                  "cmdKonec",
+                                  "nVoda",
+                                  "nCornuLatka",
+                                  "HScroll1",
+                                  "nAir",
+                                  "nuUplnyOdraz",
+                                  "cmdStart"};
+        QTest::newRow("at start") << QStringList{} << atStart;
+        QStringList chosen = atStart;
+        chosen.replace(chosen.indexOf("opMenší"), "opVětší");
+        chosen.replace(chosen.indexOf("opVoda"), "opSklo");
+        chosen.replace(chosen.indexOf("opStředníDistance"), "opVelkáDistance");
+        chosen.replace(chosen.indexOf("nVoda"), "nSklo");
+        QTest::newRow("glass, 60, 1500") << QStringList{"opSklo", "opVětší", "opVelkáDistance"} << chosen;
+    }
+    void tabOrder()
+    {
+        QFETCH(QStringList, choices);
+        QFETCH(QStringList, round);
+        Started window;
+        for (const QString& option : choices)
+            window.form.click(option.toStdString());
+        QStringList forward;
+        QStringList backward;
+        std::string at = "cmdStart";
+        std::string back = "cmdStart";
+        for (qsizetype i = 0; i < round.size(); ++i) {
+            forward << QString::fromUtf8(at = window::nextStop(window.form.state(), at, true)->name);
+            backward << QString::fromUtf8(back = window::nextStop(window.form.state(), back, false)->name);
+        }
+        QCOMPARE(forward, round);
+        std::reverse(round.begin(), round.end() - 1);
+        QCOMPARE(backward, round);
+    }
+
     void refusalQuotesTheTypedText()
     {
         const PointNumbers numbers;

@@ -3,6 +3,7 @@
 #include "app/LineControl.h"
 #include "app/Twips.h"
 #include "app/frmKavrona.h"
+#include "window/Geometry.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -257,6 +258,54 @@ private slots:
         QCOMPARE(line->lineWidth(), l.width);
         QVERIFY(!line->isHidden());
         QVERIFY(line->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+
+    // Every line control sets the device pixels the window's rule gives it (window/Geometry.h),
+    // the rule the page follows: all of them black, and none beside them across the line, at
+    // whole and fractional resolutions.
+    void linesSetTheRulesPixels_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1") << qreal(1);
+        QTest::newRow("1.25") << qreal(1.25);
+        QTest::newRow("1.5") << qreal(1.5);
+        QTest::newRow("2") << qreal(2);
+    }
+    void linesSetTheRulesPixels()
+    {
+        QFETCH(qreal, ratio);
+        frmKavrona window;
+        window.show();
+        const QImage picture = window.picture(ratio).convertToFormat(QImage::Format_RGB32);
+        const auto black = [&picture](int x, int y) { return (picture.pixel(x, y) & 0xFFFFFF) == 0; };
+        const auto inAnother = [&ratio, &window](const window::Line& line, int x, int y) {
+            for (const window::Line& other : window::lines()) {
+                const window::State::LineEnds& ends = window.form().state().line(other.name);
+                const window::Rect r = window::linePixels(ends.from, ends.to, other.width, ratio);
+                if (&other != &line && x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height)
+                    return true;
+            }
+            return false;
+        };
+        for (const window::Line& l : window::lines()) {
+            const window::State::LineEnds& ends = window.form().state().line(l.name);
+            const window::Rect r = window::linePixels(ends.from, ends.to, l.width, ratio);
+            int blackWithin = 0;
+            for (int y = r.top; y < r.top + r.height; ++y)
+                for (int x = r.left; x < r.left + r.width; ++x)
+                    blackWithin += black(x, y) ? 1 : 0;
+            QCOMPARE(blackWithin, r.width * r.height);
+            // Across the line, the pixels just beyond the pen, but where another line crosses.
+            const bool horizontal = ends.from.y == ends.to.y;
+            for (int along = 1; along < (horizontal ? r.width : r.height); along += 7) {
+                const int x = horizontal ? r.left + along : r.left - 1;
+                const int y = horizontal ? r.top - 1 : r.top + along;
+                const int x2 = horizontal ? x : r.left + r.width;
+                const int y2 = horizontal ? r.top + r.height : y;
+                QVERIFY2(inAnother(l, x, y) || !black(x, y), l.name);
+                QVERIFY2(inAnother(l, x2, y2) || !black(x2, y2), l.name);
+            }
+        }
     }
 
     void tabOrder()
