@@ -136,17 +136,19 @@ std::string given(const char* bytes, int length)
     return std::string(bytes, std::size_t(length));
 }
 
-// A browser's event as the window's rule for a run knows it.
-window::Input inputOf(const std::string& kind, const std::string& control, const std::string& key, bool shift)
+// A browser's event as the window's rule for a run knows it: its kind ("pointer", "key" or
+// "other") and a key's role ("tab", "backtab", "press" or "other").
+window::Input inputOf(const std::string& kind, const std::string& control, const std::string& role)
 {
     using window::Input;
     const Input::Kind k = kind == "pointer" ? Input::Kind::Pointer
                           : kind == "key"   ? Input::Kind::Key
                                             : Input::Kind::Other;
-    const Input::Key pressed = key == "Tab"                   ? (shift ? Input::Key::Backtab : Input::Key::Tab)
-                               : key == "Enter" || key == " " ? Input::Key::Press
-                                                              : Input::Key::Other;
-    return {k, control, pressed};
+    const Input::Key key = role == "tab"       ? Input::Key::Tab
+                           : role == "backtab" ? Input::Key::Backtab
+                           : role == "press"   ? Input::Key::Press
+                                               : Input::Key::Other;
+    return {k, control, key};
 }
 
 std::optional<window::ScrollBarPart> partNamed(const std::string& name)
@@ -252,11 +254,11 @@ EMSCRIPTEN_KEEPALIVE int tr_grown_left(const char* name, int length, int lacking
 
 // What the user does during a run: the token it waits under, or 0 when it is handled now.
 EMSCRIPTEN_KEEPALIVE int tr_set_aside(const char* kind, int kindLength, const char* control, int controlLength,
-                                      const char* key, int keyLength, int shift)
+                                      const char* role, int roleLength)
 {
     const std::string target = given(control, controlLength);
     const std::optional<int> token =
-        page->form.setAside(inputOf(given(kind, kindLength), target, given(key, keyLength), shift != 0));
+        page->form.setAside(inputOf(given(kind, kindLength), target, given(role, roleLength)));
     return token.value_or(0);
 }
 

@@ -29,8 +29,7 @@ function totalReflectionModule(m, stopped) {
     scrollPress: (part) => inHeap(m._tr_scroll_press, part),
     optionToward: (name, dx, dy) => read(inHeap((...text) => m._tr_option_toward(...text, dx, dy), name)),
     grownLeft: (name, lacking) => inHeap((...text) => m._tr_grown_left(...text, lacking), name),
-    setAside: (kind, control, key, shift) =>
-      inHeap((...texts) => m._tr_set_aside(...texts, shift ? 1 : 0), kind, control, key),
+    setAside: (kind, control, key) => inHeap(m._tr_set_aside, kind, control, key),
     nextSetAside: () => m._tr_next_set_aside(),
     refusal: () => read(m._tr_refusal()),
     advance: () => m._tr_advance(),

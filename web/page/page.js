@@ -262,6 +262,9 @@
   // ---- The keyboard ----
 
   const arrows = { ArrowUp: [0, -1], ArrowDown: [0, 1], ArrowLeft: [-1, 0], ArrowRight: [1, 0] };
+  // What a key does to the focus: Tab and Shift+Tab move it, Enter and Space press a button.
+  const keyRole = (event) => event.key === 'Tab' ? (event.shiftKey ? 'backtab' : 'tab')
+    : event.key === 'Enter' || event.key === ' ' ? 'press' : 'other';
 
   // The keys the window gives a meaning to, the same when they arrive and when handed back after a
   // run: Tab along the window's tab order, the arrows within an option group, and the scroll bar's
@@ -292,7 +295,7 @@
       return;
     // A key held down presses a button once, the message's OK too: a held Enter that opened
     // the message must not go on to close it.
-    if (event.repeat && event.target.tagName === 'BUTTON' && (event.key === 'Enter' || event.key === ' '))
+    if (event.repeat && event.target.tagName === 'BUTTON' && keyRole(event) === 'press')
       return event.preventDefault();
     if (desk.contains(event.target) && windowKey(event.target, event))
       event.preventDefault();
@@ -323,7 +326,7 @@
     module = loaded;
     module.translate = translate;
     api = totalReflectionModule(module, stopped);
-    setAside = totalReflectionSetAside({ desk, api, running: () => running, click, windowKey });
+    setAside = totalReflectionSetAside({ desk, api, running: () => running, click, windowKey, keyRole });
     design = api.design();
     page = api.page();
     document.documentElement.lang = language;

@@ -5,7 +5,7 @@
 // browser makes its paste, which is kept instead; a tap makes pointer events and a click, kept like
 // a mouse's. Only a key the user really pressed acts by itself, so for a key handed back the page
 // does what the browser would have done: presses a button, edits a text box.
-function totalReflectionSetAside({ desk, api, running, click, windowKey }) {
+function totalReflectionSetAside({ desk, api, running, click, windowKey, keyRole }) {
   const kept = new Map();
   const kinds = { pointerdown: 'pointer', pointerup: 'pointer', mousedown: 'pointer', mouseup: 'pointer',
     click: 'pointer', dblclick: 'pointer', auxclick: 'pointer', contextmenu: 'pointer', keydown: 'key',
@@ -25,14 +25,13 @@ function totalReflectionSetAside({ desk, api, running, click, windowKey }) {
   };
   const controlOf = (element) => element instanceof Element ? element.closest('[id]')?.id ?? '' : '';
   const clipboardKey = (event) => (event.ctrlKey || event.metaKey) && ['v', 'x'].includes(event.key.toLowerCase());
-  const pressKey = (key) => key === 'Enter' || key === ' ';
 
   function hold(event) {
     if (!running() || (event.type === 'keydown' && clipboardKey(event)))
       return;
     const keyboard = event instanceof KeyboardEvent;
     const target = keyboard ? document.activeElement : event.target;
-    const token = api.setAside(kinds[event.type], controlOf(target), keyboard ? event.key : '', event.shiftKey);
+    const token = api.setAside(kinds[event.type], controlOf(target), keyboard ? keyRole(event) : 'other');
     if (!token)
       return;
     event.preventDefault();
@@ -55,7 +54,7 @@ function totalReflectionSetAside({ desk, api, running, click, windowKey }) {
   function keyAgain(element, event) {
     if (!(element instanceof HTMLElement) || !desk.contains(element) || windowKey(element, event))
       return;
-    if ((element.tagName === 'BUTTON' && pressKey(event.key)) || (element.type === 'radio' && event.key === ' '))
+    if ((element.tagName === 'BUTTON' && keyRole(event) === 'press') || (element.type === 'radio' && event.key === ' '))
       return clickAgain(element);
     if (element.type !== 'text' || event.metaKey || (event.altKey && !event.ctrlKey))
       return;
