@@ -77,11 +77,12 @@ RunSession::RunSession(QWidget* window, window::Form& form, std::function<void()
     // The next frame as soon as the event loop has shown this one and handled what came meanwhile.
     frames_.setInterval(0);
     connect(&frames_, &QTimer::timeout, this, &RunSession::frame);
-    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void RunSession::begin()
 {
+    // While the run draws, what the user does passes by the session first.
+    QCoreApplication::instance()->installEventFilter(this);
     frame();
     if (form_.running())
         frames_.start();
@@ -90,7 +91,7 @@ void RunSession::begin()
 void RunSession::close()
 {
     closing_ = true;
-    frames_.stop();
+    stop();
     form_.Form_Unload();
     setAside_.clear();
 }
@@ -101,9 +102,15 @@ void RunSession::frame()
     frameDrawn_();
     if (more)
         return;
-    frames_.stop();
+    stop();
     ended_();
     handBack();
+}
+
+void RunSession::stop()
+{
+    frames_.stop();
+    QCoreApplication::instance()->removeEventFilter(this);
 }
 
 bool RunSession::eventFilter(QObject* watched, QEvent* event)

@@ -35,6 +35,7 @@ protected:
 
 private:
     void frame();
+    void stop();
     void handBack();
 
     QWidget* window_;

@@ -51,6 +51,8 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
 
 frmKavrona::~frmKavrona()
 {
+    // The session goes first: it looks at the form until it is gone.
+    delete session_;
     form_->state().setObserver(nullptr);
 }
 
