@@ -26,7 +26,7 @@ void CanvasView::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     if (testAttribute(Qt::WA_OpaquePaintEvent))
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-    const QImage& image = instead_ ? *instead_ : canvas_.image();
+    const QImage image = instead_ ? *instead_ : canvas_.view();
     const qreal ratio = image.devicePixelRatio();
     const QRect target = event->rect();
     const QRectF source(target.x() * ratio, target.y() * ratio, target.width() * ratio, target.height() * ratio);

@@ -4,6 +4,7 @@
 #include "sim/Plotter.h"
 #include "sim/RunSettings.h"
 #include "sim/Sweep.h"
+#include "surface/RecordingSurface.h"
 #include "surface/Surface.h"
 
 #include <optional>
@@ -11,15 +12,16 @@
 namespace sim {
 
 // One press of Start, taken as far as a front end's frame allows: the scene and the incidence
-// case are drawn when it begins; then each step of the sweep is summed, drawn and followed by
-// its pause. A pause that outlasts the frame goes on in the next.
+// case are drawn first, then each step of the sweep is summed, drawn and followed by its pause.
+// Any of them goes on in the next frame where a frame ends: the scene's many lines (costly at a
+// high resolution) a share at a time, and a pause that outlasts the frame where it stopped.
 class Run {
 public:
     using Clock = Countdown::Clock;
 
     Run(const RunSettings& settings, surface::Surface& surface);
 
-    bool done() const { return !pause_ && sweep_.done(); }
+    bool done() const { return setUpDrawn_ == setUp_.calls.size() && !pause_ && sweep_.done(); }
     // Steps until the run is done or the deadline has passed; whether the run goes on.
     bool advance(Clock::time_point deadline);
     // How many subtractions its pauses have made so far.
@@ -27,6 +29,11 @@ public:
 
 private:
     RunSettings settings_;
+    // The scene and the case, worked out at once (the case decides the sweep's parameters) and
+    // drawn onto the surface in the first frames.
+    surface::RecordingSurface setUp_;
+    std::size_t setUpDrawn_{};
+    surface::Surface& surface_;
     Plotter plot_;
     Sweep sweep_;
     std::optional<Countdown> pause_;

@@ -6,8 +6,12 @@
 namespace surface {
 namespace {
 
-std::uint32_t pixelOf(Colour colour)
+// An opaque pixel of a colour. A colour, 0x00BBGGRR, already lies red first in memory on the
+// little-endian machines this runs on, as an ImageData wants it.
+std::uint32_t pixelOf(Colour colour, PixelOrder order)
 {
+    if (order == PixelOrder::Rgba)
+        return 0xFF000000u | colour;
     const std::uint32_t red = colour & 0xFFu;
     const std::uint32_t green = (colour >> 8) & 0xFFu;
     const std::uint32_t blue = (colour >> 16) & 0xFFu;
@@ -21,8 +25,9 @@ bool finite(float a, float b, float c, float d)
 
 } // namespace
 
-PixelCanvas::PixelCanvas(double devicePixelRatio)
+PixelCanvas::PixelCanvas(double devicePixelRatio, PixelOrder order)
     : devicePixelRatio_(devicePixelRatio)
+    , order_(order)
     , pixelsPerTwip_(devicePixelRatio / twipsPerPixel)
 {
     // The pen is one logical pixel wide until a run sets it, however many device pixels that is.
@@ -45,7 +50,7 @@ raster::Rect PixelCanvas::line(const raster::Buffer& buffer, int flags, float x1
     const std::optional<raster::Segment> segment = raster::place(buffer, x1 * s, y1 * s, x2 * s, y2 * s, penPixels_);
     if (!segment)
         return {};
-    const Stroke stroke{*segment, penPixels_, pixelOf(drawn)};
+    const Stroke stroke{*segment, penPixels_, pixelOf(drawn, order_)};
     if (stroke == lastStroke_)
         return {};
     lastStroke_ = stroke;
@@ -58,7 +63,7 @@ raster::Rect PixelCanvas::circle(const raster::Buffer& buffer, float x, float y,
         return {};
     lastStroke_.reset();
     const double s = pixelsPerTwip_;
-    return raster::circle(buffer, x * s, y * s, radius * s, penPixels_, pixelOf(foregroundColour));
+    return raster::circle(buffer, x * s, y * s, radius * s, penPixels_, pixelOf(foregroundColour, order_));
 }
 
 } // namespace surface

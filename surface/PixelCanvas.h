@@ -8,15 +8,19 @@
 
 namespace surface {
 
-// How a canvas turns the drawing operations into pixels of a 32-bit buffer, 0xAARRGGBB: the
-// same for the window's canvas and a browser's. Coordinates are twips; a pen is so many
+// How a pixel's four bytes lie in memory: as Qt's 32-bit images hold them (0xAARRGGBB in a
+// native word), or red, green, blue and alpha in turn, as a browser's ImageData holds them.
+enum class PixelOrder { Argb, Rgba };
+
+// How a canvas turns the drawing operations into pixels of a 32-bit buffer: the same for the
+// window's canvas and a browser's. Coordinates are twips; a pen is so many
 // logical pixels wide, each that many device pixels. A line that sets exactly the pixels the line
 // before it set (the fills draw hundreds of such lines, one twip apart, onto each row of pixels)
 // changes nothing, and is not drawn again. Calls with any coordinate that is not finite draw
 // nothing. Each call returns the pixels it changed.
 class PixelCanvas {
 public:
-    explicit PixelCanvas(double devicePixelRatio);
+    explicit PixelCanvas(double devicePixelRatio, PixelOrder order = PixelOrder::Argb);
 
     void setDrawWidth(int pixels);
     int drawWidth() const { return pen_; }
@@ -33,6 +37,7 @@ private:
     };
 
     double devicePixelRatio_;
+    PixelOrder order_;
     double pixelsPerTwip_;
     int pen_{1}; // logical pixels
     int penPixels_{};

@@ -28,10 +28,13 @@ public:
     void Circle(float x, float y, float radius) override { calls.push_back({Op::Circle, 0, x, y, radius}); }
     void flush() override { calls.push_back({Op::Flush}); }
 
-    // Draws the recorded calls again, in order, onto another surface.
-    void replayOnto(Surface& surface) const
+    // Draws the recorded calls again, in order, onto another surface: all of them, or those
+    // from one to before another.
+    void replayOnto(Surface& surface) const { replayOnto(surface, 0, calls.size()); }
+    void replayOnto(Surface& surface, std::size_t from, std::size_t to) const
     {
-        for (const Call& c : calls) {
+        for (std::size_t i = from; i < to && i < calls.size(); ++i) {
+            const Call& c = calls[i];
             switch (c.op) {
             case Op::ScaleMode:
                 surface.setScaleMode(c.value);

@@ -1,0 +1,97 @@
+#include "surface/Canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace surface {
+
+Canvas::Canvas(int logicalWidth, int logicalHeight, double ratio, PixelOrder order)
+    : logicalWidth_(logicalWidth)
+    , logicalHeight_(logicalHeight)
+    , order_(order)
+    , drawing_(ratio, order)
+{
+    setRatio(ratio);
+}
+
+void Canvas::setRatio(double ratio)
+{
+    ratio_ = ratio;
+    width_ = int(std::lround(logicalWidth_ * ratio));
+    height_ = int(std::lround(logicalHeight_ * ratio));
+    pixels_.assign(std::size_t(width_) * std::size_t(height_), 0u);
+    covered_ = false;
+    drawing_ = PixelCanvas(ratio, order_);
+    const RecordingSurface calls = std::move(history_);
+    history_ = {};
+    history_.setDrawWidth(drawing_.drawWidth());
+    calls.replayOnto(*this);
+    changed_ = {0, 0, width_, height_};
+}
+
+void Canvas::setScaleMode(int mode)
+{
+    if (!covered())
+        return;
+    // Whatever was drawn before is about to be painted over: only the run that starts counts.
+    history_.calls.clear();
+    history_.setDrawWidth(drawing_.drawWidth());
+    history_.setScaleMode(mode);
+}
+
+void Canvas::setDrawWidth(int pixels)
+{
+    history_.setDrawWidth(pixels);
+    drawing_.setDrawWidth(pixels);
+}
+
+void Canvas::Line(int flags, float x1, float y1, float x2, float y2, Colour colour)
+{
+    history_.Line(flags, x1, y1, x2, y2, colour);
+    touched(drawing_.line(buffer(), flags, x1, y1, x2, y2, colour));
+}
+
+void Canvas::Circle(float x, float y, float radius)
+{
+    history_.Circle(x, y, radius);
+    touched(drawing_.circle(buffer(), x, y, radius));
+}
+
+raster::Rect Canvas::takeChanged()
+{
+    return std::exchange(changed_, {});
+}
+
+bool Canvas::covered() const
+{
+    if (covered_)
+        return true;
+    // From the bottom up: a run paints its background from the top down, so while it is under
+    // way the first rows looked at are the ones still clear.
+    for (int y = height_ - 1; y >= 0; --y) {
+        const std::uint32_t* row = pixels_.data() + std::ptrdiff_t(y) * width_;
+        for (int x = 0; x < width_; ++x) {
+            if (row[x] >> 24 != 0xFFu)
+                return false;
+        }
+    }
+    covered_ = true;
+    return true;
+}
+
+void Canvas::touched(const raster::Rect& rect)
+{
+    if (rect.empty())
+        return;
+    if (changed_.empty()) {
+        changed_ = rect;
+        return;
+    }
+    changed_.left = std::min(changed_.left, rect.left);
+    changed_.top = std::min(changed_.top, rect.top);
+    changed_.right = std::max(changed_.right, rect.right);
+    changed_.bottom = std::max(changed_.bottom, rect.bottom);
+}
+
+} // namespace surface

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "surface/PixelCanvas.h"
+#include "surface/Raster.h"
+#include "surface/RecordingSurface.h"
+#include "surface/Surface.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace surface {
+
+// A window's drawing as pixels, at so many device pixels per logical pixel: the same for the
+// desktop's canvas and the browser page's. Drawing goes straight into the pixels, as a
+// PixelCanvas draws; the part changed since it was last taken is kept for the front end to show.
+// Transparent until painted, so that what lies beneath the drawing shows through. The canvas
+// keeps the calls that made its picture, so that it can draw the same picture afresh at another
+// resolution, never enlarged; a run paints over the whole canvas, so the calls before the last
+// run are let go as it starts.
+class Canvas final : public Surface {
+public:
+    Canvas(int logicalWidth, int logicalHeight, double ratio, PixelOrder order);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    double ratio() const { return ratio_; }
+    const std::uint32_t* pixels() const { return pixels_.data(); }
+    // Whether every pixel has been painted. Lines and circles are always opaque, so once it has,
+    // the picture hides for good whatever lies beneath it.
+    bool covered() const;
+    // The device pixels changed since they were last taken; empty when none have.
+    raster::Rect takeChanged();
+    // The same picture drawn afresh at another resolution: the whole canvas changes.
+    void setRatio(double ratio);
+
+    // The canvas works in twips only, the one mode a run sets; a run begins by setting it.
+    void setScaleMode(int mode) override;
+    void setDrawWidth(int pixels) override;
+    void Line(int flags, float x1, float y1, float x2, float y2, Colour colour) override;
+    void Circle(float x, float y, float radius) override;
+    // What has been drawn is shown when the front end takes the changes, at its frame's end.
+    void flush() override {}
+
+private:
+    raster::Buffer buffer() { return {pixels_.data(), width_, height_, width_}; }
+    void touched(const raster::Rect& rect);
+
+    int logicalWidth_;
+    int logicalHeight_;
+    PixelOrder order_;
+    double ratio_{};
+    int width_{};
+    int height_{};
+    std::vector<std::uint32_t> pixels_;
+    PixelCanvas drawing_;
+    RecordingSurface history_;
+    raster::Rect changed_;
+    mutable bool covered_{};
+};
+
+} // namespace surface
