@@ -4,7 +4,7 @@
 // drawing's pixels. The page only builds its elements and mirrors the window; the window's logic
 // is all here, in the window library.
 
-#include "surface/PixelCanvas.h"
+#include "surface/Canvas.h"
 #include "web/SeparatorNumbers.h"
 #include "window/DesignJson.h"
 #include "window/Focus.h"
@@ -51,43 +51,6 @@ std::string translate(const char* context, const char* text)
 // What a click tells the page to do next.
 enum ClickResult { Nothing = 0, RunBegun = 1, Refused = 2, Unloaded = 3 };
 
-// The drawing of the page's window: transparent until painted, as the desktop's canvas is.
-class PageCanvas final : public surface::Surface {
-public:
-    const int width = window::clientPixels().width;
-    const int height = window::clientPixels().height;
-
-    void setScaleMode(int) override {}
-    void setDrawWidth(int pixels) override { pixels_.setDrawWidth(pixels); }
-    void Line(int flags, float x1, float y1, float x2, float y2, surface::Colour colour) override
-    {
-        pixels_.line(buffer(), flags, x1, y1, x2, y2, colour);
-    }
-    void Circle(float x, float y, float radius) override { pixels_.circle(buffer(), x, y, radius); }
-    void flush() override {}
-
-    // R, G, B, A for each pixel, row by row, as an ImageData holds them. Every pixel the
-    // drawing paints is opaque, so premultiplying changed nothing.
-    const std::uint8_t* rgba()
-    {
-        std::uint8_t* out = rgba_.data();
-        for (const std::uint32_t pixel : argb_) {
-            *out++ = std::uint8_t(pixel >> 16);
-            *out++ = std::uint8_t(pixel >> 8);
-            *out++ = std::uint8_t(pixel);
-            *out++ = std::uint8_t(pixel >> 24);
-        }
-        return rgba_.data();
-    }
-
-private:
-    surface::raster::Buffer buffer() { return {argb_.data(), width, height, width}; }
-
-    std::vector<std::uint32_t> argb_ = std::vector<std::uint32_t>(std::size_t(width) * height, 0u);
-    std::vector<std::uint8_t> rgba_ = std::vector<std::uint8_t>(argb_.size() * 4);
-    surface::PixelCanvas pixels_{1.0};
-};
-
 // What the form asks of the page: a run begun is taken on by the page's frames.
 class PageHost final : public window::Host {
 public:
@@ -113,7 +76,8 @@ struct Page {
         : numbers(decimalSeparator)
     {
     }
-    PageCanvas canvas;
+    // The drawing, as the desktop's canvas draws it, in the byte order of a browser's ImageData.
+    surface::Canvas canvas{window::clientPixels().width, window::clientPixels().height, 1.0, surface::PixelOrder::Rgba};
     web::SeparatorNumbers numbers;
     PageHost host;
     window::Form form{host, canvas, numbers, sim::sweepSteps, translate};
@@ -203,9 +167,16 @@ EMSCRIPTEN_KEEPALIVE void tr_start(const char* decimalSeparator, int length)
     page->form.Form_Load();
 }
 
+// The state, its lines in the drawing's device pixels.
 EMSCRIPTEN_KEEPALIVE const char* tr_state()
 {
-    return kept(window::stateJson(page->form.state(), 1.0));
+    return kept(window::stateJson(page->form.state(), page->canvas.ratio()));
+}
+
+// The drawing at so many device pixels per pixel of the window: the same picture drawn afresh.
+EMSCRIPTEN_KEEPALIVE void tr_resize(double ratio)
+{
+    page->canvas.setRatio(ratio);
 }
 
 EMSCRIPTEN_KEEPALIVE int tr_click(const char* name, int length)
@@ -286,8 +257,32 @@ EMSCRIPTEN_KEEPALIVE void tr_stop()
     page->form.Form_Unload();
 }
 
-EMSCRIPTEN_KEEPALIVE const std::uint8_t* tr_pixels()
+// The drawing's pixels, R, G, B and A each, row by row, as an ImageData holds them.
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* tr_pixels()
 {
-    return page->canvas.rgba();
+    return page->canvas.pixels();
+}
+
+EMSCRIPTEN_KEEPALIVE int tr_canvas_width()
+{
+    return page->canvas.width();
+}
+
+EMSCRIPTEN_KEEPALIVE int tr_canvas_height()
+{
+    return page->canvas.height();
+}
+
+// The part of the drawing changed since it was last asked for: left, top, right and bottom in
+// device pixels, right not beyond left when nothing has.
+EMSCRIPTEN_KEEPALIVE const int* tr_changed()
+{
+    static int changed[4];
+    const surface::raster::Rect r = page->canvas.takeChanged();
+    changed[0] = r.left;
+    changed[1] = r.top;
+    changed[2] = r.right;
+    changed[3] = r.bottom;
+    return changed;
 }
 }

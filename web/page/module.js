@@ -34,7 +34,15 @@ function totalReflectionModule(m, stopped) {
     refusal: () => read(m._tr_refusal()),
     advance: () => m._tr_advance(),
     stop: () => m._tr_stop(),
+    resize: (ratio) => m._tr_resize(ratio),
     pixels: () => m._tr_pixels(),
+    canvasWidth: () => m._tr_canvas_width(),
+    canvasHeight: () => m._tr_canvas_height(),
+    // The part of the drawing changed since the last call: left, top, right, bottom.
+    changed: () => {
+      const at = m._tr_changed() / 4;
+      return [...m.HEAP32.subarray(at, at + 4)];
+    },
   };
   // A module that has trapped is left in no state to go on from: the page says so at once.
   for (const [name, call] of Object.entries(calls)) {

@@ -18,21 +18,32 @@
   // name -> { designed, element: the element named after the control, outer: the positioned box }
   const controls = new Map();
   const lines = new Map();
+  let windowBox;
   let drawing;
-  let picture;
+  let fit;
   let running = false;
   let closed = false;
+  // The window is fitted to the viewport anew once the run under way has ended.
+  let refit = false;
   let setAside;
 
   // ---- The window, built from the design ----
 
-  const pixels = (twips) => Math.round(twips / design.twipsPerPixel);
   const make = (tag, properties = {}) => Object.assign(document.createElement(tag), properties);
   const cssAlign = { left: 'left', centre: 'center', right: 'right' };
 
-  function setPlace(element, left, top) {
-    element.style.left = `${pixels(left)}px`;
-    element.style.top = `${pixels(top)}px`;
+  // A control's box, on whole device pixels of the window as it is fitted: its place in the
+  // state, within its frame if it stands in one.
+  function place(name) {
+    const { designed, outer } = controls.get(name);
+    const t = design.twipsPerPixel;
+    const [x, y] = state.places[name].map((twips) => twips / t);
+    const [fx, fy] = designed.container ? state.places[designed.container].map((twips) => twips / t) : [0, 0];
+    const edges = [fx + x, fy + y, fx + x + designed.width / t, fy + y + designed.height / t].map(fit.device);
+    const [left, top] = [edges[0] - fit.device(fx), edges[1] - fit.device(fy)];
+    Object.assign(outer.style, { left: `${fit.css(left)}px`, top: `${fit.css(top)}px`,
+      width: `calc(${fit.css(edges[2] - edges[0])}px + var(--spill, 0px) + var(--room, 0px))`,
+      height: `${fit.css(edges[3] - edges[1])}px` });
   }
 
   function createElement(designed) {
@@ -80,11 +91,8 @@
       element.setAttribute('aria-label', designed.accessibleName);
     if (designed.takesFocus)
       element.tabIndex = 0;
-    setPlace(outer, designed.left, designed.top);
-    outer.style.width = `calc(${pixels(designed.width)}px + var(--spill, 0px) + var(--room, 0px))`;
-    outer.style.height = `${pixels(designed.height)}px`;
     const font = designed.font.family ? designed.font : design.window.defaultFont;
-    Object.assign(outer.style, { fontFamily: `"${font.family}"`, fontSize: `${font.points}pt`,
+    Object.assign(outer.style, { fontFamily: `"${font.family}"`, fontSize: `calc(${font.points}pt * var(--scale))`,
       fontWeight: designed.font.bold ? 'bold' : 'normal', textAlign: cssAlign[designed.align] });
     if (designed.back)
       outer.style.backgroundColor = designed.back;
@@ -109,17 +117,15 @@
     const properties = design.window;
     document.title = properties.caption;
     message.setAttribute('aria-label', properties.caption);
-    const window = make('div', { id: properties.name, className: 'window' });
-    window.setAttribute('role', 'group');
-    window.setAttribute('aria-label', properties.caption);
-    Object.assign(window.style, { width: `${properties.width}px`, height: `${properties.height}px`,
-      backgroundColor: properties.background, fontFamily: `"${properties.defaultFont.family}"`,
-      fontSize: `${properties.defaultFont.points}pt` });
+    windowBox = make('div', { id: properties.name, className: 'window' });
+    windowBox.setAttribute('role', 'group');
+    windowBox.setAttribute('aria-label', properties.caption);
+    Object.assign(windowBox.style, { backgroundColor: properties.background,
+      fontFamily: `"${properties.defaultFont.family}"`, fontSize: `calc(${properties.defaultFont.points}pt * var(--scale))` });
 
-    drawing = make('canvas', { width: properties.width, height: properties.height });
+    drawing = make('canvas');
     drawing.setAttribute('role', 'img');
     drawing.setAttribute('aria-label', design.drawingName);
-    picture = new ImageData(drawing.width, drawing.height);
 
     const above = [];
     let beneath;
@@ -134,8 +140,32 @@
       if (designed.name === design.linesFollow)
         createLines(above);
     }
-    window.append(beneath, drawing, ...above);
-    desk.append(window);
+    windowBox.append(beneath, drawing, ...above);
+    desk.append(windowBox);
+  }
+
+  // The window fitted to the viewport: its box, its controls and lines, and its drawing, drawn
+  // afresh at the new resolution. During a run the window keeps its size until the run's end.
+  function layout() {
+    if (running) {
+      refit = true;
+      return;
+    }
+    refit = false;
+    fit.measure();
+    if (fit.ratio !== design.ratio) {
+      api.resize(fit.ratio);
+      design.ratio = fit.ratio;
+    }
+    const [width, height] = [fit.device(design.window.width), fit.device(design.window.height)];
+    Object.assign(windowBox.style, { left: `${fit.left}px`, top: `${fit.top}px`, width: `${fit.css(width)}px`,
+      height: `${fit.css(height)}px` });
+    windowBox.style.setProperty('--scale', fit.scale);
+    Object.assign(drawing, { width: api.canvasWidth(), height: api.canvasHeight() });
+    Object.assign(drawing.style, { width: `${fit.css(drawing.width)}px`, height: `${fit.css(drawing.height)}px` });
+    mirror();
+    paint();
+    makeRoom();
   }
 
   // ---- The window's state, mirrored ----
@@ -155,20 +185,23 @@
       if (designed.kind === 'ScrollBar')
         element.show(state.scroll);
     }
-    for (const [name, [left, top]] of Object.entries(state.places))
-      setPlace(controls.get(name).outer, left, top);
+    for (const name of Object.keys(state.places))
+      place(name);
     for (const [name, { shown, ...box }] of Object.entries(state.lines)) {
       const element = lines.get(name);
       for (const [side, value] of Object.entries(box))
-        element.style[side] = `${value}px`;
+        element.style[side] = `${fit.css(value)}px`;
       element.hidden = !shown;
     }
   }
 
+  // What the drawing has changed since it was last painted, straight from the module's memory.
   function paint() {
-    const start = api.pixels();
-    picture.data.set(module.HEAPU8.subarray(start, start + picture.data.length));
-    drawing.getContext('2d').putImageData(picture, 0, 0);
+    const [left, top, right, bottom] = api.changed();
+    if (right <= left || bottom <= top)
+      return;
+    const bytes = new Uint8ClampedArray(module.HEAPU8.buffer, api.pixels(), drawing.width * drawing.height * 4);
+    drawing.getContext('2d').putImageData(new ImageData(bytes, drawing.width), 0, 0, left, top, right - left, bottom - top);
   }
 
   // ---- What the user does ----
@@ -256,6 +289,8 @@
       return requestAnimationFrame(frame);
     running = false;
     desk.removeAttribute('aria-busy');
+    if (refit)
+      layout();
     handBack();
   }
 
@@ -304,9 +339,13 @@
   // A caption that may grow and lacks room grows into the free space beside it, as the module
   // says: measured in the window's own fonts, once they are in.
   function makeRoom() {
+    if (language === 'en' || document.fonts.status !== 'loaded')
+      return;
     for (const { designed, element, outer } of controls.values()) {
       if (!designed.mayGrow)
         continue;
+      outer.style.removeProperty('--room');
+      outer.style.removeProperty('margin-left');
       const words = document.createRange();
       words.selectNodeContents(outer.querySelector('label') ?? element);
       const lacking = designed.kind === 'Option'
@@ -334,13 +373,13 @@
     document.getElementById('message-ok').textContent = page.texts.ok;
     document.getElementById('reload').textContent = page.texts.reload;
     build();
-    if (language !== 'en')
-      document.fonts.ready.then(makeRoom);
     api.start(decimalSeparator);
-    paint();
-    mirror();
+    state = api.state();
+    fit = totalReflectionFit(design.window.width, design.window.height, layout);
+    layout();
+    document.fonts.ready.then(makeRoom);
     desk.removeAttribute('aria-busy');
-    controls.get(design.startButton).element.focus();
+    controls.get(design.startButton).element.focus({ preventScroll: true });
   }).catch((error) => {
     stopped(error);
     throw error;

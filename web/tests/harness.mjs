@@ -46,7 +46,11 @@ export async function launch() {
 // A tab on the page, ready once the window has been built and has the focus. `problems`
 // collects console errors, uncaught exceptions and failed requests; `allowed`, if given, says
 // which requests may go out, the others being stopped and counted as problems.
-export async function openPage(browser, { url = pageUrl, language = 'en-US', allowed } = {}) {
+// The viewport is the window's own size unless another is asked for: the window is then drawn at
+// one pixel per pixel, as the desktop's.
+export const windowSize = { width: 763, height: 575 };
+
+export async function openPage(browser, { url = pageUrl, language = 'en-US', allowed, viewport = windowSize } = {}) {
   const context = await browser.createBrowserContext();
   const tab = await context.newPage();
   const problems = [];
@@ -73,7 +77,7 @@ export async function openPage(browser, { url = pageUrl, language = 'en-US', all
     Object.defineProperty(navigator, 'language', { get: () => lang });
     Object.defineProperty(navigator, 'languages', { get: () => [lang] });
   }, language);
-  await tab.setViewport({ width: 1000, height: 800 });
+  await tab.setViewport(viewport);
   await tab.goto(url);
   await tab.waitForFunction(() => document.activeElement?.id === 'cmdStart', { timeout: 30000 });
   return { tab, problems, close: () => context.close() };
