@@ -115,11 +115,11 @@ std::string designJson(const Translate& translate)
     const WindowProperties& p = properties();
     const Size client = clientPixels();
     const auto design = [&translate](const char* text) { return quoted(translated(translate, designContext, text)); };
-    return "{\"window\":{\"name\":" + quoted(p.name) + ",\"caption\":" + quoted(caption(translate)) +
-           ",\"width\":" + std::to_string(client.width) + ",\"height\":" + std::to_string(client.height) +
-           ",\"background\":" + hex(p.background) + ",\"defaultFont\":" + font(p.defaultFont, false) + "}" +
-           ",\"controls\":[" + list(controls(), [&](const Control& c) { return controlJson(c, translate); }) + "]" +
-           ",\"lines\":[" +
+    return "{\"window\":{\"name\":" + quoted(p.name) + ",\"title\":" + design(p.title) +
+           ",\"caption\":" + quoted(caption(translate)) + ",\"width\":" + std::to_string(client.width) +
+           ",\"height\":" + std::to_string(client.height) + ",\"background\":" + hex(p.background) +
+           ",\"defaultFont\":" + font(p.defaultFont, false) + "}" + ",\"controls\":[" +
+           list(controls(), [&](const Control& c) { return controlJson(c, translate); }) + "]" + ",\"lines\":[" +
            list(lines(),
                 [&](const Line& l) {
                     return "{\"name\":" + quoted(l.name) + ",\"accessibleName\":" + design(l.accessibleName) + "}";

@@ -6,8 +6,9 @@ total-reflection.svg     the drawing, on a 32-unit grid: the scalable icon (inst
                          every size from 32 up
 total-reflection-16.svg  the same drawing redone for 16 pixels
 
-It writes the theme's sizes under hicolor/ and total-reflection.ico, which holds the icon in
-three images: 32 x 32 in 16 colours, 16 x 16 in 16 colours and 32 x 32 in two colours.
+It writes the theme's sizes under hicolor/, total-reflection.ico, which holds the icon in
+three images: 32 x 32 in 16 colours, 16 x 16 in 16 colours and 32 x 32 in two colours, and the
+browser page's icons, 192 and 512 pixels, under web/page/icons/.
 """
 
 import os
@@ -23,6 +24,8 @@ ICON_NAME = "org.example.total_reflection"
 MASTER = os.path.join(HERE, "total-reflection.svg")
 SMALL = os.path.join(HERE, "total-reflection-16.svg")
 SIZES = (16, 32, 48, 64, 128, 256)
+WEB_ICONS = os.path.join(HERE, "..", "..", "web", "page", "icons")
+WEB_SIZES = (192, 512)
 
 GREY = (0xC0, 0xC0, 0xC0)
 GREEN = (0xC0, 0xFF, 0xC0)
@@ -157,6 +160,9 @@ def main():
         folder = os.path.join(HERE, "hicolor", f"{size}x{size}", "apps")
         os.makedirs(folder, exist_ok=True)
         render(SMALL if size == 16 else MASTER, size, os.path.join(folder, f"{ICON_NAME}.png"))
+    os.makedirs(WEB_ICONS, exist_ok=True)
+    for size in WEB_SIZES:
+        render(MASTER, size, os.path.join(WEB_ICONS, f"total-reflection-{size}.png"))
 
     with tempfile.TemporaryDirectory() as work:
         images = {}

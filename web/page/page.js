@@ -380,6 +380,9 @@
     document.fonts.ready.then(makeRoom);
     desk.removeAttribute('aria-busy');
     controls.get(design.startButton).element.focus({ preventScroll: true });
+    // Served with its manifest, the page keeps its files for when there is no network.
+    if ('serviceWorker' in navigator && document.querySelector('link[rel=manifest]'))
+      navigator.serviceWorker.register('sw.js');
   }).catch((error) => {
     stopped(error);
     throw error;

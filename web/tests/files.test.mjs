@@ -14,12 +14,15 @@ import { launch, openPage, pageUrl, runEnded } from './harness.mjs';
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const folder = path.resolve(process.env.TR_PAGE_DIR ?? path.join(root, 'build/web/site'));
 
-let chromium;
-let server;
-before(async () => {
-  chromium = await launch();
-  const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.woff2': 'font/woff2' };
-  server = http.createServer(async (request, response) => {
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.woff2': 'font/woff2',
+  '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
+
+// The folder on a web server of its own on this computer, which can be taken away again.
+async function serve() {
+  const sockets = new Set();
+  const server = http.createServer(async (request, response) => {
+    // The page's files are served as they stand on disk: a new build is seen at once.
+    response.setHeader('cache-control', 'no-cache');
     const file = path.join(folder, decodeURIComponent(new URL(request.url, 'http://x').pathname).replace(/\/$/, '/index.html'));
     try {
       const body = await readFile(file);
@@ -28,7 +31,23 @@ before(async () => {
       response.writeHead(404).end();
     }
   });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  server.on('connection', (socket) => sockets.add(socket));
+  server.listen(0, '127.0.0.1');
+  await new Promise((resolve) => server.on('listening', resolve));
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    close() {
+      server.close();
+      sockets.forEach((socket) => socket.destroy());
+    },
+  };
+}
+
+let chromium;
+let server;
+before(async () => {
+  chromium = await launch();
+  server = await serve();
 });
 after(async () => {
   server?.close();
@@ -37,8 +56,7 @@ after(async () => {
 
 const forms = [
   ['the single file from file://', () => pageUrl, (url) => url.startsWith('data:') || url === pageUrl],
-  ['the folder from a web server', () => `http://127.0.0.1:${server.address().port}/`,
-    (url) => url.startsWith('data:') || url.startsWith(`http://127.0.0.1:${server.address().port}/`)],
+  ['the folder from a web server', () => server.url, (url) => url.startsWith('data:') || url.startsWith(server.url)],
 ];
 
 for (const [name, address, allowed] of forms) {
@@ -58,3 +76,27 @@ for (const [name, address, allowed] of forms) {
     }
   });
 }
+
+// Served from a web server, the page keeps its files: after the first visit it opens with no
+// network at all, and it can be installed as an app, with the program's icon and name.
+test('the folder from a web server opens again once the server is gone', async () => {
+  const gone = await serve();
+  const { tab, problems, close } = await openPage(chromium.browser, { url: gone.url });
+  try {
+    const manifest = await tab.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      return (await fetch(document.querySelector('link[rel=manifest]').href)).json();
+    });
+    assert.deepEqual([manifest.display, manifest.icons.map((icon) => icon.sizes), manifest.translations.cs.name],
+      ['standalone', ['192x192', '512x512'], 'Úplný odraz']);
+    await tab.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    gone.close();
+    await tab.reload();
+    await tab.waitForFunction(() => document.activeElement?.id === 'cmdStart', { timeout: 30000 });
+    await tab.click('#cmdStart');
+    await runEnded(tab);
+    assert.deepEqual(problems.filter((problem) => !problem.includes('ERR_CONNECTION_REFUSED')), []);
+  } finally {
+    await close();
+  }
+});

@@ -45,12 +45,15 @@ function inlineCss(file) {
 }
 
 const near = path.dirname(path.resolve(index));
-const page = readFileSync(index, 'utf8');
+// The single file is no app to install and keeps no files: its manifest goes.
+const page = readFileSync(index, 'utf8').replace(/<link rel="manifest" href="[^"]+">\n?/g, '');
 const styleSheet = /<link rel="stylesheet" href="([^"]+)">/g;
 const script = /<script src="([^"]+)"><\/script>/g;
+const icon = /(<link rel="icon" type="([^"]+)" href=")([^"]+)(">)/g;
 
 // Nothing else may be left for the page to fetch.
-const left = [...page.replace(styleSheet, '').replace(script, '').matchAll(/\s(?:src|href)="([^"]*)"/g)]
+const left = [...page.replace(styleSheet, '').replace(script, '').replace(icon, '')
+  .matchAll(/\s(?:src|href)="([^"]*)"/g)]
   .map((match) => match[1])
   .filter((url) => !isExternal(url));
 if (left.length) {
@@ -59,6 +62,8 @@ if (left.length) {
 }
 
 const html = page
+  .replace(icon, (whole, start, type, href, end) =>
+    `${start}data:${type};base64,${readFileSync(find(href, near)).toString('base64')}${end}`)
   .replace(styleSheet, (whole, href) => `<style>\n${inlineCss(find(href, near))}</style>`)
   .replace(script, (whole, src) => `<script>\n${escapeFor('script', readFileSync(find(src, near), 'utf8'))}\n</script>`);
 

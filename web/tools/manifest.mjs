@@ -1,0 +1,44 @@
+// Makes the page's web app manifest, so that the page can be installed as an app: its name, in
+// every language the window speaks, and its colour are the window's own, read from the page's
+// module and its table of translations; its icons are the program's.
+//
+//   node manifest.mjs OUT.webmanifest MODULE.js TRANSLATIONS.js
+import { readFileSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import path from 'node:path';
+
+const [out, modulePath, translationsPath] = process.argv.slice(2);
+if (!out || !modulePath || !translationsPath) {
+  console.error('usage: node manifest.mjs OUT.webmanifest MODULE.js TRANSLATIONS.js');
+  process.exit(2);
+}
+const table = new Function(`${readFileSync(translationsPath, 'utf8')}; return totalReflectionTranslations;`)();
+const module = await createRequire(import.meta.url)(path.resolve(modulePath))();
+
+// The window's design in a language, as the page would have it.
+function designIn(language) {
+  module.translate = (context, text) => table[language]?.[`${context}\u0004${text}`] ?? null;
+  const place = module._tr_design();
+  return JSON.parse(new TextDecoder().decode(module.HEAPU8.subarray(place, place + module._tr_text_length())));
+}
+
+const english = designIn('en').window;
+const translations = Object.fromEntries(Object.keys(table).map((language) => {
+  const { title } = designIn(language).window;
+  return [language, { name: title, short_name: title }];
+}));
+const icons = [192, 512].map((size) => ({
+  src: `icons/total-reflection-${size}.png`, sizes: `${size}x${size}`, type: 'image/png', purpose: 'any',
+}));
+writeFileSync(out, `${JSON.stringify({
+  name: english.title,
+  short_name: english.title,
+  lang: 'en',
+  start_url: '.',
+  scope: '.',
+  display: 'standalone',
+  background_color: english.background,
+  theme_color: english.background,
+  icons,
+  translations,
+}, null, 2)}\n`);
