@@ -17,22 +17,26 @@ class WebCanvasTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // At the window's own size, and at twice the resolution, as the driver's --scale 2 draws it.
     void sameDrawingAsTheDesktop_data()
     {
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<qreal>("ratio");
         for (const auto& [substance, substanceClick] : {std::pair{"water", "opVoda"}, {"glass", "opSklo"}}) {
             for (const auto& [angle, angleClick] :
                  {std::pair{"35", "opMenší"}, {"critical", "opMezní"}, {"60", "opVětší"}})
                 QTest::addRow("%s %s", substance, angle)
                     << QStringLiteral("%1-%2").arg(QLatin1String(substance), QLatin1String(angle))
-                    << QStringList{QString::fromUtf8(substanceClick), QString::fromUtf8(angleClick)};
+                    << QStringList{QString::fromUtf8(substanceClick), QString::fromUtf8(angleClick)} << qreal(1);
         }
+        QTest::newRow("water 35, twice the resolution") << "water-35@2" << QStringList{} << qreal(2);
     }
     void sameDrawingAsTheDesktop()
     {
         QFETCH(QString, picture);
         QFETCH(QStringList, clicks);
+        QFETCH(qreal, ratio);
         const QString dir = qEnvironmentVariable("TR_CANVAS_DIR");
         if (dir.isEmpty())
             QSKIP("needs the page's pictures (TR_CANVAS_DIR)");
@@ -44,7 +48,7 @@ private slots:
         for (const QString& name : clicks + QStringList{QStringLiteral("cmdStart")})
             window.form().click(name.toStdString());
         QVERIFY(runEnded(window));
-        const QImage desktop = window.canvas().image().convertToFormat(QImage::Format_RGBA8888);
+        const QImage desktop = window.canvas().redrawn(ratio).convertToFormat(QImage::Format_RGBA8888);
         QCOMPARE(page.size(), qsizetype(desktop.width()) * desktop.height() * 4);
         int differing = 0;
         for (int y = 0; y < desktop.height(); ++y) {

@@ -161,7 +161,10 @@
     Object.assign(windowBox.style, { left: `${fit.left}px`, top: `${fit.top}px`, width: `${fit.css(width)}px`,
       height: `${fit.css(height)}px` });
     windowBox.style.setProperty('--scale', fit.scale);
-    Object.assign(drawing, { width: api.canvasWidth(), height: api.canvasHeight() });
+    // Setting a canvas's size clears it, even to the size it has.
+    const [canvasWidth, canvasHeight] = [api.canvasWidth(), api.canvasHeight()];
+    if (drawing.width !== canvasWidth || drawing.height !== canvasHeight)
+      Object.assign(drawing, { width: canvasWidth, height: canvasHeight });
     Object.assign(drawing.style, { width: `${fit.css(drawing.width)}px`, height: `${fit.css(drawing.height)}px` });
     mirror();
     paint();

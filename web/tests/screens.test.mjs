@@ -1,0 +1,105 @@
+// The page on the screens a class meets it on: a phone held upright, a projector, laptops and
+// monitors of every pixel density. The window fills the viewport and its drawing has the device's
+// own resolution, drawn at it, never enlarged.
+//
+//   TR_CANVAS_DIR: where the drawing at twice the resolution is written, for the desktop's to be
+//   compared with (water-35@2.rgba)
+
+import assert from 'node:assert/strict';
+import { mkdirSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { test } from 'node:test';
+import { canvasBytes, pagesForTests, runEnded, windowSize } from './harness.mjs';
+
+const canvasFolder = process.env.TR_CANVAS_DIR ?? path.join(os.tmpdir(), 'total-reflection-canvas');
+const withPage = pagesForTests();
+
+// The window's box and the drawing's, in the browser's pixels, and the drawing's own size.
+const boxes = (tab) => tab.evaluate(() => {
+  const box = (element) => {
+    const r = element.getBoundingClientRect();
+    return { left: r.left, top: r.top, width: r.width, height: r.height };
+  };
+  const canvas = document.querySelector('canvas');
+  return { window: box(document.querySelector('.window')), canvas: box(canvas), width: canvas.width,
+    height: canvas.height, scrolled: [window.scrollX, window.scrollY] };
+});
+
+// The colours a stretch of the screen shows, as the browser put them there: the air beside
+// Detector H's pattern, where only the run draws.
+async function coloursOnScreen(tab) {
+  // Once the browser has shown the last frame.
+  await tab.evaluate(() => new Promise((shown) => requestAnimationFrame(() => requestAnimationFrame(shown))));
+  const { canvas } = await boxes(tab);
+  // On whole device pixels, so that the screenshot takes them as they are.
+  const ratio = await tab.evaluate(() => devicePixelRatio);
+  const at = (pixels) => Math.round(pixels * ratio) / ratio;
+  const twips = (x) => x / 15 * canvas.width / windowSize.width;
+  const clip = { x: at(canvas.left + twips(3300)), y: at(canvas.top + twips(1600)), width: at(twips(2200)),
+    height: at(twips(2000)) };
+  const png = await tab.screenshot({ clip, encoding: 'base64' });
+  return tab.evaluate(async (png) => {
+    const image = await createImageBitmap(await (await fetch(`data:image/png;base64,${png}`)).blob());
+    const context = new OffscreenCanvas(image.width, image.height).getContext('2d');
+    context.drawImage(image, 0, 0);
+    const bytes = context.getImageData(0, 0, image.width, image.height).data;
+    const colours = new Set();
+    for (let k = 0; k < bytes.length; k += 4)
+      colours.add(((bytes[k] << 16) | (bytes[k + 1] << 8) | bytes[k + 2]).toString(16).padStart(6, '0'));
+    return [...colours].sort();
+  }, png);
+}
+
+test('on a phone held upright the whole window is visible, its drawing at the device\'s resolution, and a tap runs',
+  () => withPage(async (tab) => {
+    const { window, canvas, width, scrolled } = await boxes(tab);
+    assert.ok(window.left >= 0 && window.top >= 0 && window.left + window.width <= 390 && window.top + window.height <= 844,
+      JSON.stringify(window));
+    assert.deepEqual(scrolled, [0, 0]);
+    assert.equal(width, Math.round(canvas.width * 3));
+    const start = await tab.$eval('#cmdStart', (button) => {
+      const r = button.getBoundingClientRect();
+      return [r.left + r.width / 2, r.top + r.height / 2];
+    });
+    await tab.touchscreen.tap(...start);
+    await runEnded(tab);
+    assert.deepEqual(await coloursOnScreen(tab), ['000000', 'c0c0c0', 'ffffff']);
+  }, { viewport: { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true } }));
+
+test('on a projector the window fills the height', () => withPage(async (tab) => {
+  const { window } = await boxes(tab);
+  assert.ok(window.height >= 0.85 * 1080 || window.width >= 0.85 * 1920, JSON.stringify(window));
+}, { viewport: { width: 1920, height: 1080 } }));
+
+// At every pixel density the drawing is drawn at the device's own resolution: after a run the
+// screen shows the design's colours only, none that an enlarged picture's smoothing would add.
+for (const ratio of [1.25, 1.5, 2, 3]) {
+  test(`at ${ratio} device pixels per pixel the drawing has the device's resolution and the design's colours`,
+    () => withPage(async (tab) => {
+      await tab.click('#cmdStart');
+      await runEnded(tab);
+      const { canvas, width, height } = await boxes(tab);
+      assert.deepEqual([width, height], [Math.round(canvas.width * ratio), Math.round(canvas.height * ratio)]);
+      assert.deepEqual(await coloursOnScreen(tab), ['000000', 'c0c0c0', 'ffffff']);
+      if (ratio !== 2)
+        return;
+      // At the window's own size, for the desktop's drawing at twice the resolution to be
+      // compared with.
+      mkdirSync(canvasFolder, { recursive: true });
+      writeFileSync(path.join(canvasFolder, 'water-35@2.rgba'), await canvasBytes(tab));
+    }, { viewport: { ...windowSize, deviceScaleFactor: ratio } }));
+}
+
+// A larger window, another monitor, a zoom or a rotation after a run: the finished picture is
+// drawn afresh at the new resolution, the same as a run drawn there.
+test('a change of resolution after a run draws the picture afresh at the new one', () => withPage(async (tab) => {
+  await tab.click('#cmdStart');
+  await runEnded(tab);
+  await tab.setViewport({ width: 2 * windowSize.width, height: 2 * windowSize.height });
+  await tab.waitForFunction(() => document.querySelector('canvas').width === 1526);
+  const redrawn = await canvasBytes(tab);
+  await tab.click('#cmdStart');
+  await runEnded(tab);
+  assert.ok(redrawn.equals(await canvasBytes(tab)), 'the picture redrawn differs from a run at the new resolution');
+}));
