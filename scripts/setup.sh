@@ -36,6 +36,9 @@ fi
 # Debian's own checker of packages, which the suite runs on the package it makes.
 if [ "$mode" = test ]; then
     packages+=(lintian)
+    # The page's tests in the other engines: Firefox, and WebKitGTK's MiniBrowser driven by its
+    # WebDriver on the virtual X server.
+    packages+=(firefox-esr webkit2gtk-driver)
 fi
 
 missing=()

@@ -22,3 +22,15 @@ if(TR_WEB_TESTS AND NODE AND EXISTS ${TR_WEB_BUILD}/total-reflection.html)
     set_tests_properties(tst_webcanvas PROPERTIES FIXTURES_REQUIRED web_canvas ENVIRONMENT
         "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TR_CANVAS_DIR=${canvasDir}")
 endif()
+
+# The page in the other engines a class may meet it in, Firefox and WebKit, against Chromium's
+# pictures; WebKit's MiniBrowser on a virtual X server.
+find_program(FIREFOX firefox-esr)
+find_program(WEBKIT_DRIVER WebKitWebDriver)
+find_program(XVFB_RUN xvfb-run)
+if(TR_WEB_TESTS AND NODE AND FIREFOX AND WEBKIT_DRIVER AND XVFB_RUN AND EXISTS ${TR_WEB_BUILD}/total-reflection.html)
+    add_test(NAME web_engines COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24"
+        ${NODE} --test ${PROJECT_SOURCE_DIR}/web/tests/engines.test.mjs)
+    set_tests_properties(web_engines PROPERTIES TIMEOUT 600 FIXTURES_REQUIRED web_canvas RUN_SERIAL TRUE ENVIRONMENT
+        "TR_PAGE_FILE=${TR_WEB_BUILD}/total-reflection.html;TR_CANVAS_DIR=${canvasDir};FIREFOX=${FIREFOX}")
+endif()

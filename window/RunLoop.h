@@ -12,7 +12,7 @@ namespace window {
 
 // How long each frame of a run draws before the front end shows it: a frame of a 60 Hz screen
 // then still has the time to be shown.
-inline constexpr std::chrono::milliseconds frameBudget{12};
+inline constexpr std::chrono::milliseconds frameBudget{8};
 
 // A run taken a frame at a time, on the front end's own event loop: each frame does what fits in
 // the frame budget, the run's set-up (the scene, the case) included in its first, and a pause

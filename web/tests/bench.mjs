@@ -1,12 +1,14 @@
-// How fast the page is in headless Chromium: from navigation to the window's first paint, the
-// median of ten runs at the fastest pace (from the click on Start to the run's end, with the
-// longest frame of each), and the bytes the page loads.
+// How fast the page is in headless Chromium, at one, two and three device pixels per pixel of
+// the window: from navigation to the window's first paint, the median of ten runs at the fastest
+// pace (from the click on Start to the run's end), the most work any frame of them did (the
+// click's own turn included; the first run, in which the browser still warms up, apart), how soon a key pressed during a slow run acts (Tab, which moves the
+// focus at once), and the bytes the page loads.
 //
 //   node web/tests/bench.mjs [PAGE_FILE_OR_URL]
 // default: TR_PAGE_FILE, or build/web/total-reflection.html
 
 import { pathToFileURL } from 'node:url';
-import { launch, openPage, pageUrl } from './harness.mjs';
+import { launch, openPage, pageUrl, windowSize } from './harness.mjs';
 
 const argument = process.argv[2];
 const url = !argument ? pageUrl : /^[a-z]+:/.test(argument) ? argument : pathToFileURL(argument).href;
@@ -16,48 +18,70 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.l
 
 const chromium = await launch();
 try {
-  const { tab, problems, close } = await openPage(chromium.browser, { url });
-  // The paint entries may come a moment after the page says it is ready: waited for.
-  const loaded = await tab.evaluate(() => new Promise((resolve) => {
-    new PerformanceObserver((list, observer) => {
-      observer.disconnect();
-      const entries = [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')];
-      resolve({
-        firstPaint: Math.min(...list.getEntries().map((entry) => entry.startTime)),
-        bytes: entries.reduce((sum, entry) => sum + (entry.transferSize || entry.decodedBodySize || 0), 0),
-      });
-    }).observe({ type: 'paint', buffered: true });
-  }));
-
-  const timings = [];
-  for (let k = 0; k < runs; ++k) {
-    // A run is timed in the page, from the click to the end of its last frame.
-    timings.push(await tab.evaluate(() => new Promise((resolve) => {
-      const desk = document.getElementById('desk');
-      let longest = 0;
-      let last;
-      const start = performance.now();
-      const watch = (now) => {
-        longest = Math.max(longest, now - (last ?? start));
-        last = now;
-        if (desk.hasAttribute('aria-busy'))
-          requestAnimationFrame(watch);
-        else
-          resolve({ run: performance.now() - start, longest });
-      };
-      document.getElementById('cmdStart').click();
-      requestAnimationFrame(watch);
-    })));
-  }
-  await close();
-  if (problems.length)
-    console.error(problems.join('\n'));
-
   console.log(`page          ${url}`);
-  console.log(`first paint   ${loaded.firstPaint?.toFixed(1)} ms after navigation`);
-  console.log(`run, median   ${median(timings.map((t) => t.run)).toFixed(1)} ms of ${runs} at the fastest pace`);
-  console.log(`longest frame ${Math.max(...timings.map((t) => t.longest)).toFixed(1)} ms`);
-  console.log(`loaded        ${loaded.bytes} bytes`);
+  for (const ratio of [1, 2, 3]) {
+    const { tab, problems, close } = await openPage(chromium.browser, {
+      url, viewport: { ...windowSize, deviceScaleFactor: ratio } });
+    // The paint entries may come a moment after the page says it is ready: waited for.
+    const loaded = await tab.evaluate(() => new Promise((resolve) => {
+      new PerformanceObserver((list, observer) => {
+        observer.disconnect();
+        const entries = [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')];
+        resolve({
+          firstPaint: Math.min(...list.getEntries().map((entry) => entry.startTime)),
+          bytes: entries.reduce((sum, entry) => sum + (entry.transferSize || entry.decodedBodySize || 0), 0),
+        });
+      }).observe({ type: 'paint', buffered: true });
+    }));
+    // Every frame's work, timed around the page's own frame callbacks and the click.
+    await tab.evaluate(() => {
+      window.work = [];
+      const frame = window.requestAnimationFrame.bind(window);
+      window.requestAnimationFrame = (callback) => frame((now) => {
+        const start = performance.now();
+        callback(now);
+        window.work.push(performance.now() - start);
+      });
+    });
+    const timings = [];
+    let firstRunsWork;
+    for (let k = 0; k < runs; ++k) {
+      if (k === 1)
+        firstRunsWork = await tab.evaluate(() => Math.max(...window.work.splice(0)));
+      timings.push(await tab.evaluate(() => new Promise((resolve) => {
+        const desk = document.getElementById('desk');
+        const start = performance.now();
+        document.getElementById('cmdStart').click();
+        window.work.push(performance.now() - start);
+        const watch = () => desk.hasAttribute('aria-busy') ? requestAnimationFrame(watch) : resolve(performance.now() - start);
+        watch();
+      })));
+    }
+    const longestWork = await tab.evaluate(() => Math.max(...window.work.filter((work) => work > 0.5)));
+    // A slow run, and Tab pressed during it: from the key to the focus on the next stop.
+    await tab.evaluate(() => {
+      window.latencies = [];
+      document.addEventListener('keydown', (event) => { window.pressed = event.timeStamp; }, true);
+      document.addEventListener('focusin', (event) => window.latencies.push(event.timeStamp - window.pressed));
+      document.getElementById('HScroll1').focus();
+    });
+    await tab.keyboard.press('End');
+    await tab.evaluate(() => document.getElementById('cmdStart').click());
+    for (let k = 0; k < 20; ++k) {
+      await tab.keyboard.press('Tab');
+      await new Promise((wait) => setTimeout(wait, 37));
+    }
+    const latencies = await tab.evaluate(() => window.latencies);
+    await close();
+    if (problems.length)
+      console.error(problems.join('\n'));
+    console.log(`ratio ${ratio}`);
+    console.log(`  first paint   ${loaded.firstPaint?.toFixed(1)} ms after navigation`);
+    console.log(`  run, median   ${median(timings).toFixed(1)} ms of ${runs} at the fastest pace`);
+    console.log(`  longest work  ${longestWork.toFixed(1)} ms in one frame (${firstRunsWork.toFixed(1)} ms in the first run)`);
+    console.log(`  Tab in a run  ${median(latencies).toFixed(1)} ms median, ${Math.max(...latencies).toFixed(1)} ms at most`);
+    console.log(`  loaded        ${loaded.bytes} bytes`);
+  }
 } finally {
   await chromium.close();
 }

@@ -118,6 +118,7 @@ for (const [name, exit] of exits) {
 
 test('the six runs of substance and angle, written for the desktop canvas to be compared with', () => withPage(async (tab) => {
   mkdirSync(canvasFolder, { recursive: true });
+  writeFileSync(path.join(canvasFolder, 'startup.rgba'), await canvasBytes(tab));
   const pictures = new Set();
   for (const [substance, substanceClick] of [['water', 'opVoda'], ['glass', 'opSklo']]) {
     for (const [angle, angleClick] of [['35', 'opMenší'], ['critical', 'opMezní'], ['60', 'opVětší']]) {
