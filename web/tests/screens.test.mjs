@@ -64,6 +64,13 @@ test('on a phone held upright the whole window is visible, its drawing at the de
     });
     await tab.touchscreen.tap(...start);
     await runEnded(tab);
+    // The scroll bar by touch too: its arrow a step.
+    const arrow = await tab.$eval('#HScroll1 .forward', (element) => {
+      const r = element.getBoundingClientRect();
+      return [r.left + r.width / 2, r.top + r.height / 2];
+    });
+    await tab.touchscreen.tap(...arrow);
+    assert.equal(await tab.$eval('#HScroll1', (bar) => bar.getAttribute('aria-valuenow')), '1');
     assert.deepEqual(await coloursOnScreen(tab), ['000000', 'c0c0c0', 'ffffff']);
   }, { viewport: { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true } }));
 
