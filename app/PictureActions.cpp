@@ -1,7 +1,7 @@
 #include "app/PictureActions.h"
 
 #include "app/Languages.h"
-#include "app/PictureFile.h"
+#include "app/SaveFile.h"
 
 #include <QAction>
 #include <QClipboard>

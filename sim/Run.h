@@ -26,6 +26,11 @@ public:
     bool advance(Clock::time_point deadline);
     // How many subtractions its pauses have made so far.
     double paused() const { return paused_; }
+    const RunSettings& settings() const { return settings_; }
+    // The scales its bars are drawn with, which its case chose.
+    const CaseParameters& parameters() const { return sweep_.parameters(); }
+    // What its detectors have measured so far, a step at a time.
+    const std::vector<Reading>& readings() const { return sweep_.readings(); }
 
 private:
     RunSettings settings_;

@@ -49,6 +49,7 @@ Sweep::Sweep(const RunSettings& settings, const CaseParameters& parameters, Plot
     // Tests may ask for fewer steps than the whole sweep.
     , steps_(std::clamp(settings.steps, 0, sweepSteps))
 {
+    readings_.reserve(std::size_t(steps_));
 }
 
 double Sweep::step()
@@ -76,12 +77,15 @@ double Sweep::step()
         drawChains(sums, tipV, tipS, plot_);
 
     // The light a detector receives is the squared length of its sum, scaled into a bar.
+    const Reading& reading = readings_.emplace_back(
+        Reading{k_, step.ySweep, squaredDistance(tipV, originV), int(xTrack), squaredDistance(tipH, originH),
+                int(xTrack), squaredDistance(tipS, originS)});
     plot_.width(1);
-    const double intensityV = p_.scaleV * squaredDistance(tipV, originV);
+    const double intensityV = p_.scaleV * reading.readingV;
     plot_.line(xDetectorV, step.ySweep, xDetectorV + intensityV, step.ySweep);
-    const double intensityH = p_.scaleH * squaredDistance(tipH, originH);
+    const double intensityH = p_.scaleH * reading.readingH;
     plot_.line(xTrack, yTrackH, xTrack, yTrackH - intensityH);
-    const double intensityS = p_.scaleS * squaredDistance(tipS, originS);
+    const double intensityS = p_.scaleS * reading.readingS;
     plot_.line(xTrack, yTrackS, xTrack, yTrackS - intensityS);
 
     plot_.width(1);

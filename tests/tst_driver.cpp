@@ -1,3 +1,7 @@
+#include "reference/ReferenceSweep.h"
+#include "reference/StartupSettings.h"
+#include "surface/RecordingSurface.h"
+
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -7,6 +11,11 @@
 #include <cmath>
 
 namespace {
+
+bool near(double actual, double expected, double tolerance)
+{
+    return std::abs(actual - expected) <= tolerance;
+}
 
 struct Result {
     int exitCode{-1};
@@ -210,6 +219,7 @@ private slots:
         QTest::newRow("scroll by a word") << QStringList{"scroll", "far"} << driver;
         QTest::newRow("png without a file") << QStringList{"--png"} << driver;
         QTest::newRow("png with an empty name") << QStringList{"--png", ""} << driver;
+        QTest::newRow("readings without a file") << QStringList{"--readings"} << driver;
         QTest::newRow("scale without a number") << QStringList{"--png", "x.png", "--scale"} << driver;
         QTest::newRow("scale 0") << QStringList{"--scale", "0", "--png", "x.png"} << driver;
         QTest::newRow("scale 5") << QStringList{"--scale", "5", "--png", "x.png"} << driver;
@@ -364,6 +374,62 @@ private slots:
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.errors.contains(QLatin1String("cannot write")), qPrintable(r.errors));
         QCOMPARE(r.lines.last(), QStringLiteral("old file: old"));
+    }
+
+    // The readings of the start-up run, as a spreadsheet reads them: a header, a row a step, the
+    // worked values, and every reading the straightforward sweep's within 1e-5; with no run, the
+    // header alone.
+    void readingsOfARun_data()
+    {
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("the start-up run") << QStringList{"click", "cmdStart"} << 467;
+        QTest::newRow("no run") << QStringList{} << 0;
+    }
+    void readingsOfARun()
+    {
+        QFETCH(QStringList, actions);
+        QFETCH(int, rows);
+        const QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("readings.csv"));
+        QCOMPARE(drive(actions + QStringList{"--readings", file}).exitCode, 0);
+        QFile csv(file);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csv.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.value(0), QStringLiteral("step,y_V,reading_V,x_H,reading_H,x_S,reading_S"));
+        QCOMPARE(lines.size(), rows + 1);
+        if (rows == 0)
+            return;
+        const auto row = [&lines](int step) {
+            QList<double> values;
+            for (const QString& word : lines[step].split(QLatin1Char(',')))
+                values << word.toDouble();
+            return values;
+        };
+        QVERIFY(near(row(1)[2], 313.92, 0.01) && near(row(1)[4], 1.1499, 0.0001));
+        QCOMPARE(row(72)[1], 1565.0);
+        QVERIFY(near(row(72)[2], 338940.1, 0.1));
+
+        const sim::RunSettings settings = reference::startupSettings();
+        surface::RecordingSurface ignored;
+        sim::Plotter plot(ignored);
+        const sim::CaseParameters parameters = sim::drawCase(settings, sim::drawScene(settings, plot), plot);
+        reference::NoDrawing none;
+        const std::vector<reference::StepTips> tips = reference::sweep(settings, parameters, none);
+        QCOMPARE(int(tips.size()), rows);
+        const auto same = [](double program, double reference) {
+            return std::abs(program - reference) <= 1e-5 * std::abs(reference) + 1e-9;
+        };
+        for (int k = 0; k < rows; ++k) {
+            const QList<double> r = row(k + 1);
+            const double y = 500 + 15 * k;
+            const double x = 3000 + 10 * k;
+            const double v = reference::squaredDistance(tips[k].v, {sim::xSpiralV, y});
+            const double h = reference::squaredDistance(tips[k].h, {x, sim::yBoundary - settings.distanceH});
+            const double s =
+                reference::squaredDistance(tips[k].s, {x, sim::yBoundary + sim::depthS + sim::spiralDropS});
+            QVERIFY2(same(r[2], v) && same(r[4], h) && same(r[6], s), qPrintable(lines[k + 1]));
+        }
     }
 
     // A scaled picture is drawn at its own resolution: a one-pixel pen covers K device pixels

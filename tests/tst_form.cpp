@@ -3,6 +3,7 @@
 #include "window/Choices.h"
 #include "window/Focus.h"
 #include "window/Form.h"
+#include "window/Readings.h"
 
 #include <QtTest>
 
@@ -36,7 +37,14 @@ struct Host final : window::Host {
     std::vector<sim::RunSettings> runs;
     std::vector<std::string> refused;
     int unloads = 0;
-    void runBegun() override { runs.push_back(std::get<sim::RunSettings>(form->readSettings())); }
+    // Tests that read what a run measured have it drawn to its end at once.
+    bool drawRuns = false;
+    void runBegun() override
+    {
+        runs.push_back(std::get<sim::RunSettings>(form->readSettings()));
+        while (drawRuns && form->runFrame(window::RunLoop::Clock::duration::max())) {
+        }
+    }
     void refuse(const window::Refusal& refusal) override { refused.push_back(refusal.field->cell); }
     void unload() override { ++unloads; }
 };
@@ -222,6 +230,37 @@ private slots:
         QCOMPARE(forward, round);
         std::reverse(round.begin(), round.end() - 1);
         QCOMPARE(backward, round);
+    }
+
+    // The run's result in words, made from its readings and its case: the case, each detector's
+    // light and where it is brightest, in the window's words. Its parts, not its wording.
+    void statementOfARun_data()
+    {
+        QTest::addColumn<QString>("angle");
+        QTest::addColumn<QStringList>("says");
+        QTest::newRow("35") << "opMenší"
+                            << QStringList{"below the critical angle", "Detector V", "brightest 3435 twips above the boundary",
+                                           "Detector H, 750 twips above the boundary", "Detector S"};
+        QTest::newRow("critical") << "opMezní"
+                                  << QStringList{"the critical angle: the refracted light runs along the boundary",
+                                                 "Detector V", "Detector H", "Detector S"};
+        QTest::newRow("60") << "opVětší"
+                            << QStringList{"total reflection", "No light reaches Detector H.", "Detector V",
+                                           "Detector S"};
+    }
+    void statementOfARun()
+    {
+        QFETCH(QString, angle);
+        QFETCH(QStringList, says);
+        Started window;
+        window.form.click(angle.toStdString());
+        window.host.drawRuns = true;
+        window.form.click("cmdStart");
+        QVERIFY(window.form.measured().has_value());
+        const QString statement =
+            QString::fromStdString(window::statement(*window.form.measured(), window.numbers));
+        for (const QString& words : says)
+            QVERIFY2(statement.contains(words), qPrintable(words));
     }
 
     void refusalQuotesTheTypedText()

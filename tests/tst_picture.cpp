@@ -1,7 +1,7 @@
 #include "Probe.h"
 #include "Runs.h"
 
-#include "app/PictureFile.h"
+#include "app/SaveFile.h"
 #include "app/frmKavrona.h"
 
 #include <QClipboard>

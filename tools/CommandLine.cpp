@@ -26,6 +26,13 @@ std::optional<CommandLine> parse(const std::vector<std::string>& args, std::stri
                 problem = "--png takes a file name";
                 return std::nullopt;
             }
+        } else if (word == "--readings" && left >= 1) {
+            line.readings = QString::fromStdString(args[i + 1]);
+            i += 2;
+            if (line.readings.isEmpty()) {
+                problem = "--readings takes a file name";
+                return std::nullopt;
+            }
         } else if (word == "--scale" && left >= 1) {
             bool ok = false;
             line.scale = QString::fromStdString(args[i + 1]).toInt(&ok);
@@ -58,6 +65,7 @@ std::string usage()
            "\n"
            "Options:\n"
            "  --png FILE        save a picture of the whole window after the last action\n"
+           "  --readings FILE   save the last run's readings as CSV (a header alone if none ran)\n"
            "  --scale K         draw the picture at K device pixels per pixel (" +
            scaleRange +
            ")\n"

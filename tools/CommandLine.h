@@ -23,6 +23,8 @@ struct CommandLine {
     Request request{Request::Drive};
     std::vector<window::Action> actions;
     QString png;
+    // Where the last run's readings go, as CSV.
+    QString readings;
     // Device pixels per logical pixel of the picture.
     int scale{1};
     // The language of the picture's captions.

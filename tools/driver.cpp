@@ -2,10 +2,11 @@
 // command line as a user would, and prints every drawing operation on the window's surface
 // followed by the window's state.
 
-#include "app/PictureFile.h"
+#include "app/SaveFile.h"
 #include "app/frmKavrona.h"
 #include "surface/TraceSurface.h"
 #include "tools/CommandLine.h"
+#include "window/Readings.h"
 #include "window/Version.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -66,6 +68,15 @@ int main(int argc, char* argv[])
     frmKavrona window(observers);
     window.show();
 
+    // What the driver is asked to write, each once the actions are done.
+    const std::vector<std::pair<QString, std::function<std::optional<QString>(const QString&)>>> outputs{
+        {line->png, [&window](const QString& file) { return savePng(window.grab().toImage(), file); }},
+        {line->readings,
+         [&window](const QString& file) {
+             const std::optional<window::Measured>& measured = window.form().measured();
+             return saveFile(QByteArray::fromStdString(window::readingsCsv(measured ? &*measured : nullptr)), file);
+         }},
+    };
     for (const window::Action& action : line->actions) {
         window::perform(window.form(), action);
         if (window.running())
@@ -73,19 +84,26 @@ int main(int argc, char* argv[])
         if (window.isVisible())
             continue;
         // Exit ends the program; nothing more is printed, and there is no window to picture.
-        if (line->png.isEmpty())
-            return 0;
-        std::fprintf(stderr, "%s: Exit closed the window, so %s was not written\n", driver::name,
-                     line->png.toLocal8Bit().constData());
-        return 1;
+        int status = 0;
+        for (const auto& [file, write] : outputs) {
+            if (file.isEmpty())
+                continue;
+            std::fprintf(stderr, "%s: Exit closed the window, so %s was not written\n", driver::name,
+                         file.toLocal8Bit().constData());
+            status = 1;
+        }
+        return status;
     }
     window::printState(window.form().state(), stdout);
-    if (line->png.isEmpty())
-        return 0;
-    if (const std::optional<QString> problem = savePng(window.grab().toImage(), line->png)) {
-        std::fprintf(stderr, "%s: cannot write %s: %s\n", driver::name, line->png.toLocal8Bit().constData(),
-                     problem->toLocal8Bit().constData());
-        return 1;
+    int status = 0;
+    for (const auto& [file, write] : outputs) {
+        if (file.isEmpty())
+            continue;
+        if (const std::optional<QString> problem = write(file)) {
+            std::fprintf(stderr, "%s: cannot write %s: %s\n", driver::name, file.toLocal8Bit().constData(),
+                         problem->toLocal8Bit().constData());
+            status = 1;
+        }
     }
-    return 0;
+    return status;
 }

@@ -9,4 +9,6 @@ set(TR_SHARED_TRANSLATED_SOURCES
     ${PROJECT_SOURCE_DIR}/window/Design.h
     ${PROJECT_SOURCE_DIR}/window/Design.cpp
     ${PROJECT_SOURCE_DIR}/window/Refusal.cpp
+    ${PROJECT_SOURCE_DIR}/window/Choices.cpp
+    ${PROJECT_SOURCE_DIR}/window/Readings.cpp
     ${PROJECT_SOURCE_DIR}/web/page.cpp)

@@ -14,13 +14,15 @@
 namespace window {
 
 // A substance: the word its cell holds, its option and the box that captions the drawing, the
-// word that names its pictures, the index and critical angle written into the cells when it is
-// chosen (the critical angle a fixed text, not the arcsine of 1/n), and what a run needs of it.
+// word that names its pictures, the words a run's statement says the light goes back into it
+// with, the index and critical angle written into the cells when it is chosen (the critical angle
+// a fixed text, not the arcsine of 1/n), and what a run needs of it.
 struct Substance {
     const char* word;
     const char* option;
     const char* caption;
     const char* fileWord;
+    const char* backInto;
     double index;
     double criticalAngle;
     sim::Medium medium;

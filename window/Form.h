@@ -55,6 +55,8 @@ public:
     // The run Start began, a frame at a time; whether it goes on after this frame.
     bool running() const { return run_.running(); }
     bool runFrame(RunLoop::Clock::duration budget = frameBudget) { return run_.frame(budget); }
+    // What the last run measured; nothing before the first.
+    const std::optional<Measured>& measured() const { return run_.measured(); }
 
     // What the user does while a run draws (window/RunInput.h): the token it is set aside under,
     // or nothing when it is handled now. Once no run goes on, the set-aside come back in order.

@@ -44,23 +44,6 @@ std::string quotation(const std::string& typed)
     return typed;
 }
 
-// Puts the arguments in place of %1, %2 … in one pass, so that an argument that itself holds
-// "%2" (typed by the user) is left as it is.
-std::string fill(const std::string& pattern, std::initializer_list<std::string> arguments)
-{
-    std::string filled;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const int n = i + 1 < pattern.size() ? pattern[i + 1] - '1' : -1;
-        if (pattern[i] == '%' && n >= 0 && n < int(arguments.size())) {
-            filled += arguments.begin()[n];
-            ++i;
-        } else {
-            filled += pattern[i];
-        }
-    }
-    return filled;
-}
-
 } // namespace
 
 const NumberField& numberField(std::string_view cell)

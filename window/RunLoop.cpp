@@ -17,15 +17,24 @@ bool RunLoop::frame(Clock::duration budget)
         run_ = std::make_unique<sim::Run>(*settings_, *drawing_);
         settings_.reset();
     }
-    if (run_ && !run_->advance(deadline))
+    if (run_ && !run_->advance(deadline)) {
+        keepMeasured(true);
         run_.reset();
+    }
     return running();
 }
 
 void RunLoop::stop()
 {
     settings_.reset();
+    if (run_)
+        keepMeasured(false);
     run_.reset();
+}
+
+void RunLoop::keepMeasured(bool whole)
+{
+    measured_ = Measured{run_->settings(), run_->parameters(), run_->readings(), whole};
 }
 
 } // namespace window

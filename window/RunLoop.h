@@ -7,12 +7,22 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace window {
 
 // How long each frame of a run draws before the front end shows it: a frame of a 60 Hz screen
 // then still has the time to be shown.
 inline constexpr std::chrono::milliseconds frameBudget{8};
+
+// What the last run measured, whole or stopped part of the way: its settings, the scales its case
+// drew the bars with, and each step's readings.
+struct Measured {
+    sim::RunSettings settings;
+    sim::CaseParameters parameters;
+    std::vector<sim::Reading> readings;
+    bool whole{};
+};
 
 // A run taken a frame at a time, on the front end's own event loop: each frame does what fits in
 // the frame budget, the run's set-up (the scene, the case) included in its first, and a pause
@@ -29,11 +39,16 @@ public:
     bool frame(Clock::duration budget = frameBudget);
     // Ends the run where it is.
     void stop();
+    // The last run's measurements, once it has ended or been stopped; nothing before any.
+    const std::optional<Measured>& measured() const { return measured_; }
 
 private:
+    void keepMeasured(bool whole);
+
     std::optional<sim::RunSettings> settings_;
     surface::Surface* drawing_{};
     std::unique_ptr<sim::Run> run_;
+    std::optional<Measured> measured_;
 };
 
 } // namespace window

@@ -5,6 +5,9 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
 
 const desktop = process.env.TR_DRIVER;
 const webDriver = process.env.TR_WEB_DRIVER;
@@ -59,5 +62,28 @@ for (const args of [...runs, ...sequences]) {
         assert.equal(web.length, dsk.length);
         const differing = web.findIndex((line, i) => !sameLine(line, dsk[i]));
         assert.equal(differing, -1, `line ${differing + 1}: ${web[differing]} against ${dsk[differing]}`);
+    });
+}
+
+// The readings of the start-up run, and of none: the WebAssembly driver's file holds the desktop
+// driver's numbers (which the desktop's tests hold to the straightforward sweep).
+for (const args of [['click', 'cmdStart'], []]) {
+    test(`readings: ${args.join(' ') || 'no run'}`, { skip: !desktop || !webDriver }, () => {
+        const folder = mkdtempSync(path.join(os.tmpdir(), 'total-reflection-readings-'));
+        try {
+            const files = ['desktop.csv', 'web.csv'].map((name) => path.join(folder, name));
+            trace(desktop, [...args, '--readings', files[0]]);
+            trace('node', [webDriver, ...args, '--readings', files[1]]);
+            const [dsk, web] = files.map((file) => readFileSync(file, 'utf8').trim().split('\n'));
+            assert.equal(web[0], 'step,y_V,reading_V,x_H,reading_H,x_S,reading_S');
+            assert.equal(web.length, dsk.length);
+            const differing = web.findIndex((line, i) => !line.split(',').every((word, k) => {
+                const other = dsk[i].split(',')[k];
+                return word === other || Math.abs(Number(word) - Number(other)) <= 1e-5 * Math.abs(Number(other)) + 1e-9;
+            }));
+            assert.equal(differing, -1, `line ${differing + 1}: ${web[differing]} against ${dsk[differing]}`);
+        } finally {
+            rmSync(folder, { recursive: true, force: true });
+        }
     });
 }
