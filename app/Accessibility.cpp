@@ -1,11 +1,17 @@
 #include "app/Accessibility.h"
 
+#include "app/Cells.h"
 #include "app/Languages.h"
 #include "window/Design.h"
+#include "window/Glossary.h"
+#include "window/Readings.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 #include <optional>
 
@@ -43,10 +49,61 @@ private:
     std::optional<quint64> released_;
 };
 
+// The pace's scroll bar as a screen reader announces it: its value in words, from the fastest to
+// the slowest, rather than a bare number from 0 to 32767.
+class PaceScrollBar final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit PaceScrollBar(QScrollBar* bar)
+        : QAccessibleWidget(bar, QAccessible::ScrollBar)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text text) const override
+    {
+        if (text != QAccessible::Value)
+            return QAccessibleWidget::text(text);
+        return QString::fromStdString(window::paceText(bar()->value(), cells::LocaleNumbers(), languages::translate));
+    }
+    QVariant currentValue() const override { return bar()->value(); }
+    void setCurrentValue(const QVariant& value) override { bar()->setValue(value.toInt()); }
+    QVariant maximumValue() const override { return bar()->maximum(); }
+    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant minimumStepSize() const override { return bar()->singleStep(); }
+
+private:
+    QScrollBar* bar() const { return static_cast<QScrollBar*>(widget()); }
+};
+
+QAccessibleInterface* paceScrollBar(const QString&, QObject* object)
+{
+    auto* bar = qobject_cast<QScrollBar*>(object);
+    if (!bar || bar->objectName() != QLatin1String(window::name::HScroll1))
+        return nullptr;
+    return new PaceScrollBar(bar);
+}
+
 } // namespace
+
+void describeDrawing(QWidget* window, const QString& description)
+{
+    QWidget* drawing = window->findChild<QWidget*>(QStringLiteral("canvas"));
+    drawing->setAccessibleDescription(description);
+    // Screen readers read it again when told it has changed.
+    QAccessibleEvent changed(drawing, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
 
 void prepare(QWidget* window)
 {
+    // Once, however many windows are made.
+    QAccessible::removeFactory(paceScrollBar);
+    QAccessible::installFactory(paceScrollBar);
     // Every control and line is announced by its design's name in the window's language; an
     // option with its group, "Substance: Water", as a sighted user reads it.
     for (const window::Control& c : window::controls())

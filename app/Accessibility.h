@@ -2,11 +2,16 @@
 
 class QWidget;
 
+#include <QString>
+
 // What the window offers beyond the mouse: the names by which screen readers announce its
-// controls, in the window's own words, and the keys that press its command buttons.
+// controls, in the window's own words, the pace in words, the run's result as the drawing's
+// description, and the keys that press its command buttons.
 namespace accessibility {
 
 // Call once, after the controls have been created.
 void prepare(QWidget* window);
+// What the drawing shows, in words, for a screen reader: a run's result once it has one.
+void describeDrawing(QWidget* window, const QString& description);
 
 } // namespace accessibility

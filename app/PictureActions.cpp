@@ -1,16 +1,14 @@
 #include "app/PictureActions.h"
 
-#include "app/Languages.h"
 #include "app/SaveFile.h"
+#include "app/WindowActions.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -22,20 +20,10 @@ PictureActions::PictureActions(QWidget* window, Picture picture, Name name, Choo
     , chooseFile_(std::move(chooseFile))
     , folder_(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
 {
-    const auto add = [window](const QString& text, const QKeySequence& keys, auto slot) {
-        auto* action = new QAction(text, window);
-        action->setShortcut(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        action->setShortcutVisibleInContextMenu(true);
-        QObject::connect(action, &QAction::triggered, window, slot);
-        window->addAction(action);
-    };
-    add(tr("Copy picture"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { copy(); });
-    add(tr("Save picture\u2026"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { save(1); });
-    add(tr("Save picture at twice the resolution\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-        [this] { save(2); });
-    // The drawing lets clicks through to the window, whose menu offers the actions.
-    window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    windowActions::add(window, tr("Copy picture"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { copy(); });
+    windowActions::add(window, tr("Save picture\u2026"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { save(1); });
+    windowActions::add(window, tr("Save picture at twice the resolution\u2026"),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { save(2); });
 }
 
 void PictureActions::copy()
@@ -52,14 +40,9 @@ void PictureActions::save(qreal times)
         return;
     folder_ = QFileInfo(file).absolutePath();
     const std::optional<QString> problem = savePng(picture_(window_->devicePixelRatioF() * times), file);
-    if (!problem)
-        return;
-    // Plain text: the file's name is the user's, and is never read as markup.
-    QMessageBox box(QMessageBox::Warning, languages::title(),
-                    tr("The picture could not be saved as \u201C%1\u201D.\n\n%2").arg(file, *problem), QMessageBox::Ok,
-                    window_);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    if (problem)
+        windowActions::tellProblem(window_,
+                                   tr("The picture could not be saved as \u201C%1\u201D.\n\n%2").arg(file, *problem));
 }
 
 QString PictureActions::askForFile(const QString& proposed) const

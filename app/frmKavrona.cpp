@@ -4,10 +4,12 @@
 #include "app/Languages.h"
 #include "app/LineControl.h"
 #include "app/PictureActions.h"
+#include "app/ReadingsActions.h"
 #include "app/Twips.h"
 #include "window/Choices.h"
 #include "window/Focus.h"
 #include "window/Glossary.h"
+#include "window/Readings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -38,12 +40,22 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     session_ = new RunSession(
         this, *form_, [this] { canvasView_->changed(canvasView_->canvas().takeChanged()); },
         [this] {
+            // A screen reader hears the run's result.
+            accessibility::describeDrawing(
+                this, QString::fromStdString(window::statement(*form_->measured(), numbers_, languages::translate)));
             if (observers_.runEnded)
                 observers_.runEnded();
         });
     forwardInput();
     new PictureActions(
         this, [this](qreal ratio) { return picture(ratio); }, [this] { return pictureName(); }, observers_.chooseFile);
+    new ReadingsActions(
+        this,
+        [this]() -> const window::Measured* {
+            const std::optional<window::Measured>& measured = form_->measured();
+            return measured ? &*measured : nullptr;
+        },
+        numbers_, [this] { return pictureName(); }, observers_.chooseFile);
     form_->Form_Load();
     // Ready to run: Enter or Space starts.
     widget(window::startButton)->setFocus();

@@ -298,6 +298,40 @@ private slots:
         QCOMPARE(accessibleName(child(window, control)), name);
     }
 
+    // A screen reader hears the pace in words, from the fastest to the slowest.
+    void paceInWords_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("fastest") << 0 << "fastest";
+        QTest::newRow("half way") << 16384 << "50 percent of the way to the slowest";
+        QTest::newRow("slowest") << 32767 << "slowest";
+    }
+    void paceInWords()
+    {
+        QFETCH(int, position);
+        QFETCH(QString, words);
+        frmKavrona window;
+        window.show();
+        auto* bar = child<QScrollBar>(window, QStringLiteral("HScroll1"));
+        bar->setValue(position);
+        QCOMPARE(QAccessible::queryAccessibleInterface(bar)->text(QAccessible::Value), words);
+    }
+
+    // After a run, the drawing's description is the run's result in words.
+    void drawingDescribesTheRun()
+    {
+        frmKavrona window;
+        window.show();
+        child<QAbstractButton>(window, QStringLiteral("opVětší"))->click();
+        window.form().cmdStart_Click();
+        QVERIFY(runEnded(window));
+        const QString description = QAccessible::queryAccessibleInterface(child(window, QStringLiteral("canvas")))
+                                        ->text(QAccessible::Description);
+        for (const char* words : {"total reflection", "Detector V", "No light reaches Detector H", "Detector S"})
+            QVERIFY2(description.contains(QLatin1String(words)), qPrintable(description));
+    }
+
     // Every control a user can see has a name; the ones a user works with have one each, and
     // a caption box says what it shows.
     void everyVisibleControlIsNamed()

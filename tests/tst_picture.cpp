@@ -4,6 +4,7 @@
 #include "app/SaveFile.h"
 #include "app/frmKavrona.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
@@ -127,7 +128,8 @@ private slots:
         QCOMPARE(differingPixels(window, rgb(picture), expected), 0);
     }
 
-    // A right click on the drawing offers the three, their keys shown beside them.
+    // A right click on the drawing offers the picture's three and the readings' two, their keys
+    // shown beside them.
     void contextMenuOffersTheThree()
     {
         frmKavrona window;
@@ -149,7 +151,54 @@ private slots:
         const QPointF at(400, 200);
         QWindowSystemInterface::handleMouseEvent(window.windowHandle(), at, window.mapToGlobal(at), Qt::RightButton,
                                                  Qt::RightButton, QEvent::MouseButtonPress);
-        QTRY_COMPARE(shortcuts, (QStringList{"Ctrl+C", "Ctrl+S", "Ctrl+Shift+S"}));
+        QTRY_COMPARE(shortcuts, (QStringList{"Ctrl+C", "Ctrl+S", "Ctrl+Shift+S", "Ctrl+Shift+C", ""}));
+    }
+
+    // The readings copied (Ctrl+Shift+C) as a table in the window's language, here German, hold
+    // the numbers the driver's CSV holds; saved, they are the driver's CSV.
+    void copiesAndSavesTheReadings()
+    {
+        QTemporaryDir dir;
+        const QString driverFile = dir.filePath(QStringLiteral("driver.csv"));
+        QProcess driver;
+        driver.start(QStringLiteral(DRIVER), {"click", "cmdStart", "--readings", driverFile});
+        QVERIFY(driver.waitForFinished(60000));
+        QFile expected(driverFile);
+        QVERIFY(expected.open(QIODevice::ReadOnly));
+        const QByteArray csv = expected.readAll();
+
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QLocale::setDefault(german);
+        const QString saved = dir.filePath(QStringLiteral("window.csv"));
+        WindowObservers observers;
+        observers.chooseFile = [&](const QString&) { return saved; };
+        frmKavrona window(observers);
+        QLocale::setDefault(QLocale::c());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.form().cmdStart_Click();
+        QVERIFY(runEnded(window));
+        pressCtrl(window, Qt::Key_C, Qt::ShiftModifier);
+        QTRY_VERIFY(QGuiApplication::clipboard()->text().startsWith(QLatin1String("step\t")));
+        const QStringList table = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList rows = QString::fromUtf8(csv).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(table.size(), rows.size());
+        QVERIFY2(table[1].contains(QLatin1String("313,9189")), qPrintable(table[1]));
+        for (qsizetype k = 1; k < rows.size(); ++k) {
+            const QStringList pasted = table[k].split(QLatin1Char('\t'));
+            const QStringList written = rows[k].split(QLatin1Char(','));
+            for (qsizetype c = 0; c < written.size(); ++c)
+                QVERIFY2(std::abs(german.toDouble(pasted[c]) - written[c].toDouble()) <=
+                             1e-9 * std::abs(written[c].toDouble()),
+                         qPrintable(table[k]));
+        }
+        for (QAction* action : window.actions()) {
+            if (action->text().startsWith(QLatin1String("Save readings")))
+                action->trigger();
+        }
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), csv);
     }
 
     // Keys pressed during a run wait for its end, and copy the finished picture.

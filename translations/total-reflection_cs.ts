@@ -148,6 +148,21 @@
     </message>
 </context>
 <context>
+    <name>Pace</name>
+    <message>
+        <source>fastest</source>
+        <translation>nejrychlejší</translation>
+    </message>
+    <message>
+        <source>slowest</source>
+        <translation>nejpomalejší</translation>
+    </message>
+    <message>
+        <source>%1 percent of the way to the slowest</source>
+        <translation>%1 % cesty k nejpomalejšímu</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>The window is closed. Reload the page to open it again.</source>
@@ -205,6 +220,33 @@
     </message>
 </context>
 <context>
+    <name>ReadingsActions</name>
+    <message>
+        <source>Copy readings</source>
+        <translation>Kopírovat naměřené hodnoty</translation>
+    </message>
+    <message>
+        <source>Save readings…</source>
+        <translation>Uložit naměřené hodnoty…</translation>
+    </message>
+    <message>
+        <source>Save readings</source>
+        <translation>Uložit naměřené hodnoty</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Soubory CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The readings could not be saved as “%1”.
+
+%2</source>
+        <translation>Naměřené hodnoty nelze uložit jako „%1“.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>Refractive index</source>
@@ -241,6 +283,113 @@
     <message>
         <source>Type a number from %1 to %2, then press Start again.</source>
         <translation>Napište číslo od %1 do %2 a znovu stiskněte Start.</translation>
+    </message>
+</context>
+<context>
+    <name>Statement</name>
+    <message>
+        <source>into the water</source>
+        <translation>do vody</translation>
+    </message>
+    <message>
+        <source>into the glass</source>
+        <translation>do skla</translation>
+    </message>
+    <message>
+        <source>The medium</source>
+        <translation>Prostředí</translation>
+    </message>
+    <message>
+        <source>into the medium</source>
+        <translation>do prostředí</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees, below the critical angle: part of the light is refracted into the air, and part is reflected back %3.</source>
+        <translation>%1 při úhlu %2°, pod mezním úhlem: část světla se láme do vzduchu a část se odráží zpět %3.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees, the critical angle: the refracted light runs along the boundary, and the rest is reflected back %3.</source>
+        <translation>%1 při úhlu %2°, mezním úhlu: lomené světlo běží podél rozhraní a zbytek se odráží zpět %3.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees, beyond the critical angle: all the light is reflected back %3, and none leaves into the air. This is total reflection.</source>
+        <translation>%1 při úhlu %2°, nad mezním úhlem: všechno světlo se odráží zpět %3 a žádné neprojde do vzduchu. To je úplný odraz.</translation>
+    </message>
+    <message>
+        <source>The settings name no case: the paths are summed, but no case is drawn.</source>
+        <translation>Nastavení neurčuje žádný případ: dráhy se sečtou, ale žádný případ se nenakreslí.</translation>
+    </message>
+    <message>
+        <source>%1 twips above the boundary</source>
+        <translation>%1 twipů nad rozhraním</translation>
+    </message>
+    <message>
+        <source>%1 twips below the boundary</source>
+        <translation>%1 twipů pod rozhraním</translation>
+    </message>
+    <message>
+        <source>at the boundary</source>
+        <translation>na rozhraní</translation>
+    </message>
+    <message>
+        <source>the boundary</source>
+        <translation>rozhraní</translation>
+    </message>
+    <message>
+        <source>%1 to %2 twips above the boundary</source>
+        <translation>%1 až %2 twipů nad rozhraním</translation>
+    </message>
+    <message>
+        <source>%1 to %2 twips below the boundary</source>
+        <translation>%1 až %2 twipů pod rozhraním</translation>
+    </message>
+    <message>
+        <source>%1 twips right of the normal</source>
+        <translation>%1 twipů vpravo od normály</translation>
+    </message>
+    <message>
+        <source>%1 twips left of the normal</source>
+        <translation>%1 twipů vlevo od normály</translation>
+    </message>
+    <message>
+        <source>at the normal</source>
+        <translation>na normále</translation>
+    </message>
+    <message>
+        <source>the normal</source>
+        <translation>normály</translation>
+    </message>
+    <message>
+        <source>%1 to %2 twips right of the normal</source>
+        <translation>%1 až %2 twipů vpravo od normály</translation>
+    </message>
+    <message>
+        <source>%1 to %2 twips left of the normal</source>
+        <translation>%1 až %2 twipů vlevo od normály</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>od %1 do %2</translation>
+    </message>
+    <message>
+        <source>No light reaches Detector %1.</source>
+        <translation>Na detektor %1 nedopadá žádné světlo.</translation>
+    </message>
+    <message>
+        <source>Detector V, moving down, finds light %1, brightest %2.</source>
+        <translation>Detektor V při pohybu dolů zachytí světlo %1, nejjasněji %2.</translation>
+    </message>
+    <message>
+        <source>Detector H, %1 twips above the boundary, finds light %2, brightest %3.</source>
+        <translation>Detektor H, %1 twipů nad rozhraním, zachytí světlo %2, nejjasněji %3.</translation>
+    </message>
+    <message>
+        <source>Detector S, %1 twips below the boundary, finds the reflected light %2, brightest %3.</source>
+        <translation>Detektor S, %1 twipů pod rozhraním, zachytí odražené světlo %2, nejjasněji %3.</translation>
+    </message>
+    <message>
+        <source>The run was stopped after %1 of its %2 steps.</source>
+        <translation>Běh byl zastaven po %1 z %2 kroků.</translation>
     </message>
 </context>
 </TS>

@@ -148,6 +148,21 @@
     </message>
 </context>
 <context>
+    <name>Pace</name>
+    <message>
+        <source>fastest</source>
+        <translation>am schnellsten</translation>
+    </message>
+    <message>
+        <source>slowest</source>
+        <translation>am langsamsten</translation>
+    </message>
+    <message>
+        <source>%1 percent of the way to the slowest</source>
+        <translation>%1 Prozent des Wegs zum langsamsten</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>The window is closed. Reload the page to open it again.</source>
@@ -205,6 +220,33 @@
     </message>
 </context>
 <context>
+    <name>ReadingsActions</name>
+    <message>
+        <source>Copy readings</source>
+        <translation>Messwerte kopieren</translation>
+    </message>
+    <message>
+        <source>Save readings…</source>
+        <translation>Messwerte speichern…</translation>
+    </message>
+    <message>
+        <source>Save readings</source>
+        <translation>Messwerte speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The readings could not be saved as “%1”.
+
+%2</source>
+        <translation>Die Messwerte konnten nicht als „%1“ gespeichert werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>Refractive index</source>
@@ -241,6 +283,113 @@
     <message>
         <source>Type a number from %1 to %2, then press Start again.</source>
         <translation>Geben Sie eine Zahl von %1 bis %2 ein und drücken Sie dann noch einmal Start.</translation>
+    </message>
+</context>
+<context>
+    <name>Statement</name>
+    <message>
+        <source>into the water</source>
+        <translation>ins Wasser</translation>
+    </message>
+    <message>
+        <source>into the glass</source>
+        <translation>ins Glas</translation>
+    </message>
+    <message>
+        <source>The medium</source>
+        <translation>Das Medium</translation>
+    </message>
+    <message>
+        <source>into the medium</source>
+        <translation>ins Medium</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees, below the critical angle: part of the light is refracted into the air, and part is reflected back %3.</source>
+        <translation>%1 bei %2 Grad, unter dem Grenzwinkel: Ein Teil des Lichts wird in die Luft gebrochen, ein Teil zurück %3 reflektiert.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees, the critical angle: the refracted light runs along the boundary, and the rest is reflected back %3.</source>
+        <translation>%1 bei %2 Grad, dem Grenzwinkel: Das gebrochene Licht läuft an der Grenzfläche entlang, der Rest wird zurück %3 reflektiert.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees, beyond the critical angle: all the light is reflected back %3, and none leaves into the air. This is total reflection.</source>
+        <translation>%1 bei %2 Grad, über dem Grenzwinkel: Alles Licht wird zurück %3 reflektiert, keines tritt in die Luft aus. Das ist Totalreflexion.</translation>
+    </message>
+    <message>
+        <source>The settings name no case: the paths are summed, but no case is drawn.</source>
+        <translation>Die Einstellungen nennen keinen Fall: Die Wege werden summiert, aber kein Fall wird gezeichnet.</translation>
+    </message>
+    <message>
+        <source>%1 twips above the boundary</source>
+        <translation>%1 Twips über der Grenzfläche</translation>
+    </message>
+    <message>
+        <source>%1 twips below the boundary</source>
+        <translation>%1 Twips unter der Grenzfläche</translation>
+    </message>
+    <message>
+        <source>at the boundary</source>
+        <translation>an der Grenzfläche</translation>
+    </message>
+    <message>
+        <source>the boundary</source>
+        <translation>der Grenzfläche</translation>
+    </message>
+    <message>
+        <source>%1 to %2 twips above the boundary</source>
+        <translation>%1 bis %2 Twips über der Grenzfläche</translation>
+    </message>
+    <message>
+        <source>%1 to %2 twips below the boundary</source>
+        <translation>%1 bis %2 Twips unter der Grenzfläche</translation>
+    </message>
+    <message>
+        <source>%1 twips right of the normal</source>
+        <translation>%1 Twips rechts vom Lot</translation>
+    </message>
+    <message>
+        <source>%1 twips left of the normal</source>
+        <translation>%1 Twips links vom Lot</translation>
+    </message>
+    <message>
+        <source>at the normal</source>
+        <translation>am Lot</translation>
+    </message>
+    <message>
+        <source>the normal</source>
+        <translation>dem Lot</translation>
+    </message>
+    <message>
+        <source>%1 to %2 twips right of the normal</source>
+        <translation>%1 bis %2 Twips rechts vom Lot</translation>
+    </message>
+    <message>
+        <source>%1 to %2 twips left of the normal</source>
+        <translation>%1 bis %2 Twips links vom Lot</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>zwischen %1 und %2</translation>
+    </message>
+    <message>
+        <source>No light reaches Detector %1.</source>
+        <translation>Kein Licht erreicht Detektor %1.</translation>
+    </message>
+    <message>
+        <source>Detector V, moving down, finds light %1, brightest %2.</source>
+        <translation>Detektor V findet auf dem Weg nach unten Licht %1, am hellsten %2.</translation>
+    </message>
+    <message>
+        <source>Detector H, %1 twips above the boundary, finds light %2, brightest %3.</source>
+        <translation>Detektor H, %1 Twips über der Grenzfläche, findet Licht %2, am hellsten %3.</translation>
+    </message>
+    <message>
+        <source>Detector S, %1 twips below the boundary, finds the reflected light %2, brightest %3.</source>
+        <translation>Detektor S, %1 Twips unter der Grenzfläche, findet das reflektierte Licht %2, am hellsten %3.</translation>
+    </message>
+    <message>
+        <source>The run was stopped after %1 of its %2 steps.</source>
+        <translation>Der Lauf wurde nach %1 von %2 Schritten angehalten.</translation>
     </message>
 </context>
 </TS>
