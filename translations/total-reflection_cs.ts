@@ -180,6 +180,10 @@
         <source>Reload</source>
         <translation>Načíst znovu</translation>
     </message>
+    <message>
+        <source>The readings could not be copied.</source>
+        <translation>Naměřené hodnoty nelze zkopírovat.</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>

@@ -180,6 +180,10 @@
         <source>Reload</source>
         <translation>Neu laden</translation>
     </message>
+    <message>
+        <source>The readings could not be copied.</source>
+        <translation>Die Messwerte konnten nicht kopiert werden.</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>

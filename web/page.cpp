@@ -11,6 +11,9 @@
 #include "window/Form.h"
 #include "window/Geometry.h"
 #include "window/Json.h"
+#include "window/Readings.h"
+#include "window/Choices.h"
+#include "window/Glossary.h"
 #include "window/ScrollBar.h"
 #include "window/Translate.h"
 
@@ -32,6 +35,12 @@ constexpr const char* stoppedText =
     QT_TRANSLATE_NOOP("Page", "The window stopped because of an error. Reload the page to start it again.");
 constexpr const char* okText = QT_TRANSLATE_NOOP("Page", "OK");
 constexpr const char* reloadText = QT_TRANSLATE_NOOP("Page", "Reload");
+// The drawing's menu: the desktop's words for the same actions, and the page's for a clipboard
+// the browser would not let it write to.
+constexpr const char* copyReadingsText = QT_TRANSLATE_NOOP("ReadingsActions", "Copy readings");
+constexpr const char* saveReadingsText = QT_TRANSLATE_NOOP("ReadingsActions", "Save readings\u2026");
+constexpr const char* savePictureText = QT_TRANSLATE_NOOP("PictureActions", "Save picture\u2026");
+constexpr const char* notCopiedText = QT_TRANSLATE_NOOP("Page", "The readings could not be copied.");
 
 // The page's table of translations, made from the desktop's .ts files, answers in the language
 // the page chose; nothing where it has no translation.
@@ -156,7 +165,11 @@ EMSCRIPTEN_KEEPALIVE const char* tr_page()
 {
     return kept("{\"texts\":{\"closed\":" + quoted(translate("Page", closedText)) + ",\"stopped\":" +
                 quoted(translate("Page", stoppedText)) + ",\"ok\":" + quoted(translate("Page", okText)) +
-                ",\"reload\":" + quoted(translate("Page", reloadText)) + "},\"clickResults\":{\"nothing\":" +
+                ",\"reload\":" + quoted(translate("Page", reloadText)) +
+                ",\"copyReadings\":" + quoted(translate("ReadingsActions", copyReadingsText)) +
+                ",\"saveReadings\":" + quoted(translate("ReadingsActions", saveReadingsText)) +
+                ",\"savePicture\":" + quoted(translate("PictureActions", savePictureText)) +
+                ",\"notCopied\":" + quoted(translate("Page", notCopiedText)) + "},\"clickResults\":{\"nothing\":" +
                 std::to_string(Nothing) + ",\"runBegun\":" + std::to_string(RunBegun) +
                 ",\"refused\":" + std::to_string(Refused) + ",\"unloaded\":" + std::to_string(Unloaded) + "}}");
 }
@@ -255,6 +268,39 @@ EMSCRIPTEN_KEEPALIVE int tr_advance()
 EMSCRIPTEN_KEEPALIVE void tr_stop()
 {
     page->form.Form_Unload();
+}
+
+// What the last run measured: as CSV for a file, and as a table in the page's language for a
+// spreadsheet; a header alone before the first run.
+EMSCRIPTEN_KEEPALIVE const char* tr_readings_csv()
+{
+    return kept(window::readingsCsv(page->form.measured() ? &*page->form.measured() : nullptr));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tr_readings_table()
+{
+    return kept(window::readingsTable(page->form.measured() ? &*page->form.measured() : nullptr, page->numbers));
+}
+
+// The last run's result in words; nothing before the first run.
+EMSCRIPTEN_KEEPALIVE const char* tr_statement()
+{
+    const std::optional<window::Measured>& measured = page->form.measured();
+    return kept(measured ? window::statement(*measured, page->numbers, translate) : std::string());
+}
+
+// The pace at a position of the scroll bar, in words.
+EMSCRIPTEN_KEEPALIVE const char* tr_pace_text(int position)
+{
+    return kept(window::paceText(position, page->numbers, translate));
+}
+
+// A name for the window's picture or readings, without its extension, such as "water-35-750".
+EMSCRIPTEN_KEEPALIVE const char* tr_file_name()
+{
+    const window::State& state = page->form.state();
+    return kept(window::fileName(state.text(window::name::nAlfaCaption), state.text(window::name::nLátka),
+                                 state.text(window::name::nDistance)));
 }
 
 // The drawing's pixels, R, G, B and A each, row by row, as an ImageData holds them.

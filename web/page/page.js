@@ -9,6 +9,7 @@
   const messageText = document.getElementById('message-text');
   const closedNote = document.getElementById('closed');
   const stoppedNote = document.getElementById('stopped');
+  const statement = document.getElementById('statement');
 
   let module;
   let api;
@@ -26,6 +27,7 @@
   // The window is fitted to the viewport anew once the run under way has ended.
   let refit = false;
   let setAside;
+  let menu;
 
   // ---- The window, built from the design ----
 
@@ -56,7 +58,8 @@
         return [box, box];
       }
       case 'ScrollBar': {
-        const bar = totalReflectionScrollBar(design, { press: pressScrollBar, drag: (to) => act(() => api.scroll(to)) });
+        const bar = totalReflectionScrollBar(design, { press: pressScrollBar, drag: (to) => act(() => api.scroll(to)),
+          words: api.paceText });
         return [bar, bar];
       }
       case 'Frame': {
@@ -126,6 +129,7 @@
     drawing = make('canvas');
     drawing.setAttribute('role', 'img');
     drawing.setAttribute('aria-label', design.drawingName);
+    drawing.setAttribute('aria-describedby', statement.id);
 
     const above = [];
     let beneath;
@@ -142,6 +146,58 @@
     }
     windowBox.append(beneath, drawing, ...above);
     desk.append(windowBox);
+    buildMenu();
+  }
+
+  // ---- What a run measured, handed out ----
+
+  // The drawing's menu, everywhere in the window but where a text box, a button or the scroll bar
+  // has a press of its own.
+  function buildMenu() {
+    const texts = page.texts;
+    menu = totalReflectionMenu({ label: design.drawingName, items: [
+      { text: texts.copyReadings, act: copyReadings },
+      { text: texts.saveReadings, act: () => download(new Blob([api.readingsCsv()], { type: 'text/csv' }), 'csv') },
+      { text: texts.savePicture, act: () => drawing.toBlob((picture) => download(picture, 'png')) },
+    ] });
+    menu.attach(windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
+  }
+
+  // The table in the page's language, so that a paste into a spreadsheet in it gives numbers.
+  async function copyReadings() {
+    const table = api.readingsTable();
+    try {
+      await navigator.clipboard.writeText(table);
+    } catch {
+      if (!copyByCommand(table))
+        refuse(page.texts.notCopied);
+    }
+  }
+
+  // Where the asynchronous clipboard is not to be had: a browser without it, or a page from disk.
+  function copyByCommand(text) {
+    const box = make('textarea', { value: text, readOnly: true, className: 'copied' });
+    document.body.append(box);
+    box.select();
+    const copied = document.execCommand('copy');
+    box.remove();
+    return copied;
+  }
+
+  // A file the browser saves, named after the window's settings.
+  function download(blob, extension) {
+    if (!blob)
+      return;
+    const link = make('a', { href: URL.createObjectURL(blob), download: `${api.fileName()}.${extension}` });
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+  }
+
+  // The run's result in words: the drawing's description, and said once by a screen reader.
+  function announce() {
+    statement.textContent = api.statement();
   }
 
   // The window fitted to the viewport: its box, its controls and lines, and its drawing, drawn
@@ -250,7 +306,10 @@
 
   function close() {
     closed = true;
+    if (running && stoppedNote.hidden)
+      announce();
     running = false;
+    menu?.close();
     setAside?.drop();
     desk.removeAttribute('aria-busy');
     desk.hidden = true;
@@ -280,6 +339,8 @@
   function beginRun() {
     running = true;
     desk.setAttribute('aria-busy', 'true');
+    // The drawing now covers the prompt beneath it.
+    controls.get(design.beneathDrawing).outer.setAttribute('aria-hidden', 'true');
     frame();
   }
 
@@ -292,6 +353,7 @@
       return requestAnimationFrame(frame);
     running = false;
     desk.removeAttribute('aria-busy');
+    announce();
     if (refit)
       layout();
     handBack();
@@ -308,6 +370,11 @@
   // run: Tab along the window's tab order, the arrows within an option group, and the scroll bar's
   // keys. Returns whether the key was one of them.
   function windowKey(element, event) {
+    if (menu.asks(event) && !element.matches('input[type=text]')) {
+      const box = drawing.getBoundingClientRect();
+      menu.open(box.left + box.width / 3, box.top + box.height / 3);
+      return true;
+    }
     if (event.key === 'Tab') {
       const stops = state.stops;
       const at = stops.indexOf(element.id);
@@ -335,7 +402,8 @@
     // the message must not go on to close it.
     if (event.repeat && event.target.tagName === 'BUTTON' && keyRole(event) === 'press')
       return event.preventDefault();
-    if (desk.contains(event.target) && windowKey(event.target, event))
+    // With nothing focused, as after a click on the drawing, a key is the window's all the same.
+    if ((desk.contains(event.target) || event.target === document.body) && windowKey(event.target, event))
       event.preventDefault();
   });
 

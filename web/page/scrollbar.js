@@ -2,8 +2,8 @@
 // The page's scroll bar, drawn as the desktop's: an arrow at each end, and a thumb on a track.
 // A press on an arrow or on the track, and a key, is handed to the window, which moves the bar as
 // its rule says (a step, a page towards the press); the thumb is dragged. The bar shows the
-// position the window reports.
-function totalReflectionScrollBar(design, { press, drag }) {
+// position the window reports, and tells a screen reader the pace it stands for in words.
+function totalReflectionScrollBar(design, { press, drag, words }) {
   const make = (className, part) => Object.assign(document.createElement('div'), { className }, part && { dataset: {} });
   const bar = make('scroll');
   const back = make('arrow back');
@@ -32,6 +32,7 @@ function totalReflectionScrollBar(design, { press, drag }) {
   bar.show = (position) => {
     bar.style.setProperty('--at', String(position / design.scrollMaximum));
     bar.setAttribute('aria-valuenow', String(position));
+    bar.setAttribute('aria-valuetext', words(position));
   };
 
   // A press takes the focus, as on the desktop, and moves the bar; on the thumb it begins a drag.

@@ -8,6 +8,7 @@ import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { differingReadings } from './harness.mjs';
 
 const desktop = process.env.TR_DRIVER;
 const webDriver = process.env.TR_WEB_DRIVER;
@@ -74,14 +75,10 @@ for (const args of [['click', 'cmdStart'], []]) {
             const files = ['desktop.csv', 'web.csv'].map((name) => path.join(folder, name));
             trace(desktop, [...args, '--readings', files[0]]);
             trace('node', [webDriver, ...args, '--readings', files[1]]);
-            const [dsk, web] = files.map((file) => readFileSync(file, 'utf8').trim().split('\n'));
-            assert.equal(web[0], 'step,y_V,reading_V,x_H,reading_H,x_S,reading_S');
-            assert.equal(web.length, dsk.length);
-            const differing = web.findIndex((line, i) => !line.split(',').every((word, k) => {
-                const other = dsk[i].split(',')[k];
-                return word === other || Math.abs(Number(word) - Number(other)) <= 1e-5 * Math.abs(Number(other)) + 1e-9;
-            }));
-            assert.equal(differing, -1, `line ${differing + 1}: ${web[differing]} against ${dsk[differing]}`);
+            const [dsk, web] = files.map((file) => readFileSync(file, 'utf8'));
+            assert.equal(web.split('\n')[0], 'step,y_V,reading_V,x_H,reading_H,x_S,reading_S');
+            const differing = differingReadings(web, dsk);
+            assert.equal(differing, -1, `line ${differing + 1}`);
         } finally {
             rmSync(folder, { recursive: true, force: true });
         }

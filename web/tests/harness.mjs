@@ -2,6 +2,7 @@
 // that fails the test on any console error, and the desktop driver.
 
 import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { mkdtemp, rm } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
@@ -50,8 +51,11 @@ export async function launch() {
 // one pixel per pixel, as the desktop's.
 export const windowSize = { width: 763, height: 575 };
 
-export async function openPage(browser, { url = pageUrl, language = 'en-US', allowed, viewport = windowSize } = {}) {
-  const context = await browser.createBrowserContext();
+// `downloads`, if given, is the folder the page's files are saved into.
+export async function openPage(browser, { url = pageUrl, language = 'en-US', allowed, viewport = windowSize,
+  downloads } = {}) {
+  const context = await browser.createBrowserContext(downloads && {
+    downloadBehavior: { policy: 'allow', downloadPath: downloads } });
   const tab = await context.newPage();
   const problems = [];
   if (allowed) {
@@ -124,6 +128,37 @@ function parseState(text) {
       state.refused.push(name);
   }
   return state;
+}
+
+// The readings the desktop driver writes for a run after the actions given, as CSV.
+export function desktopReadings(args) {
+  const folder = mkdtempSync(path.join(os.tmpdir(), 'total-reflection-readings-'));
+  try {
+    const file = path.join(folder, 'readings.csv');
+    execFileSync(driverFile, [...args, '--readings', file], {
+      env: { ...process.env, LC_ALL: 'C.UTF-8', QT_QPA_PLATFORM: 'offscreen' },
+      stdio: 'ignore',
+    });
+    return readFileSync(file, 'utf8');
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// Two tables of readings with the same rows and columns and the same numbers to 1e-5 of each,
+// their numbers written with the decimal separator given: the line of the first that differs.
+export function differingReadings(table, reference, { column = ',', decimal = '.' } = {}) {
+  const [lines, references] = [table, reference].map((text) => text.trim().split('\n'));
+  assert.equal(lines.length, references.length);
+  assert.equal(lines[0], references[0].replaceAll(',', column));
+  return lines.findIndex((line, i) => {
+    const words = line.split(column);
+    const others = references[i].split(',');
+    return words.length !== others.length || !words.every((word, k) => {
+      const [value, other] = [Number(word.replace(decimal, '.')), Number(others[k])];
+      return word === others[k] || Math.abs(value - other) <= 1e-5 * Math.abs(other) + 1e-9;
+    });
+  });
 }
 
 // The canvas's RGBA bytes.

@@ -1,0 +1,114 @@
+'use strict';
+// The drawing's menu: what the last run measured, copied as a table for a spreadsheet or saved as
+// CSV, and the picture saved, since the menu takes the place of the browser's own. It opens where
+// the drawing is pressed with the right button or held down by a finger, and from the keyboard
+// with the menu key or Shift+F10; the arrows walk it, Enter or Space chooses, Escape closes it.
+function totalReflectionMenu({ items, label }) {
+  // A finger held this long without moving this far asks for the menu.
+  const holdMs = 500;
+  const holdSlopPx = 10;
+
+  const menu = Object.assign(document.createElement('div'), { id: 'menu', hidden: true });
+  menu.setAttribute('role', 'menu');
+  menu.setAttribute('aria-label', label);
+  const buttons = items.map(({ text, act }) => {
+    const button = Object.assign(document.createElement('button'), { type: 'button', textContent: text, tabIndex: -1 });
+    button.setAttribute('role', 'menuitem');
+    button.addEventListener('click', () => {
+      close();
+      act();
+    });
+    return button;
+  });
+  menu.append(...buttons);
+  // The menu key pressed within the menu asks for no other.
+  menu.addEventListener('contextmenu', (event) => event.preventDefault());
+  document.body.append(menu);
+
+  let returnFocus = null;
+
+  // At a point in the viewport, kept inside it.
+  function open(x, y) {
+    if (menu.hidden)
+      returnFocus = document.activeElement;
+    menu.hidden = false;
+    const [width, height] = [menu.offsetWidth, menu.offsetHeight];
+    menu.style.left = `${Math.max(0, Math.min(x, innerWidth - width))}px`;
+    menu.style.top = `${Math.max(0, Math.min(y, innerHeight - height))}px`;
+    buttons[0].focus();
+  }
+
+  function close() {
+    if (menu.hidden)
+      return;
+    menu.hidden = true;
+    returnFocus?.focus?.({ preventScroll: true });
+    returnFocus = null;
+  }
+
+  menu.addEventListener('keydown', (event) => {
+    const at = buttons.indexOf(document.activeElement);
+    const to = { ArrowDown: at + 1, ArrowUp: at - 1, Home: 0, End: buttons.length - 1 }[event.key];
+    if (to !== undefined)
+      buttons[(to + buttons.length) % buttons.length].focus();
+    else if (event.key === 'Escape' || event.key === 'Tab')
+      close();
+    else
+      return;
+    event.preventDefault();
+    event.stopPropagation();
+  });
+  // A press anywhere else, or the focus leaving, closes it.
+  document.addEventListener('pointerdown', (event) => menu.contains(event.target) || close(), { capture: true });
+  menu.addEventListener('focusout', (event) => menu.contains(event.relatedTarget) || close());
+
+  // An element's menu, as long as it stays in the page: opened by the right button, a held finger
+  // and the keyboard, in place of the browser's. `wanted` says for which targets within it.
+  function attach(element, wanted) {
+    element.addEventListener('contextmenu', (event) => {
+      if (!wanted(event.target))
+        return;
+      event.preventDefault();
+      // A context menu asked for from the keyboard may come with no point in the element.
+      const box = element.getBoundingClientRect();
+      const inside = event.clientX > box.left && event.clientX < box.right && event.clientY > box.top &&
+        event.clientY < box.bottom;
+      open(inside ? event.clientX : box.left + box.width / 3, inside ? event.clientY : box.top + box.height / 3);
+    });
+    // A browser that makes no context menu of a held finger is given one; the finger's lifting
+    // then makes no click, which would take the focus from the menu.
+    let hold = null;
+    let heldOpen = false;
+    const cancel = () => {
+      clearTimeout(hold?.timer);
+      hold = null;
+    };
+    element.addEventListener('pointerdown', (event) => {
+      cancel();
+      heldOpen = false;
+      if (event.pointerType === 'mouse' || !wanted(event.target))
+        return;
+      const [x, y] = [event.clientX, event.clientY];
+      hold = { x, y, timer: setTimeout(() => {
+        heldOpen = true;
+        open(x, y);
+      }, holdMs) };
+    });
+    element.addEventListener('pointermove', (event) => {
+      if (hold && Math.hypot(event.clientX - hold.x, event.clientY - hold.y) > holdSlopPx)
+        cancel();
+    });
+    for (const type of ['pointerup', 'pointercancel'])
+      element.addEventListener(type, cancel);
+    element.addEventListener('touchend', (event) => {
+      if (heldOpen)
+        event.preventDefault();
+      heldOpen = false;
+    }, { passive: false });
+  }
+
+  // Whether a key asks for a context menu.
+  const asks = (event) => event.key === 'ContextMenu' || (event.key === 'F10' && event.shiftKey);
+
+  return { attach, open, close, asks, isOpen: () => !menu.hidden };
+}

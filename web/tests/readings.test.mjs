@@ -1,0 +1,138 @@
+// What a run measured, handed out by the page: said in words to a screen reader, as the browser's
+// accessibility tree gives them, and copied or saved as numbers from the drawing's menu, by
+// mouse, keyboard and a held finger.
+
+import assert from 'node:assert/strict';
+import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { test } from 'node:test';
+import { desktopReadings, differingReadings, pageUrl, pagesForTests, runEnded } from './harness.mjs';
+
+const withPage = pagesForTests();
+
+// What a screen reader is given: the live region's words, the drawing's description and whether
+// the prompt beneath the drawing is heard, from the accessibility tree; and the scroll bar's
+// value in words, which Chromium's tree leaves out.
+async function heard(tab) {
+  const { nodes } = await (await tab.createCDPSession()).send('Accessibility.getFullAXTree');
+  const byId = new Map(nodes.map((node) => [node.nodeId, node]));
+  const property = (node, name) => node.properties?.find((p) => p.name === name)?.value.value;
+  const words = (node) => node.role?.value === 'StaticText' ? node.name.value
+    : (node.childIds ?? []).map((id) => words(byId.get(id))).join('');
+  const shown = nodes.filter((node) => !node.ignored);
+  const live = shown.find((node) => property(node, 'live') === 'polite' && node.role?.value === 'status');
+  const drawing = shown.find((node) => node.role?.value === 'image' && node.description);
+  return {
+    said: live ? words(live) : '',
+    described: drawing?.description.value ?? '',
+    prompt: shown.some((node) => node.role?.value === 'StaticText' && /^(Please press|Stiskněte)/.test(node.name?.value)),
+    pace: await tab.$eval('[role=scrollbar]', (bar) => bar.getAttribute('aria-valuetext')),
+  };
+}
+
+const statementRows = [
+  { name: 'the start-up run', query: '', act: async (tab) => {
+    await tab.click('#cmdStart');
+    await runEnded(tab);
+  }, words: ['below the critical angle', 'Detector V', 'Detector H', 'Detector S'], pace: 'fastest' },
+  { name: 'a Czech run beyond the critical angle', query: '?lang=cs', act: async (tab) => {
+    await tab.click('#opVětší');
+    await tab.click('#cmdStart');
+    await runEnded(tab);
+  }, words: ['úplný odraz', 'Detektor V', 'Detektor H', 'Detektor S'], pace: 'nejrychlejší' },
+  { name: 'a run stopped by Exit', query: '', act: async (tab) => {
+    await tab.focus('#HScroll1');
+    await tab.keyboard.press('End');
+    await tab.click('#cmdStart');
+    await new Promise((resume) => setTimeout(resume, 300));
+    await tab.click('#cmdKonec');
+  }, words: ['The run was stopped after', 'Detector V'], pace: null },
+];
+
+for (const row of statementRows) {
+  test(`the result in words, heard: ${row.name}`, () => withPage(async (tab) => {
+    const before = await heard(tab);
+    assert.equal(before.said, '');
+    assert.equal(before.prompt, true);
+    await row.act(tab);
+    const after = await heard(tab);
+    for (const words of row.words)
+      assert.match(after.said, new RegExp(words, 'i'), after.said);
+    if (row.pace === null)
+      return;
+    assert.equal(after.described, after.said);
+    assert.equal(after.prompt, false);
+    assert.equal(after.pace, row.pace);
+  }, { url: pageUrl + row.query }));
+}
+
+// A point on the drawing away from the captions on it, which a finger's touch would be drawn to.
+const onTheDrawing = (tab) => tab.$eval('canvas', (canvas) => {
+  const box = canvas.getBoundingClientRect();
+  return [box.left + box.width * 0.15, box.top + box.height * 0.8];
+});
+const menuHidden = (tab) => tab.$eval('#menu', (menu) => menu.hidden);
+const focused = (tab) => tab.evaluate(() => document.activeElement.textContent);
+
+// The files saved so far, once the browser has written them whole.
+async function saved(folder, count) {
+  for (let wait = 0; wait < 100 && readdirSync(folder).filter((name) => !name.endsWith('download')).length < count; ++wait)
+    await new Promise((resume) => setTimeout(resume, 50));
+  return readdirSync(folder).sort();
+}
+
+// The three actions, each asked for another way: the right button, Shift+F10 and the menu key.
+test('the drawing\'s menu copies the readings in the page\'s language and saves them and the picture', async () => {
+  const folder = mkdtempSync(path.join(os.tmpdir(), 'total-reflection-saved-'));
+  try {
+    await withPage(async (tab) => {
+      await tab.browserContext().overridePermissions('file://', ['clipboard-read', 'clipboard-write']);
+      await tab.click('#cmdStart');
+      await runEnded(tab);
+      const reference = desktopReadings(['click', 'cmdStart']);
+      await tab.mouse.click(...await onTheDrawing(tab), { button: 'right' });
+      assert.equal(await focused(tab), 'Messwerte kopieren');
+      await tab.keyboard.press('Enter');
+      const copied = await tab.evaluate(() => navigator.clipboard.readText());
+      const differing = differingReadings(copied, reference, { column: '\t', decimal: ',' });
+      assert.equal(differing, -1, `line ${differing + 1} of the copy`);
+
+      await tab.keyboard.down('Shift');
+      await tab.keyboard.press('F10');
+      await tab.keyboard.up('Shift');
+      await tab.keyboard.press('ArrowDown');
+      await tab.keyboard.press('Enter');
+      assert.deepEqual(await saved(folder, 1), ['water-35-750.csv']);
+      assert.equal(differingReadings(readFileSync(path.join(folder, 'water-35-750.csv'), 'utf8'), reference), -1);
+
+      await tab.keyboard.press('ContextMenu');
+      await tab.keyboard.press('ArrowUp');
+      assert.equal(await focused(tab), 'Bild speichern…');
+      await tab.keyboard.press('Enter');
+      assert.equal(await menuHidden(tab), true);
+      assert.deepEqual(await saved(folder, 2), ['water-35-750.csv', 'water-35-750.png']);
+      const png = readFileSync(path.join(folder, 'water-35-750.png'));
+      const size = [png.readUInt32BE(16), png.readUInt32BE(20)];
+      assert.deepEqual(size, await tab.$eval('canvas', (canvas) => [canvas.width, canvas.height]));
+    }, { url: `${pageUrl}?lang=de`, downloads: folder });
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+});
+
+// A phone's finger: held still on the drawing it opens the menu, which stays when the finger
+// lifts; moved, it is a swipe and opens none.
+test('a held finger opens the drawing\'s menu; a moving one does not', () => withPage(async (tab) => {
+  const at = await onTheDrawing(tab);
+  await tab.touchscreen.touchStart(...at);
+  await tab.touchscreen.touchMove(at[0] + 30, at[1]);
+  await new Promise((resume) => setTimeout(resume, 700));
+  await tab.touchscreen.touchEnd();
+  assert.equal(await menuHidden(tab), true);
+  await tab.touchscreen.touchStart(...at);
+  await new Promise((resume) => setTimeout(resume, 700));
+  await tab.touchscreen.touchEnd();
+  assert.equal(await menuHidden(tab), false);
+  assert.equal(await focused(tab), 'Copy readings');
+}, { viewport: { width: 412, height: 915, deviceScaleFactor: 2.625, hasTouch: true, isMobile: true } }));
