@@ -48,14 +48,14 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
         });
     forwardInput();
     new PictureActions(
-        this, [this](qreal ratio) { return picture(ratio); }, [this] { return pictureName(); }, observers_.chooseFile);
+        this, [this](qreal ratio) { return picture(ratio); }, [this] { return fileName(); }, observers_.chooseFile);
     new ReadingsActions(
         this,
         [this]() -> const window::Measured* {
             const std::optional<window::Measured>& measured = form_->measured();
             return measured ? &*measured : nullptr;
         },
-        numbers_, [this] { return pictureName(); }, observers_.chooseFile);
+        numbers_, [this] { return fileName(); }, observers_.chooseFile);
     form_->Form_Load();
     // Ready to run: Enter or Space starts.
     widget(window::startButton)->setFocus();
@@ -114,11 +114,9 @@ QImage frmKavrona::picture(qreal devicePixelRatio)
     return picture.toImage();
 }
 
-QString frmKavrona::pictureName() const
+QString frmKavrona::fileName() const
 {
-    const window::State& state = form_->state();
-    return QString::fromStdString(window::fileName(
-        state.text(window::name::nAlfaCaption), state.text(window::name::nLátka), state.text(window::name::nDistance)));
+    return QString::fromStdString(form_->fileName());
 }
 
 // ---- What the form asks of the window ----

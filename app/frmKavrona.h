@@ -45,8 +45,8 @@ public:
     // The whole window at a number of device pixels per pixel: at the screen's, as it is shown;
     // at any other, drawn afresh at that resolution.
     QImage picture(qreal devicePixelRatio);
-    // A name for a picture of the window, from its settings: "glass-critical-750".
-    QString pictureName() const;
+    // A name for a picture of the window or its readings, from its settings: "glass-critical-750".
+    QString fileName() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -12,8 +12,6 @@
 #include "window/Geometry.h"
 #include "window/Json.h"
 #include "window/Readings.h"
-#include "window/Choices.h"
-#include "window/Glossary.h"
 #include "window/ScrollBar.h"
 #include "window/Translate.h"
 
@@ -298,9 +296,7 @@ EMSCRIPTEN_KEEPALIVE const char* tr_pace_text(int position)
 // A name for the window's picture or readings, without its extension, such as "water-35-750".
 EMSCRIPTEN_KEEPALIVE const char* tr_file_name()
 {
-    const window::State& state = page->form.state();
-    return kept(window::fileName(state.text(window::name::nAlfaCaption), state.text(window::name::nLátka),
-                                 state.text(window::name::nDistance)));
+    return kept(page->form.fileName());
 }
 
 // The drawing's pixels, R, G, B and A each, row by row, as an ImageData holds them.

@@ -287,4 +287,9 @@ std::string wholeNumberText(int value)
     return std::to_string(value);
 }
 
+std::string Form::fileName() const
+{
+    return window::fileName(state_.text(name::nAlfaCaption), state_.text(name::nLátka), state_.text(name::nDistance));
+}
+
 } // namespace window
