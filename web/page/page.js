@@ -154,45 +154,8 @@
   // The drawing's menu, everywhere in the window but where a text box, a button or the scroll bar
   // has a press of its own.
   function buildMenu() {
-    const texts = page.texts;
-    menu = totalReflectionMenu({ label: design.drawingName, items: [
-      { text: texts.copyReadings, act: copyReadings },
-      { text: texts.saveReadings, act: () => download(new Blob([api.readingsCsv()], { type: 'text/csv' }), 'csv') },
-      { text: texts.savePicture, act: () => drawing.toBlob((picture) => download(picture, 'png')) },
-    ] });
+    menu = totalReflectionHandout({ api, texts: page.texts, label: design.drawingName, drawing, refuse });
     menu.attach(windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
-  }
-
-  // The table in the page's language, so that a paste into a spreadsheet in it gives numbers.
-  async function copyReadings() {
-    const table = api.readingsTable();
-    try {
-      await navigator.clipboard.writeText(table);
-    } catch {
-      if (!copyByCommand(table))
-        refuse(page.texts.notCopied);
-    }
-  }
-
-  // Where the asynchronous clipboard is not to be had: a browser without it, or a page from disk.
-  function copyByCommand(text) {
-    const box = make('textarea', { value: text, readOnly: true, className: 'copied' });
-    document.body.append(box);
-    box.select();
-    const copied = document.execCommand('copy');
-    box.remove();
-    return copied;
-  }
-
-  // A file the browser saves, named after the window's settings.
-  function download(blob, extension) {
-    if (!blob)
-      return;
-    const link = make('a', { href: URL.createObjectURL(blob), download: `${api.fileName()}.${extension}` });
-    document.body.append(link);
-    link.click();
-    link.remove();
-    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
   }
 
   // The run's result in words: the drawing's description, and said once by a screen reader.
