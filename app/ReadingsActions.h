@@ -21,7 +21,7 @@ class ReadingsActions final : public QObject {
 
 public:
     // The last run's measurements; nothing before any run.
-    using Measured = std::function<const window::Measured*()>;
+    using Measured = std::function<const std::optional<window::Measured>&()>;
     // The file to save to, given the one proposed; empty when the user cancels.
     using ChooseFile = std::function<QString(const QString& proposed)>;
     // A name for the file from the settings, such as "glass-critical-750".

@@ -50,12 +50,8 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     new PictureActions(
         this, [this](qreal ratio) { return picture(ratio); }, [this] { return fileName(); }, observers_.chooseFile);
     new ReadingsActions(
-        this,
-        [this]() -> const window::Measured* {
-            const std::optional<window::Measured>& measured = form_->measured();
-            return measured ? &*measured : nullptr;
-        },
-        numbers_, [this] { return fileName(); }, observers_.chooseFile);
+        this, [this]() -> const std::optional<window::Measured>& { return form_->measured(); }, numbers_,
+        [this] { return fileName(); }, observers_.chooseFile);
     form_->Form_Load();
     // Ready to run: Enter or Space starts.
     widget(window::startButton)->setFocus();

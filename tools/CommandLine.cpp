@@ -64,9 +64,8 @@ std::string usage()
            "then the window's state.\n"
            "\n"
            "Options:\n"
-           "  --png FILE        save a picture of the whole window after the last action\n"
-           "  --readings FILE   save the last run's readings as CSV (a header alone if none ran)\n"
-           "  --scale K         draw the picture at K device pixels per pixel (" +
+           "  --png FILE        save a picture of the whole window after the last action\n" +
+           window::readingsUsage() + "  --scale K         draw the picture at K device pixels per pixel (" +
            scaleRange +
            ")\n"
            "  --lang CODE       the captions' language, one of " +

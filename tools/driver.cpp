@@ -73,8 +73,7 @@ int main(int argc, char* argv[])
         {line->png, [&window](const QString& file) { return savePng(window.grab().toImage(), file); }},
         {line->readings,
          [&window](const QString& file) {
-             const std::optional<window::Measured>& measured = window.form().measured();
-             return saveFile(QByteArray::fromStdString(window::readingsCsv(measured ? &*measured : nullptr)), file);
+             return saveFile(QByteArray::fromStdString(window::readingsCsv(window.form().measured())), file);
          }},
     };
     for (const window::Action& action : line->actions) {

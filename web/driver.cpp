@@ -23,9 +23,8 @@ int usage(const std::string& problem)
     std::fprintf(stderr,
                  "total-reflection-driver.js: %s\n"
                  "Usage: node total-reflection-driver.js [--readings FILE] [ACTION ...]\n"
-                 "  --readings FILE   save the last run's readings as CSV (a header alone if none ran)\n"
-                 "%s",
-                 problem.c_str(), window::actionsUsage().c_str());
+                 "%s%s",
+                 problem.c_str(), window::readingsUsage().c_str(), window::actionsUsage().c_str());
     return 2;
 }
 
@@ -101,9 +100,7 @@ int main(int argc, char* argv[])
     window::printState(form.state(), stdout);
     if (readings.empty())
         return 0;
-    const std::optional<window::Measured>& measured = form.measured();
-    if (const std::optional<std::string> problem =
-            writeWhole(readings, window::readingsCsv(measured ? &*measured : nullptr))) {
+    if (const std::optional<std::string> problem = writeWhole(readings, window::readingsCsv(form.measured()))) {
         std::fprintf(stderr, "total-reflection-driver.js: cannot write %s: %s\n", readings.c_str(), problem->c_str());
         return 1;
     }

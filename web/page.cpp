@@ -272,12 +272,12 @@ EMSCRIPTEN_KEEPALIVE void tr_stop()
 // spreadsheet; a header alone before the first run.
 EMSCRIPTEN_KEEPALIVE const char* tr_readings_csv()
 {
-    return kept(window::readingsCsv(page->form.measured() ? &*page->form.measured() : nullptr));
+    return kept(window::readingsCsv(page->form.measured()));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* tr_readings_table()
 {
-    return kept(window::readingsTable(page->form.measured() ? &*page->form.measured() : nullptr, page->numbers));
+    return kept(window::readingsTable(page->form.measured(), page->numbers));
 }
 
 // The last run's result in words; nothing before the first run.

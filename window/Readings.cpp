@@ -34,7 +34,8 @@ const Column columns[] = {
     {"reading_S", [](const sim::Reading& r) { return r.readingS; }},
 };
 
-std::string table(const Measured* measured, char separator, const std::function<std::string(double)>& number)
+std::string table(const std::optional<Measured>& measured, char separator,
+                  const std::function<std::string(double)>& number)
 {
     std::string out;
     for (const Column& c : columns)
@@ -74,7 +75,7 @@ std::optional<Lit> litStretch(const std::vector<sim::Reading>& readings, int sim
 
 } // namespace
 
-std::string readingsCsv(const Measured* measured)
+std::string readingsCsv(const std::optional<Measured>& measured)
 {
     return table(measured, ',', [](double value) {
         char text[32];
@@ -83,7 +84,7 @@ std::string readingsCsv(const Measured* measured)
     });
 }
 
-std::string readingsTable(const Measured* measured, const NumberText& numbers)
+std::string readingsTable(const std::optional<Measured>& measured, const NumberText& numbers)
 {
     return table(measured, '\t', [&numbers](double value) { return numbers.text(value); });
 }

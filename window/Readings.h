@@ -4,6 +4,7 @@
 #include "window/RunLoop.h"
 #include "window/Translate.h"
 
+#include <optional>
 #include <string>
 
 // What a run measured, handed out: as a table for a spreadsheet, and in words. The columns are
@@ -14,10 +15,10 @@ namespace window {
 
 // Comma-separated, a header row of the columns' names above a row a step, numbers with a decimal
 // point and ten significant digits: what a file holds, read the same in every language.
-std::string readingsCsv(const Measured* measured);
+std::string readingsCsv(const std::optional<Measured>& measured);
 // Tab-separated, numbers as the window writes them in the user's language (1,33 in Czech), so
 // that a paste into a spreadsheet in that language gives numbers.
-std::string readingsTable(const Measured* measured, const NumberText& numbers);
+std::string readingsTable(const std::optional<Measured>& measured, const NumberText& numbers);
 
 // The run's result in a few short sentences in the user's language: the case that ran, and for
 // each detector where along its track its light falls (where the reading is above a tenth of its

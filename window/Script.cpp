@@ -21,6 +21,11 @@ std::string actionsUsage()
            std::string(name::HScroll1) + " to N (" + scrollRange + ")\n";
 }
 
+std::string readingsUsage()
+{
+    return "  --readings FILE   save the last run's readings as CSV (a header alone if none ran)\n";
+}
+
 bool readAction(const std::vector<std::string>& words, std::size_t& i, std::vector<Action>& actions,
                 std::string& problem)
 {
@@ -113,8 +118,8 @@ std::string traceText(std::string_view text)
 
 void printState(const State& state, std::FILE* out)
 {
-    for (const char* cell : {name::nLátka, name::nAlfaCaption, name::nAlfa, name::nIndex, name::nDistance,
-                             name::nSpomaleni})
+    for (const char* cell :
+         {name::nLátka, name::nAlfaCaption, name::nAlfa, name::nIndex, name::nDistance, name::nSpomaleni})
         std::fprintf(out, "Cell %s %s\n", cell, traceText(state.text(cell)).c_str());
     for (const char* caption : {name::nVoda, name::nSklo})
         std::fprintf(out, "Shown %s %d\n", caption, state.shown(caption));

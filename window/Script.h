@@ -18,8 +18,10 @@ struct Action {
     int position{};
 };
 
-// The actions' part of a driver's usage text.
+// The actions' part of a driver's usage text, and its line for the option that saves the
+// readings, which every driver has.
 std::string actionsUsage();
+std::string readingsUsage();
 
 // Reads the action that begins at words[i] and moves i past it. Nothing is read, and the reason
 // is given, when the words there are no whole action or name no control that takes it.
