@@ -220,6 +220,13 @@ EMSCRIPTEN_KEEPALIVE int tr_scroll_press(const char* part, int length)
     return pressed ? scrollBy(window::pressed(*pressed)) : 0;
 }
 
+// The control Tab (forward) or Shift+Tab moves the focus to from a control.
+EMSCRIPTEN_KEEPALIVE const char* tr_next_stop(const char* name, int length, int forward)
+{
+    const window::Control* to = window::nextStop(page->form.state(), given(name, length), forward != 0);
+    return kept(to ? to->name : "");
+}
+
 // The option an arrow key moves to from an option; empty for none.
 EMSCRIPTEN_KEEPALIVE const char* tr_option_toward(const char* name, int length, int dx, int dy)
 {

@@ -27,6 +27,7 @@ function totalReflectionModule(m, stopped) {
     scroll: (position) => m._tr_scroll(position),
     scrollKey: (key) => inHeap(m._tr_scroll_key, key),
     scrollPress: (part) => inHeap(m._tr_scroll_press, part),
+    nextStop: (name, forward) => read(inHeap((...text) => m._tr_next_stop(...text, forward ? 1 : 0), name)),
     optionToward: (name, dx, dy) => read(inHeap((...text) => m._tr_option_toward(...text, dx, dy), name)),
     grownLeft: (name, lacking) => inHeap((...text) => m._tr_grown_left(...text, lacking), name),
     setAside: (kind, control, key) => inHeap(m._tr_set_aside, kind, control, key),

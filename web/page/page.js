@@ -339,11 +339,7 @@
       return true;
     }
     if (event.key === 'Tab') {
-      const stops = state.stops;
-      const at = stops.indexOf(element.id);
-      const step = event.shiftKey ? -1 : 1;
-      const next = at < 0 ? (step > 0 ? 0 : stops.length - 1) : (at + step + stops.length) % stops.length;
-      controls.get(stops[next]).element.focus();
+      controls.get(api.nextStop(element.id, !event.shiftKey)).element.focus();
       return true;
     }
     if (event.ctrlKey || event.altKey || event.metaKey)
