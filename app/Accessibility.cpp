@@ -1,6 +1,5 @@
 #include "app/Accessibility.h"
 
-#include "app/Cells.h"
 #include "app/Languages.h"
 #include "window/Design.h"
 #include "window/Glossary.h"
@@ -8,46 +7,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QKeyEvent>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
-
-#include <optional>
 
 namespace accessibility {
 namespace {
-
-// A command button is pressed by Space, as every button is, and by Enter too, which a button
-// outside a dialog does not take by itself. A held key presses it once: the presses the
-// keyboard repeats while the key is down are not presses of the button. The window system marks
-// a repeat as a release and a press at the same moment; when it has not seen the two together,
-// it passes them on as a plain release and press, which the same moment still gives away.
-class EnterPresses final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-            return false;
-        const auto* keyEvent = static_cast<QKeyEvent*>(event);
-        if (keyEvent->key() != Qt::Key_Return && keyEvent->key() != Qt::Key_Enter)
-            return false;
-        if (event->type() == QEvent::KeyRelease) {
-            released_ = keyEvent->timestamp();
-            return true;
-        }
-        const bool repeated = keyEvent->isAutoRepeat() || (released_ && keyEvent->timestamp() == *released_);
-        if (!repeated)
-            static_cast<QPushButton*>(watched)->click();
-        return true;
-    }
-
-private:
-    std::optional<quint64> released_;
-};
 
 // The pace's scroll bar as a screen reader announces it: its value in words, from the fastest to
 // the slowest, rather than a bare number from 0 to 32767.
@@ -68,7 +31,8 @@ public:
     {
         if (text != QAccessible::Value)
             return QAccessibleWidget::text(text);
-        return QString::fromStdString(window::paceText(bar()->value(), cells::LocaleNumbers(), languages::translate));
+        return QString::fromStdString(
+            window::paceText(bar()->value(), languages::localNumbers(), languages::translate));
     }
     QVariant currentValue() const override { return bar()->value(); }
     void setCurrentValue(const QVariant& value) override { bar()->setValue(value.toInt()); }
@@ -112,18 +76,6 @@ void prepare(QWidget* window)
     for (const window::Line& l : window::lines())
         window->findChild<QWidget*>(QString::fromUtf8(l.name))->setAccessibleName(languages::design(l.accessibleName));
     window->findChild<QWidget*>(QStringLiteral("canvas"))->setAccessibleName(languages::design(window::drawingName));
-    for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
-        // Tab enters a group at its selected option and leaves it at the next; the arrow keys
-        // move the selection within the group.
-        const auto tabStop = [option](bool selected) {
-            option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
-        };
-        tabStop(option->isChecked());
-        QObject::connect(option, &QAbstractButton::toggled, option, tabStop);
-    }
-    auto* enter = new EnterPresses(window);
-    for (QPushButton* button : window->findChildren<QPushButton*>())
-        button->installEventFilter(enter);
 }
 
 } // namespace accessibility

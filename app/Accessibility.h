@@ -5,8 +5,8 @@ class QWidget;
 #include <QString>
 
 // What the window offers beyond the mouse: the names by which screen readers announce its
-// controls, in the window's own words, the pace in words, the run's result as the drawing's
-// description, and the keys that press its command buttons.
+// controls, in the window's own words, the pace in words, and the run's result as the drawing's
+// description.
 namespace accessibility {
 
 // Call once, after the controls have been created.

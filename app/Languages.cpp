@@ -85,4 +85,9 @@ QString title()
     return design(window::properties().title);
 }
 
+window::NumberText localNumbers()
+{
+    return window::NumberText(QLocale().decimalPoint().toStdString());
+}
+
 } // namespace languages

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/NumberText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -30,5 +32,9 @@ std::string translate(const char* context, const char* text);
 QString design(const char* text);
 // The program's name, which titles its window and its messages.
 QString title();
+
+// Numbers written and read with the decimal separator of the user's locale, as the cells hold
+// them.
+window::NumberText localNumbers();
 
 } // namespace languages

@@ -1,9 +1,11 @@
 #include "app/RunSession.h"
 
+#include "app/KeyRule.h"
 #include "window/Design.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMetaObject>
 #include <QWidget>
 
 namespace {
@@ -34,23 +36,11 @@ std::optional<window::Input::Kind> kindOf(QEvent::Type type)
     }
 }
 
-window::Input::Key keyOf(const QEvent* event)
+window::Input::Key roleOf(const QEvent* event)
 {
-    using Key = window::Input::Key;
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-        return Key::Other;
-    switch (static_cast<const QKeyEvent*>(event)->key()) {
-    case Qt::Key_Tab:
-        return Key::Tab;
-    case Qt::Key_Backtab:
-        return Key::Backtab;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        return Key::Press;
-    default:
-        return Key::Other;
-    }
+        return window::Input::Key::Other;
+    return window::roleOf(KeyRule::keyOf(static_cast<const QKeyEvent&>(*event)));
 }
 
 // The control of the design an event is aimed at: the widget itself or the one it belongs to.
@@ -104,7 +94,9 @@ void RunSession::frame()
         return;
     stop();
     ended_();
-    handBack();
+    // What was set aside comes back in a turn of the event loop of its own, never inside a frame:
+    // a Start handed back may be refused, and its message waits for the user.
+    QMetaObject::invokeMethod(this, &RunSession::handBack, Qt::QueuedConnection);
 }
 
 void RunSession::stop()
@@ -120,7 +112,7 @@ bool RunSession::eventFilter(QObject* watched, QEvent* event)
     if (!form_.running() || !kind || watched->isWindowType())
         return false;
     const std::string control = controlOf(watched);
-    const std::optional<int> token = form_.setAside({*kind, control, keyOf(event)});
+    const std::optional<int> token = form_.setAside({*kind, control, roleOf(event)});
     if (!token)
         return false;
     setAside_.emplace(*token, std::pair(QPointer<QObject>(watched), std::unique_ptr<QEvent>(event->clone())));

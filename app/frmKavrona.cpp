@@ -1,10 +1,10 @@
 #include "app/frmKavrona.h"
 
 #include "app/Accessibility.h"
+#include "app/HandOut.h"
+#include "app/KeyRule.h"
 #include "app/Languages.h"
 #include "app/LineControl.h"
-#include "app/PictureActions.h"
-#include "app/ReadingsActions.h"
 #include "app/Twips.h"
 #include "window/Choices.h"
 #include "window/Focus.h"
@@ -23,6 +23,7 @@
 frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     : QWidget(parent)
     , observers_(std::move(observers))
+    , numbers_(languages::localNumbers())
 {
     layout::prepareWindow(this);
     // The canvas first, so that the controls stand above the drawing.
@@ -34,8 +35,7 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     // The prompt lies beneath the drawing: the first run paints over it.
     widget(window::beneathDrawing)->lower();
 
-    form_ = std::make_unique<window::Form>(static_cast<window::Host&>(*this), drawing(), numbers_,
-                                           observers_.sweepSteps, languages::translate);
+    form_ = std::make_unique<window::Form>(drawing(), numbers_, observers_.sweepSteps, languages::translate);
     form_->state().setObserver(static_cast<window::StateObserver*>(this));
     session_ = new RunSession(
         this, *form_, [this] { canvasView_->changed(canvasView_->canvas().takeChanged()); },
@@ -47,11 +47,13 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
                 observers_.runEnded();
         });
     forwardInput();
-    new PictureActions(
-        this, [this](qreal ratio) { return picture(ratio); }, [this] { return fileName(); }, observers_.chooseFile);
-    new ReadingsActions(
-        this, [this]() -> const std::optional<window::Measured>& { return form_->measured(); }, numbers_,
-        [this] { return fileName(); }, observers_.chooseFile);
+    handOut_ = new HandOut(this,
+                           {[this](qreal ratio) { return picture(ratio); },
+                            [this]() -> const std::optional<window::Measured>& { return form_->measured(); },
+                            [this] { return fileName(); }, observers_.chooseFile},
+                           numbers_);
+    // From the keyboard the menu opens over the drawing, where a pointer would open it.
+    new KeyRule(this, form_->state(), [this] { handOut_->openMenu(QPoint(width() / 3, height() / 3)); });
     form_->Form_Load();
     // Ready to run: Enter or Space starts.
     widget(window::startButton)->setFocus();
@@ -85,7 +87,7 @@ void frmKavrona::forwardInput()
             // Once the window is closing, nothing more happens.
             connect(button, &QAbstractButton::clicked, this, [this, name] {
                 if (!session_->closing())
-                    form_->click(name);
+                    act(form_->click(name));
             });
         } else if (auto* box = qobject_cast<QLineEdit*>(w)) {
             connect(box, &QLineEdit::textChanged, this,
@@ -115,15 +117,27 @@ QString frmKavrona::fileName() const
     return QString::fromStdString(form_->fileName());
 }
 
-// ---- What the form asks of the window ----
+// ---- What a click asks of the window ----
 
-void frmKavrona::runBegun()
+void frmKavrona::act(const window::Clicked& clicked)
 {
-    if (session_->closing()) {
-        form_->Form_Unload();
-        return;
+    using Outcome = window::Clicked::Outcome;
+    switch (clicked.outcome) {
+    case Outcome::RunBegun:
+        if (session_->closing())
+            form_->Form_Unload();
+        else
+            session_->begin();
+        break;
+    case Outcome::Refused:
+        refuse(*clicked.refusal);
+        break;
+    case Outcome::Closed:
+        close();
+        break;
+    case Outcome::Nothing:
+        break;
     }
-    session_->begin();
 }
 
 void frmKavrona::refuse(const window::Refusal& refusal)
@@ -137,11 +151,6 @@ void frmKavrona::refuse(const window::Refusal& refusal)
     QMessageBox box(QMessageBox::Warning, languages::title(), QString::fromStdString(message), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
-}
-
-void frmKavrona::unload()
-{
-    close();
 }
 
 void frmKavrona::closeEvent(QCloseEvent* event)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/CanvasView.h"
-#include "app/Cells.h"
 #include "app/Layout.h"
 #include "app/RunSession.h"
 #include "surface/TeeSurface.h"
@@ -12,6 +11,8 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+
+class HandOut;
 
 // Who else watches the window: the headless driver and the tests.
 struct WindowObservers {
@@ -31,7 +32,7 @@ struct WindowObservers {
 // and the handlers. The widgets are built from the window's design; clicks, typing and the
 // scroll bar go to the form, and every change of the form's state is mirrored in the widgets.
 // A run draws on the window's canvas, a frame at a time from the event loop (RunSession).
-class frmKavrona final : public QWidget, private window::Host, private window::StateObserver {
+class frmKavrona final : public QWidget, private window::StateObserver {
 public:
     using Observers = WindowObservers;
 
@@ -42,6 +43,9 @@ public:
     const window::Form& form() const { return *form_; }
     const surface::QtCanvas& canvas() const { return canvasView_->canvas(); }
     bool running() const { return form_->running(); }
+    // Does what a click asks of the window: a run begun draws its first frame now, a refusal is
+    // told, and a closed window closes.
+    void act(const window::Clicked& clicked);
     // The whole window at a number of device pixels per pixel: at the screen's, as it is shown;
     // at any other, drawn afresh at that resolution.
     QImage picture(qreal devicePixelRatio);
@@ -54,10 +58,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    // What the form asks of its front end.
-    void runBegun() override;
-    void refuse(const window::Refusal& refusal) override;
-    void unload() override;
+    void refuse(const window::Refusal& refusal);
 
     // The form's state, mirrored.
     void textChanged(const window::Control& box, const std::string& text) override;
@@ -76,6 +77,7 @@ private:
     std::unique_ptr<surface::TeeSurface> tee_;
     layout::Widgets widgets_;
     RunSession* session_{};
-    cells::LocaleNumbers numbers_;
+    HandOut* handOut_{};
+    window::NumberText numbers_;
     std::unique_ptr<window::Form> form_;
 };

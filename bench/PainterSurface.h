@@ -15,7 +15,6 @@ public:
     void setDrawWidth(int pixels) override { penPixels_ = pixels; }
     void Line(int flags, float x1, float y1, float x2, float y2, surface::Colour colour) override;
     void Circle(float x, float y, float radius) override;
-    void flush() override {}
 
 private:
     void prepare(surface::Colour colour);

@@ -18,6 +18,7 @@
 
 #include "app/frmKavrona.h"
 #include "window/Geometry.h"
+#include "window/Glossary.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -86,7 +87,7 @@ void runWindow(benchmark::State& state)
     window.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {
-        window.form().cmdStart_Click();
+        window.act(window.form().click(window::name::cmdStart));
         if (window.running())
             runs.exec();
     }
@@ -98,7 +99,7 @@ void presentWindow(benchmark::State& state)
 {
     frmKavrona window;
     window.show();
-    window.form().cmdStart_Click();
+    window.act(window.form().click(window::name::cmdStart));
     QWidget* canvas = window.findChild<QWidget*>(QStringLiteral("canvas"));
     for (auto _ : state) {
         canvas->update();

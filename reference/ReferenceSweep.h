@@ -110,8 +110,6 @@ std::vector<StepTips> sweep(const sim::RunSettings& settings, const sim::CasePar
 
         xOffset += 10;
         plot.width(1);
-        if (settings.slowdown >= visiblePause)
-            plot.flush();
         countdown(settings.slowdown);
     }
     return tips;

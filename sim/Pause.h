@@ -30,7 +30,4 @@ private:
 // A whole pause at once; returns how many subtractions it made.
 double countdown(double count);
 
-// Pauses at least this long are worth showing the picture before.
-inline constexpr double visiblePause = 100000;
-
 } // namespace sim

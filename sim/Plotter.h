@@ -20,7 +20,6 @@ public:
     void line(double x1, double y1, double x2, double y2);
     void line(double x1, double y1, double x2, double y2, surface::Colour colour);
     void circle(double x, double y, double radius);
-    void flush() { surface_.flush(); }
 
 private:
     surface::Surface& surface_;

@@ -32,10 +32,13 @@ Run::Run(const RunSettings& settings, surface::Surface& surface)
 
 bool Run::advance(Clock::time_point deadline)
 {
+    // Every call goes on by something, however late it begins: a share of the scene, or a step.
+    bool advanced = false;
     while (setUpDrawn_ < setUp_.calls.size()) {
         const std::size_t next = std::min(setUpDrawn_ + callsPerClockReading, setUp_.calls.size());
         setUp_.replayOnto(surface_, setUpDrawn_, next);
         setUpDrawn_ = next;
+        advanced = true;
         if (Clock::now() >= deadline)
             return true;
     }
@@ -49,9 +52,10 @@ bool Run::advance(Clock::time_point deadline)
         }
         if (sweep_.done())
             return false;
-        if (Clock::now() >= deadline)
+        if (advanced && Clock::now() >= deadline)
             return true;
         pause_.emplace(sweep_.step());
+        advanced = true;
     }
 }
 

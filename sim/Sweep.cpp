@@ -77,9 +77,9 @@ double Sweep::step()
         drawChains(sums, tipV, tipS, plot_);
 
     // The light a detector receives is the squared length of its sum, scaled into a bar.
-    const Reading& reading = readings_.emplace_back(
-        Reading{k_, step.ySweep, squaredDistance(tipV, originV), int(xTrack), squaredDistance(tipH, originH),
-                int(xTrack), squaredDistance(tipS, originS)});
+    const Reading& reading =
+        readings_.emplace_back(Reading{k_, step.ySweep, squaredDistance(tipV, originV), int(xTrack),
+                                       squaredDistance(tipH, originH), int(xTrack), squaredDistance(tipS, originS)});
     plot_.width(1);
     const double intensityV = p_.scaleV * reading.readingV;
     plot_.line(xDetectorV, step.ySweep, xDetectorV + intensityV, step.ySweep);
@@ -89,8 +89,6 @@ double Sweep::step()
     plot_.line(xTrack, yTrackS, xTrack, yTrackS - intensityS);
 
     plot_.width(1);
-    if (settings_.slowdown >= visiblePause)
-        plot_.flush();
     return settings_.slowdown;
 }
 

@@ -38,8 +38,6 @@ public:
     void setDrawWidth(int pixels) override;
     void Line(int flags, float x1, float y1, float x2, float y2, Colour colour) override;
     void Circle(float x, float y, float radius) override;
-    // What has been drawn is shown when the front end takes the changes, at its frame's end.
-    void flush() override {}
 
 private:
     raster::Buffer buffer() { return {pixels_.data(), width_, height_, width_}; }

@@ -33,7 +33,6 @@ public:
         canvas_.Line(flags, x1, y1, x2, y2, colour);
     }
     void Circle(float x, float y, float radius) override { canvas_.Circle(x, y, radius); }
-    void flush() override { canvas_.flush(); }
 
 private:
     static QImage imageOf(const Canvas& canvas);

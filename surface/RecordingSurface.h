@@ -10,7 +10,7 @@ namespace surface {
 // Keeps every call in order, so that tests can read back what a run drew.
 class RecordingSurface final : public Surface {
 public:
-    enum class Op { ScaleMode, DrawWidth, Line, Circle, Flush };
+    enum class Op { ScaleMode, DrawWidth, Line, Circle };
 
     struct Call {
         Op op{};
@@ -26,7 +26,6 @@ public:
         calls.push_back({Op::Line, flags, x1, y1, x2, y2, colour});
     }
     void Circle(float x, float y, float radius) override { calls.push_back({Op::Circle, 0, x, y, radius}); }
-    void flush() override { calls.push_back({Op::Flush}); }
 
     // Draws the recorded calls again, in order, onto another surface: all of them, or those
     // from one to before another.
@@ -47,9 +46,6 @@ public:
                 break;
             case Op::Circle:
                 surface.Circle(c.x1, c.y1, c.x2);
-                break;
-            case Op::Flush:
-                surface.flush();
                 break;
             }
         }

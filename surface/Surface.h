@@ -32,8 +32,6 @@ public:
     virtual void Line(int flags, float x1, float y1, float x2, float y2, Colour colour) = 0;
     // A full circle in the foreground colour.
     virtual void Circle(float x, float y, float radius) = 0;
-    // A pause is about to begin: whatever has been drawn must be visible before it does.
-    virtual void flush() = 0;
 };
 
 } // namespace surface

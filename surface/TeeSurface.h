@@ -33,11 +33,6 @@ public:
         first_.Circle(x, y, radius);
         second_.Circle(x, y, radius);
     }
-    void flush() override
-    {
-        first_.flush();
-        second_.flush();
-    }
 
 private:
     Surface& first_;

@@ -18,7 +18,6 @@ public:
     void setDrawWidth(int pixels) override;
     void Line(int flags, float x1, float y1, float x2, float y2, Colour colour) override;
     void Circle(float x, float y, float radius) override;
-    void flush() override {}
 
 private:
     std::FILE* out_;

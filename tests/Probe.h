@@ -29,10 +29,6 @@ public:
     {
         step([&] { recording.Circle(x, y, radius); });
     }
-    void flush() override
-    {
-        step([&] { recording.flush(); });
-    }
 
 private:
     template <class F> void step(F record)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frmKavrona.h"
+#include "window/Glossary.h"
 
 #include <QtTest>
 
@@ -9,4 +10,11 @@
 inline bool runEnded(const frmKavrona& window, int timeoutMs = 60000)
 {
     return QTest::qWaitFor([&window] { return !window.running(); }, timeoutMs);
+}
+
+// Start pressed as a click on it would: the window then does what the click asks (a run's first
+// frame, a refusal, the close).
+inline void start(frmKavrona& window)
+{
+    window.act(window.form().click(window::name::cmdStart));
 }

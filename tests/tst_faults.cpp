@@ -2,7 +2,7 @@
 #include "Probe.h"
 #include "Runs.h"
 
-#include "app/Cells.h"
+#include "app/Languages.h"
 #include "app/frmKavrona.h"
 #include "window/Refusal.h"
 
@@ -128,7 +128,7 @@ private slots:
         QFETCH(QString, cell);
         QFETCH(QString, text);
         QFETCH(bool, usable);
-        const cells::LocaleNumbers numbers(QLocale::c());
+        const window::NumberText numbers;
         QCOMPARE(window::usableNumber(window::numberField(cell.toStdString()), text.toStdString(), numbers).has_value(),
                  usable);
     }
@@ -139,8 +139,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, says);
         const window::Refusal refusal{&window::numberField(cell.toStdString()), text.toStdString()};
-        const QString message =
-            QString::fromStdString(window::refusalMessage(refusal, cells::LocaleNumbers(QLocale(locale))));
+        const QString message = QString::fromStdString(
+            window::refusalMessage(refusal, window::NumberText(QLocale(locale).decimalPoint().toStdString())));
         for (const QString& words : says)
             QVERIFY2(message.contains(words), qPrintable(message));
     }
@@ -169,14 +169,14 @@ private slots:
         ProbeSurface probe;
         QStringList refusals;
         frmKavrona window({&probe, [&](const QString& cell) { refusals << cell; }});
-        window.form().cmdStart_Click();
+        start(window);
         QVERIFY(runEnded(window));
         const QImage picture = window.canvas().image();
         for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
             type(window, typed[i], typed[i + 1]);
         const QStringList before = cellTexts(window);
         const std::size_t calls = probe.recording.calls.size();
-        window.form().cmdStart_Click();
+        start(window);
         QCOMPARE(refusals, QStringList{refused});
         QCOMPARE(probe.recording.calls.size(), calls);
         QCOMPARE(cellTexts(window), before);
@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(format, Qt::PlainText);
         QVERIFY2(shown.contains(markup), qPrintable(shown));
         QVERIFY2(shown.contains(QLatin1String("Refractive index")), qPrintable(shown));
-        QVERIFY(shown.contains(cells::numberText(1.33)));
+        QVERIFY(shown.contains(QString::fromStdString(languages::localNumbers().text(1.33))));
         QVERIFY(window.isVisible());
     }
 
@@ -275,7 +275,7 @@ private slots:
         surface::RecordingSurface withoutRays;
         frmKavrona reference(runsOnly(&withoutRays));
         type(reference, "nAlfaCaption", "60");
-        reference.form().cmdStart_Click();
+        start(reference);
         QVERIFY(runEnded(reference));
 
         ProbeSurface probe;
@@ -284,7 +284,7 @@ private slots:
         type(window, "nAlfa", angle);
         type(window, "nAlfaCaption", caption);
         type(window, "nDistance", distance);
-        window.form().cmdStart_Click();
+        start(window);
         QVERIFY(runEnded(window));
         QCOMPARE(probe.recording.count(Op::Circle), std::size_t(3 * 467));
         const std::size_t rays = probe.recording.count(Op::Line) - withoutRays.count(Op::Line);
@@ -306,7 +306,7 @@ private slots:
         ProbeSurface probe;
         frmKavrona window(runsOnly(&probe));
         type(window, "nSpomaleni", slowdown);
-        window.form().cmdStart_Click();
+        start(window);
         QVERIFY(runEnded(window));
         QCOMPARE(probe.recording.count(Op::Circle), std::size_t(3 * 467));
     }
@@ -329,7 +329,7 @@ private slots:
             return -1L;
         };
         const auto run = [&window] {
-            window.form().cmdStart_Click();
+            start(window);
             return runEnded(window);
         };
         for (int k = 0; k < 20; ++k)

@@ -3,6 +3,7 @@
 #include "window/Choices.h"
 #include "window/Focus.h"
 #include "window/Form.h"
+#include "window/Geometry.h"
 #include "window/Readings.h"
 
 #include <QtTest>
@@ -12,55 +13,31 @@
 
 namespace {
 
-// Numbers as the C locale writes them: the window library asks its front end for these.
-class PointNumbers final : public window::NumberText {
-public:
-    std::string text(double value) const override
-    {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.15g", value);
-        return buffer;
-    }
-    std::optional<double> number(std::string_view text) const override
-    {
-        double value{};
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-            return std::nullopt;
-        return value;
-    }
-};
-
-// Keeps what the form asks of its front end: the settings a run begins with, never drawn.
-struct Host final : window::Host {
-    window::Form* form{};
+// The window's form at start-up, with no widgets and no application object, and what its clicks
+// asked of the front end: the settings each run began with (never drawn, unless asked), the cells
+// Start refused.
+struct Started {
+    surface::RecordingSurface drawing;
+    window::NumberText numbers;
+    window::Form form{drawing, numbers};
     std::vector<sim::RunSettings> runs;
     std::vector<std::string> refused;
-    int unloads = 0;
     // Tests that read what a run measured have it drawn to its end at once.
     bool drawRuns = false;
-    void runBegun() override
-    {
-        runs.push_back(std::get<sim::RunSettings>(form->readSettings()));
-        while (drawRuns && form->runFrame(window::RunLoop::Clock::duration::max())) {
-        }
-    }
-    void refuse(const window::Refusal& refusal) override { refused.push_back(refusal.field->cell); }
-    void unload() override { ++unloads; }
-};
 
-// The window's form at start-up, with no widgets and no application object.
-struct Started {
-    Host host;
-    surface::RecordingSurface drawing;
-    PointNumbers numbers;
-    window::Form form{host, drawing, numbers};
-    Started()
-    {
-        host.form = &form;
-        form.Form_Load();
-    }
+    Started() { form.Form_Load(); }
     QString cell(const char* name) const { return QString::fromStdString(form.state().text(name)); }
+    window::Clicked click(const std::string& name)
+    {
+        const window::Clicked clicked = form.click(name);
+        if (clicked == window::Clicked::Outcome::RunBegun)
+            runs.push_back(std::get<sim::RunSettings>(form.readSettings()));
+        if (clicked == window::Clicked::Outcome::Refused)
+            refused.push_back(clicked.refusal->field->cell);
+        while (drawRuns && form.runFrame(window::RunLoop::Clock::duration::max())) {
+        }
+        return clicked;
+    }
 };
 
 } // namespace
@@ -155,20 +132,20 @@ private slots:
         for (const QString& action : actions) {
             const QStringList words = action.split(QLatin1Char(' '));
             if (words[0] == QLatin1String("click"))
-                window.form.click(words[1].toStdString());
+                window.click(words[1].toStdString());
             else if (words[0] == QLatin1String("type"))
                 window.form.type(words[1].toStdString(), words[2].toStdString());
             else
                 window.form.scroll(words[1].toInt());
         }
-        window.form.click("cmdStart");
+        window.click("cmdStart");
         if (!refused.isEmpty()) {
-            QCOMPARE(window.host.refused, std::vector<std::string>{refused.toStdString()});
-            QVERIFY(window.host.runs.empty());
+            QCOMPARE(window.refused, std::vector<std::string>{refused.toStdString()});
+            QVERIFY(window.runs.empty());
             return;
         }
-        QCOMPARE(window.host.runs.size(), std::size_t(1));
-        const sim::RunSettings& s = window.host.runs[0];
+        QCOMPARE(window.runs.size(), std::size_t(1));
+        const sim::RunSettings& s = window.runs[0];
         QCOMPARE(s.alphaDeg, alpha);
         QCOMPARE(s.slowdown, slowdown);
         const sim::RunSettings named =
@@ -176,6 +153,129 @@ private slots:
                               window.cell("nDistance").toStdString());
         QVERIFY(s.incidence == named.incidence && s.medium == named.medium && s.track == named.track);
         QCOMPARE(s.steps, 467);
+    }
+
+    // A click says what the front end must do next; a run draws nothing until the front end takes
+    // its first frame, and that frame draws: at the fastest pace the whole run, which ends in it.
+    void aClickSaysWhatItDid()
+    {
+        using Outcome = window::Clicked::Outcome;
+        Started window;
+        QVERIFY(window.click("opSklo") == Outcome::Nothing);
+        const std::size_t before = window.drawing.calls.size();
+        QVERIFY(window.click("cmdStart") == Outcome::RunBegun);
+        QCOMPARE(window.drawing.calls.size(), before);
+        QVERIFY(!window.form.runFrame(window::RunLoop::Clock::duration::max()));
+        QCOMPARE(window.drawing.count(Op::Circle), std::size_t(3 * sim::sweepSteps));
+        window.form.type("nIndex", "x");
+        const window::Clicked refused = window.click("cmdStart");
+        QVERIFY(refused == Outcome::Refused);
+        QCOMPARE(refused.refusal->field->cell, "nIndex");
+        QVERIFY(window.click("cmdKonec") == Outcome::Closed);
+    }
+
+    // A frame whose time is up before it begins still draws, and a run stopped part of the way
+    // keeps what it measured so far.
+    void framesDrawAndAStoppedRunKeepsItsReadings()
+    {
+        Started window;
+        window.click("cmdStart");
+        const auto late = -std::chrono::seconds(1);
+        std::size_t drawn = window.drawing.calls.size();
+        for (int frame = 0; frame < 100; ++frame) {
+            QVERIFY(window.form.runFrame(late));
+            QVERIFY2(window.drawing.calls.size() > drawn, qPrintable(QString::number(frame)));
+            drawn = window.drawing.calls.size();
+        }
+        window.form.Form_Unload();
+        const std::optional<window::Measured>& measured = window.form.measured();
+        QVERIFY(measured && !measured->whole);
+        QVERIFY(!measured->readings.empty() && measured->readings.size() < std::size_t(sim::sweepSteps));
+        QCOMPARE(measured->readings.back().step, int(measured->readings.size()));
+    }
+
+    // What waits for a run's end: all but moving the focus (Tab and Shift+Tab) and pressing Exit.
+    void whatWaitsDuringARun_data()
+    {
+        using window::Input;
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("now");
+        QTest::newRow("Tab") << int(Input::Kind::Key) << "nAlfa" << int(Input::Key::Tab) << true;
+        QTest::newRow("Shift+Tab") << int(Input::Kind::Key) << "cmdStart" << int(Input::Key::Backtab) << true;
+        QTest::newRow("Enter at Exit") << int(Input::Kind::Key) << "cmdKonec" << int(Input::Key::Press) << true;
+        QTest::newRow("a click on Exit") << int(Input::Kind::Pointer) << "cmdKonec" << int(Input::Key::Other) << true;
+        QTest::newRow("Enter at Start") << int(Input::Kind::Key) << "cmdStart" << int(Input::Key::Press) << false;
+        QTest::newRow("a letter at Exit") << int(Input::Kind::Key) << "cmdKonec" << int(Input::Key::Other) << false;
+        QTest::newRow("a click on an option")
+            << int(Input::Kind::Pointer) << "opSklo" << int(Input::Key::Other) << false;
+        QTest::newRow("a paste at Exit") << int(Input::Kind::Other) << "cmdKonec" << int(Input::Key::Other) << false;
+    }
+    void whatWaitsDuringARun()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        QFETCH(bool, now);
+        const std::string name = control.toStdString();
+        const window::Input input{window::Input::Kind(kind), name, window::Input::Key(key)};
+        QCOMPARE(window::duringRun(input) == window::Handling::Now, now);
+    }
+
+    // An arrow moves to the nearest option that way, those level with the one it leaves first: the
+    // angle options stand on a slant, the distance options on a steeper one.
+    void arrowsInAGroup_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<int>("dy");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("35, down: the critical angle, not the farther 60 more nearly below")
+            << "opMenší" << 0 << 1 << "opMezní";
+        QTest::newRow("60, up") << "opVětší" << 0 << -1 << "opMezní";
+        QTest::newRow("35, right: across the slant") << "opMenší" << 1 << 0 << "opMezní";
+        QTest::newRow("critical, left: 60 stands level with it") << "opMezní" << -1 << 0 << "opVětší";
+        QTest::newRow("water, right") << "opVoda" << 1 << 0 << "opSklo";
+        QTest::newRow("glass, left") << "opSklo" << -1 << 0 << "opVoda";
+        QTest::newRow("1500, down") << "opVelkáDistance" << 0 << 1 << "opStředníDistance";
+        QTest::newRow("1500, right") << "opVelkáDistance" << 1 << 0 << "opStředníDistance";
+        QTest::newRow("100, up") << "opMaláDistance" << 0 << -1 << "opStředníDistance";
+        QTest::newRow("100, left") << "opMaláDistance" << -1 << 0 << "opStředníDistance";
+        QTest::newRow("nothing above 1500") << "opVelkáDistance" << 0 << -1 << "";
+        QTest::newRow("nothing left of water") << "opVoda" << -1 << 0 << "";
+    }
+    void arrowsInAGroup()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        QFETCH(QString, to);
+        const Started window;
+        const window::Control* option = window::optionToward(window.form.state(), from.toStdString(), dx, dy);
+        QCOMPARE(QString::fromUtf8(option ? option->name : ""), to);
+    }
+
+    // A line control's device pixels, where pixel centres fall on the pen's bounds: one on the
+    // near bound is out, one on the far bound in, along the line and across it.
+    void linePixelsAtTheirBounds_data()
+    {
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<QList<int>>("pixels"); // left, top, width, height
+        QTest::newRow("the boundary's line, 2 wide") << 5040 << 2 << 1.0 << QList<int>{193, 336, 568, 2};
+        QTest::newRow("a track, 1 wide, at 2") << 6480 << 1 << 2.0 << QList<int>{385, 864, 1136, 2};
+        QTest::newRow("the boundary's line at 2") << 5040 << 2 << 2.0 << QList<int>{385, 671, 1136, 4};
+    }
+    void linePixelsAtTheirBounds()
+    {
+        QFETCH(int, y);
+        QFETCH(int, width);
+        QFETCH(double, ratio);
+        QFETCH(QList<int>, pixels);
+        const window::Rect r = window::linePixels({2880, y}, {11400, y}, width, ratio);
+        QCOMPARE((QList<int>{r.left, r.top, r.width, r.height}), pixels);
     }
 
     // The message quotes what was typed once, as it was typed, even where it looks like a place
@@ -218,7 +318,7 @@ private slots:
         QFETCH(QStringList, round);
         Started window;
         for (const QString& option : choices)
-            window.form.click(option.toStdString());
+            window.click(option.toStdString());
         QStringList forward;
         QStringList backward;
         std::string at = "cmdStart";
@@ -239,7 +339,8 @@ private slots:
         QTest::addColumn<QString>("angle");
         QTest::addColumn<QStringList>("says");
         QTest::newRow("35") << "opMenší"
-                            << QStringList{"below the critical angle", "Detector V", "brightest 3435 twips above the boundary",
+                            << QStringList{"below the critical angle", "Detector V",
+                                           "brightest 3435 twips above the boundary",
                                            "Detector H, 750 twips above the boundary", "Detector S"};
         QTest::newRow("critical") << "opMezní"
                                   << QStringList{"the critical angle: the refracted light runs along the boundary",
@@ -253,19 +354,18 @@ private slots:
         QFETCH(QString, angle);
         QFETCH(QStringList, says);
         Started window;
-        window.form.click(angle.toStdString());
-        window.host.drawRuns = true;
-        window.form.click("cmdStart");
+        window.click(angle.toStdString());
+        window.drawRuns = true;
+        window.click("cmdStart");
         QVERIFY(window.form.measured().has_value());
-        const QString statement =
-            QString::fromStdString(window::statement(*window.form.measured(), window.numbers));
+        const QString statement = QString::fromStdString(window::statement(*window.form.measured(), window.numbers));
         for (const QString& words : says)
             QVERIFY2(statement.contains(words), qPrintable(words));
     }
 
     void refusalQuotesTheTypedText()
     {
-        const PointNumbers numbers;
+        const window::NumberText numbers;
         const window::Refusal refusal{&window::numberField("nAlfa"), "%2 %1"};
         QCOMPARE(QString::fromStdString(window::refusalMessage(refusal, numbers)),
                  QStringLiteral("Incident angle: \u201C%2 %1\u201D is not a number.\n\n"

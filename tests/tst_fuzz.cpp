@@ -26,7 +26,6 @@ public:
     void setDrawWidth(int) override {}
     void Line(int, float, float, float, float, surface::Colour) override { ++lines; }
     void Circle(float, float, float) override { ++circles; }
-    void flush() override {}
 };
 
 // Text a user might type: numbers in every form, words in any script, and the odd cases.
@@ -124,7 +123,7 @@ private slots:
         frmKavrona plain({&fewest, {}, steps});
         const long dash = fewest.lines;
         plain.findChild<QLineEdit*>(QStringLiteral("nAlfaCaption"))->setText(QStringLiteral("60"));
-        plain.form().cmdStart_Click();
+        start(plain);
         QVERIFY(runEnded(plain));
         const long linesOfARun = fewest.lines - dash;
         const QList<QRadioButton*> options = window.findChildren<QRadioButton*>();

@@ -25,17 +25,11 @@ public:
     void setDrawWidth(int) override {}
     void Line(int, float, float, float, float, surface::Colour) override { ++lines; }
     void Circle(float, float, float) override {}
-    void flush() override {}
 };
 
 template <class T = QWidget> T* child(const QWidget& window, const QString& name)
 {
     return window.findChild<T*>(name);
-}
-
-QString cell(const QWidget& window, const char* name)
-{
-    return child<QLineEdit>(window, QString::fromUtf8(name))->text();
 }
 
 // A key pressed and released as the window system delivers it, to the window with the focus.
@@ -136,55 +130,38 @@ private slots:
         }
     }
 
-    // The arrow keys select the next option of the group, and its handler runs.
-    void arrowsMoveWithinAGroup_data()
+    // The arrow keys select the option the window's rule says (window/Focus.h), and its handler
+    // runs; where the rule names none, the option keeps the focus and the selection.
+    void arrowsFollowTheWindowsRule_data()
     {
         QTest::addColumn<QString>("from");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<QString>("cellName");
-        QTest::addColumn<QString>("cellText");
-        QTest::newRow("water, down") << "opVoda" << int(Qt::Key_Down) << "opSklo"
-                                     << "nLátka"
-                                     << "Sklo";
-        QTest::newRow("water, right") << "opVoda" << int(Qt::Key_Right) << "opSklo"
-                                      << "nLátka"
-                                      << "Sklo";
-        QTest::newRow("glass, up") << "opSklo" << int(Qt::Key_Up) << "opVoda"
-                                   << "nLátka"
-                                   << "Voda";
-        QTest::newRow("35, down") << "opMenší" << int(Qt::Key_Down) << "opMezní"
-                                  << "nAlfaCaption"
-                                  << "Mezní";
-        QTest::newRow("critical, down") << "opMezní" << int(Qt::Key_Down) << "opVětší"
-                                        << "nAlfaCaption"
-                                        << "60";
-        QTest::newRow("60, up") << "opVětší" << int(Qt::Key_Up) << "opMezní"
-                                << "nAlfaCaption"
-                                << "Mezní";
-        QTest::newRow("750, down") << "opStředníDistance" << int(Qt::Key_Down) << "opMaláDistance"
-                                   << "nDistance"
-                                   << "100";
-        QTest::newRow("750, up") << "opStředníDistance" << int(Qt::Key_Up) << "opVelkáDistance"
-                                 << "nDistance"
-                                 << "1500";
+        for (const window::Control& c : window::controls()) {
+            if (c.kind == window::Kind::Option && c.container != std::string_view("frmAnimace"))
+                QTest::newRow(c.name) << QString::fromUtf8(c.name);
+        }
     }
-    void arrowsMoveWithinAGroup()
+    void arrowsFollowTheWindowsRule()
     {
         QFETCH(QString, from);
-        QFETCH(int, key);
-        QFETCH(QString, to);
-        QFETCH(QString, cellName);
-        QFETCH(QString, cellText);
-        frmKavrona window;
-        child<QAbstractButton>(window, from)->click();
-        showActive(window);
-        child(window, from)->setFocus(Qt::TabFocusReason);
-        press(window, Qt::Key(key));
-        QCOMPARE(focused(), to);
-        QVERIFY(child<QRadioButton>(window, to)->isChecked());
-        QVERIFY(!child<QRadioButton>(window, from)->isChecked());
-        QCOMPARE(cell(window, cellName.toUtf8().constData()), cellText);
+        struct Arrow {
+            Qt::Key key;
+            int dx;
+            int dy;
+        };
+        for (const Arrow arrow : {Arrow{Qt::Key_Left, -1, 0}, Arrow{Qt::Key_Right, 1, 0}, Arrow{Qt::Key_Up, 0, -1},
+                                  Arrow{Qt::Key_Down, 0, 1}}) {
+            frmKavrona window;
+            child<QAbstractButton>(window, from)->click();
+            showActive(window);
+            child(window, from)->setFocus(Qt::TabFocusReason);
+            const window::Control* to =
+                window::optionToward(window.form().state(), from.toStdString(), arrow.dx, arrow.dy);
+            const QString expected = to ? QString::fromUtf8(to->name) : from;
+            press(window, arrow.key);
+            QCOMPARE(focused(), expected);
+            QVERIFY(child<QRadioButton>(window, expected)->isChecked());
+            QVERIFY(window.form().state().selected(expected.toStdString()));
+        }
     }
 
     // The keys move the desktop's scroll bar as the window's rule says (window/ScrollBar.h), up
@@ -324,7 +301,7 @@ private slots:
         frmKavrona window;
         window.show();
         child<QAbstractButton>(window, QStringLiteral("opVětší"))->click();
-        window.form().cmdStart_Click();
+        child<QAbstractButton>(window, QStringLiteral("cmdStart"))->click();
         QVERIFY(runEnded(window));
         const QString description = QAccessible::queryAccessibleInterface(child(window, QStringLiteral("canvas")))
                                         ->text(QAccessible::Description);

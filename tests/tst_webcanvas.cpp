@@ -50,7 +50,7 @@ private slots:
 
         frmKavrona window;
         for (const QString& name : clicks)
-            window.form().click(name.toStdString());
+            window.act(window.form().click(name.toStdString()));
         QVERIFY(runEnded(window));
         const QImage desktop = window.canvas().redrawn(ratio).convertToFormat(QImage::Format_RGBA8888);
         QCOMPARE(page.size(), qsizetype(desktop.width()) * desktop.height() * 4);

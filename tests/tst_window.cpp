@@ -91,7 +91,7 @@ private slots:
         ProbeSurface pointProbe;
         {
             frmKavrona window({&pointProbe, {}});
-            window.form().cmdStart_Click();
+            start(window);
             QVERIFY(runEnded(window));
         }
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -99,7 +99,7 @@ private slots:
         {
             frmKavrona window({&commaProbe, {}});
             QCOMPARE(cell(window, "nIndex"), QStringLiteral("1,33"));
-            window.form().cmdStart_Click();
+            start(window);
             QVERIFY(runEnded(window));
         }
         QLocale::setDefault(QLocale::c());
@@ -197,7 +197,7 @@ private slots:
             cellLaterInRun = cell(window, watched.toUtf8().constData());
             runningLater = window.running();
         };
-        window.form().cmdStart_Click();
+        start(window);
         QVERIFY(runEnded(window));
         const QImage picture = window.canvas().image();
         QVERIFY(runningLater);
@@ -247,7 +247,7 @@ private slots:
             }
             queueClick(window, child(window, "cmdStart"), child(window, "cmdStart")->rect().center());
         };
-        window.form().cmdStart_Click();
+        start(window);
         QTRY_VERIFY(!window.isVisible());
         // The request is seen between two frames, the next or the one after: each frame of the
         // slowest pace draws about one step.

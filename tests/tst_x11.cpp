@@ -114,7 +114,7 @@ private slots:
                                      QStringLiteral("click"), QStringLiteral("1")});
         };
         clock.start();
-        window.form().cmdStart_Click();
+        start(window);
         QVERIFY(runEnded(window));
         QVERIFY2(runEndedAt > 300, "the run ended before the click could arrive");
         QTRY_VERIFY_WITH_TIMEOUT(handledAt >= 0, 3000);

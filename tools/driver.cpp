@@ -2,16 +2,17 @@
 // command line as a user would, and prints every drawing operation on the window's surface
 // followed by the window's state.
 
-#include "app/SaveFile.h"
+#include "app/Languages.h"
 #include "app/frmKavrona.h"
 #include "surface/TraceSurface.h"
-#include "tools/CommandLine.h"
+#include "window/DriverLine.h"
 #include "window/Readings.h"
-#include "window/Version.h"
+#include "window/WholeFile.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QEventLoop>
-#include <QPixmap>
+#include <QFile>
 
 #include <clocale>
 #include <cstdio>
@@ -19,6 +20,31 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace {
+
+window::DriverAbilities abilities()
+{
+    std::vector<std::string> spoken;
+    for (const QString& code : languages::available())
+        spoken.push_back(code.toStdString());
+    return {"total-reflection-driver",
+            "Opens the window of Total reflection offscreen, performs the actions in order\n"
+            "as a user would, and prints every drawing operation on the window's surface,\n"
+            "then the window's state.\n",
+            true, spoken};
+}
+
+std::string pngOf(const QImage& picture)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return png.toStdString();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -28,20 +54,11 @@ int main(int argc, char* argv[])
     std::vector<std::string> arguments;
     for (int i = 0; i < argc; ++i)
         arguments.push_back(QString::fromLocal8Bit(argv[i]).toStdString());
-    std::string problem;
-    const std::optional<driver::CommandLine> line = driver::parse(arguments, problem);
-    if (!line) {
-        std::fprintf(stderr, "%s: %s\n%s", driver::name, problem.c_str(), driver::usage().c_str());
-        return 2;
-    }
-    if (line->request == driver::CommandLine::Request::Help) {
-        std::fputs(driver::usage().c_str(), stdout);
-        return 0;
-    }
-    if (line->request == driver::CommandLine::Request::Version) {
-        std::printf("%s %s\n", driver::name, window::version);
-        return 0;
-    }
+    const window::DriverAbilities driver = abilities();
+    const std::variant<window::DriverLine, int> read = window::readDriverLine(arguments, driver);
+    if (const int* status = std::get_if<int>(&read))
+        return *status;
+    const window::DriverLine* line = &std::get<window::DriverLine>(read);
     // The picture depends on the command line alone: the scale is always set, and whatever
     // else in the user's environment would scale the window or change its look is cleared.
     qputenv("QT_SCALE_FACTOR", QByteArray::number(line->scale));
@@ -56,7 +73,7 @@ int main(int argc, char* argv[])
     std::setlocale(LC_NUMERIC, "C");
     // The captions speak the language asked for, never the environment's; the trace is the same
     // in every language.
-    languages::use(line->language);
+    languages::use(QString::fromStdString(line->language));
 
     surface::TraceSurface trace(stdout);
     // A run goes on frame by frame in the event loop; the next action waits for its end.
@@ -69,15 +86,12 @@ int main(int argc, char* argv[])
     window.show();
 
     // What the driver is asked to write, each once the actions are done.
-    const std::vector<std::pair<QString, std::function<std::optional<QString>(const QString&)>>> outputs{
-        {line->png, [&window](const QString& file) { return savePng(window.grab().toImage(), file); }},
-        {line->readings,
-         [&window](const QString& file) {
-             return saveFile(QByteArray::fromStdString(window::readingsCsv(window.form().measured())), file);
-         }},
+    const std::vector<std::pair<std::string, std::function<std::string()>>> outputs{
+        {line->png, [&window] { return pngOf(window.grab().toImage()); }},
+        {line->readings, [&window] { return window::readingsCsv(window.form().measured()); }},
     };
     for (const window::Action& action : line->actions) {
-        window::perform(window.form(), action);
+        window.act(window::perform(window.form(), action));
         if (window.running())
             runs.exec();
         if (window.isVisible())
@@ -85,10 +99,10 @@ int main(int argc, char* argv[])
         // Exit ends the program; nothing more is printed, and there is no window to picture.
         int status = 0;
         for (const auto& [file, write] : outputs) {
-            if (file.isEmpty())
+            if (file.empty())
                 continue;
-            std::fprintf(stderr, "%s: Exit closed the window, so %s was not written\n", driver::name,
-                         file.toLocal8Bit().constData());
+            std::fprintf(stderr, "%s: Exit closed the window, so %s was not written\n", driver.program.c_str(),
+                         file.c_str());
             status = 1;
         }
         return status;
@@ -96,11 +110,10 @@ int main(int argc, char* argv[])
     window::printState(window.form().state(), stdout);
     int status = 0;
     for (const auto& [file, write] : outputs) {
-        if (file.isEmpty())
+        if (file.empty())
             continue;
-        if (const std::optional<QString> problem = write(file)) {
-            std::fprintf(stderr, "%s: cannot write %s: %s\n", driver::name, file.toLocal8Bit().constData(),
-                         problem->toLocal8Bit().constData());
+        if (const std::optional<std::string> why = window::writeWhole(file, write())) {
+            std::fprintf(stderr, "%s: cannot write %s: %s\n", driver.program.c_str(), file.c_str(), why->c_str());
             status = 1;
         }
     }

@@ -11,4 +11,5 @@ set(TR_SHARED_TRANSLATED_SOURCES
     ${PROJECT_SOURCE_DIR}/window/Refusal.cpp
     ${PROJECT_SOURCE_DIR}/window/Choices.cpp
     ${PROJECT_SOURCE_DIR}/window/Readings.cpp
+    ${PROJECT_SOURCE_DIR}/window/Menu.cpp
     ${PROJECT_SOURCE_DIR}/web/page.cpp)

@@ -148,6 +148,61 @@
     </message>
 </context>
 <context>
+    <name>Menu</name>
+    <message>
+        <source>Copy picture</source>
+        <translation>Kopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Uložit obrázek…</translation>
+    </message>
+    <message>
+        <source>Save picture at twice the resolution…</source>
+        <translation>Uložit obrázek ve dvojnásobném rozlišení…</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as “%1”.
+
+%2</source>
+        <translation>Obrázek se nepodařilo uložit jako „%1“.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Uložit obrázek</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Obrázky PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Copy readings</source>
+        <translation>Kopírovat naměřené hodnoty</translation>
+    </message>
+    <message>
+        <source>Save readings…</source>
+        <translation>Uložit naměřené hodnoty…</translation>
+    </message>
+    <message>
+        <source>Save readings</source>
+        <translation>Uložit naměřené hodnoty</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Soubory CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The readings could not be saved as “%1”.
+
+%2</source>
+        <translation>Naměřené hodnoty nelze uložit jako „%1“.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Pace</name>
     <message>
         <source>fastest</source>
@@ -184,36 +239,9 @@
         <source>The readings could not be copied.</source>
         <translation>Naměřené hodnoty nelze zkopírovat.</translation>
     </message>
-</context>
-<context>
-    <name>PictureActions</name>
     <message>
-        <source>Copy picture</source>
-        <translation>Kopírovat obrázek</translation>
-    </message>
-    <message>
-        <source>Save picture…</source>
-        <translation>Uložit obrázek…</translation>
-    </message>
-    <message>
-        <source>Save picture at twice the resolution…</source>
-        <translation>Uložit obrázek ve dvojnásobném rozlišení…</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved as “%1”.
-
-%2</source>
-        <translation>Obrázek se nepodařilo uložit jako „%1“.
-
-%2</translation>
-    </message>
-    <message>
-        <source>Save picture</source>
-        <translation>Uložit obrázek</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>Obrázky PNG (*.png)</translation>
+        <source>The picture could not be copied.</source>
+        <translation>Obrázek nelze zkopírovat.</translation>
     </message>
 </context>
 <context>
@@ -221,33 +249,6 @@
     <message>
         <source>the picture could not be encoded</source>
         <translation>obrázek nejde zakódovat</translation>
-    </message>
-</context>
-<context>
-    <name>ReadingsActions</name>
-    <message>
-        <source>Copy readings</source>
-        <translation>Kopírovat naměřené hodnoty</translation>
-    </message>
-    <message>
-        <source>Save readings…</source>
-        <translation>Uložit naměřené hodnoty…</translation>
-    </message>
-    <message>
-        <source>Save readings</source>
-        <translation>Uložit naměřené hodnoty</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Soubory CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>The readings could not be saved as “%1”.
-
-%2</source>
-        <translation>Naměřené hodnoty nelze uložit jako „%1“.
-
-%2</translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,61 @@
     </message>
 </context>
 <context>
+    <name>Menu</name>
+    <message>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Bild speichern…</translation>
+    </message>
+    <message>
+        <source>Save picture at twice the resolution…</source>
+        <translation>Bild in doppelter Auflösung speichern…</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as “%1”.
+
+%2</source>
+        <translation>Das Bild konnte nicht als „%1“ gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Copy readings</source>
+        <translation>Messwerte kopieren</translation>
+    </message>
+    <message>
+        <source>Save readings…</source>
+        <translation>Messwerte speichern…</translation>
+    </message>
+    <message>
+        <source>Save readings</source>
+        <translation>Messwerte speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The readings could not be saved as “%1”.
+
+%2</source>
+        <translation>Die Messwerte konnten nicht als „%1“ gespeichert werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Pace</name>
     <message>
         <source>fastest</source>
@@ -184,36 +239,9 @@
         <source>The readings could not be copied.</source>
         <translation>Die Messwerte konnten nicht kopiert werden.</translation>
     </message>
-</context>
-<context>
-    <name>PictureActions</name>
     <message>
-        <source>Copy picture</source>
-        <translation>Bild kopieren</translation>
-    </message>
-    <message>
-        <source>Save picture…</source>
-        <translation>Bild speichern…</translation>
-    </message>
-    <message>
-        <source>Save picture at twice the resolution…</source>
-        <translation>Bild in doppelter Auflösung speichern…</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved as “%1”.
-
-%2</source>
-        <translation>Das Bild konnte nicht als „%1“ gespeichert werden.
-
-%2</translation>
-    </message>
-    <message>
-        <source>Save picture</source>
-        <translation>Bild speichern</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>PNG-Bilder (*.png)</translation>
+        <source>The picture could not be copied.</source>
+        <translation>Das Bild konnte nicht kopiert werden.</translation>
     </message>
 </context>
 <context>
@@ -221,33 +249,6 @@
     <message>
         <source>the picture could not be encoded</source>
         <translation>das Bild lässt sich nicht kodieren</translation>
-    </message>
-</context>
-<context>
-    <name>ReadingsActions</name>
-    <message>
-        <source>Copy readings</source>
-        <translation>Messwerte kopieren</translation>
-    </message>
-    <message>
-        <source>Save readings…</source>
-        <translation>Messwerte speichern…</translation>
-    </message>
-    <message>
-        <source>Save readings</source>
-        <translation>Messwerte speichern</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>The readings could not be saved as “%1”.
-
-%2</source>
-        <translation>Die Messwerte konnten nicht als „%1“ gespeichert werden.
-
-%2</translation>
     </message>
 </context>
 <context>

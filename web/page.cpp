@@ -1,44 +1,47 @@
 // What the browser page calls: the window as data (its design, and its state after every
-// action), the user's actions, the window's rules the page follows (what waits during a run, the
-// tab order, the scroll bar), a run taken a frame at a time between the browser's frames, and the
-// drawing's pixels. The page only builds its elements and mirrors the window; the window's logic
-// is all here, in the window library.
+// action), the user's actions, the window's rules the page follows (what waits during a run, what a
+// key does), a run taken a frame at a time between the browser's frames, and the drawing's
+// pixels. The page only builds its elements and mirrors the window; the window's logic is all
+// here, in the window library.
+//
+// The module's interface is the table of calls below, and nothing else: the page asks for its
+// names and makes each call through tr_call, its arguments (texts and numbers) packed into the
+// module's memory, its answer JSON.
 
 #include "surface/Canvas.h"
-#include "web/SeparatorNumbers.h"
+#include "web/Arguments.h"
 #include "window/DesignJson.h"
-#include "window/Focus.h"
 #include "window/Form.h"
 #include "window/Geometry.h"
 #include "window/Json.h"
+#include "window/Keys.h"
+#include "window/Menu.h"
 #include "window/Readings.h"
 #include "window/ScrollBar.h"
 #include "window/Translate.h"
 
 #include <emscripten/emscripten.h>
 
-#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
+#include <utility>
 
 namespace {
 
+using window::json::number;
 using window::json::quoted;
+using window::json::truth;
 
-// The page's own words: shown when the window has been closed or has stopped, and on its buttons.
+// The page's own words: shown when the window has been closed or has stopped, on its buttons,
+// and when the browser would not let it write to the clipboard.
 constexpr const char* closedText = QT_TRANSLATE_NOOP("Page", "The window is closed. Reload the page to open it again.");
 constexpr const char* stoppedText =
     QT_TRANSLATE_NOOP("Page", "The window stopped because of an error. Reload the page to start it again.");
 constexpr const char* okText = QT_TRANSLATE_NOOP("Page", "OK");
 constexpr const char* reloadText = QT_TRANSLATE_NOOP("Page", "Reload");
-// The drawing's menu: the desktop's words for the same actions, and the page's for a clipboard
-// the browser would not let it write to.
-constexpr const char* copyReadingsText = QT_TRANSLATE_NOOP("ReadingsActions", "Copy readings");
-constexpr const char* saveReadingsText = QT_TRANSLATE_NOOP("ReadingsActions", "Save readings\u2026");
-constexpr const char* savePictureText = QT_TRANSLATE_NOOP("PictureActions", "Save picture\u2026");
 constexpr const char* notCopiedText = QT_TRANSLATE_NOOP("Page", "The readings could not be copied.");
+constexpr const char* pictureNotCopiedText = QT_TRANSLATE_NOOP("Page", "The picture could not be copied.");
 
 // The page's table of translations, made from the desktop's .ts files, answers in the language
 // the page chose; nothing where it has no translation.
@@ -55,27 +58,64 @@ std::string translate(const char* context, const char* text)
     return translateInPage(context, text, out, int(sizeof out)) < 0 ? std::string(text) : std::string(out);
 }
 
-// What a click tells the page to do next.
-enum ClickResult { Nothing = 0, RunBegun = 1, Refused = 2, Unloaded = 3 };
-
-// What the form asks of the page: a run begun is taken on by the page's frames.
-class PageHost final : public window::Host {
-public:
-    void runBegun() override { event_ = RunBegun; }
-    void refuse(const window::Refusal& refusal) override
-    {
-        refusal_ = refusal;
-        event_ = Refused;
-    }
-    void unload() override { event_ = Unloaded; }
-
-    ClickResult takeEvent() { return std::exchange(event_, Nothing); }
-    const std::optional<window::Refusal>& refusal() const { return refusal_; }
-
-private:
-    std::optional<window::Refusal> refusal_;
-    ClickResult event_{Nothing};
+// The names the page knows the window's choices by, each written once, here.
+template <class E> struct Named {
+    E value;
+    const char* name;
 };
+using Outcome = window::Clicked::Outcome;
+constexpr Named<Outcome> outcomes[] = {{Outcome::Nothing, "nothing"},
+                                       {Outcome::RunBegun, "runBegun"},
+                                       {Outcome::Refused, "refused"},
+                                       {Outcome::Closed, "closed"}};
+using Does = window::KeyEffect::Does;
+constexpr Named<Does> keyEffects[] = {{Does::Nothing, "nothing"}, {Does::Swallow, "swallow"}, {Does::Focus, "focus"},
+                                      {Does::Click, "click"},     {Does::Scroll, "scroll"},   {Does::Menu, "menu"}};
+using InputKind = window::Input::Kind;
+constexpr Named<InputKind> inputKinds[] = {
+    {InputKind::Pointer, "pointer"}, {InputKind::Key, "key"}, {InputKind::Other, "other"}};
+using Part = window::ScrollBarPart;
+constexpr Named<Part> scrollBarParts[] = {{Part::BackArrow, "backArrow"},
+                                          {Part::ForwardArrow, "forwardArrow"},
+                                          {Part::TrackBefore, "trackBefore"},
+                                          {Part::TrackAfter, "trackAfter"},
+                                          {Part::Thumb, "thumb"}};
+constexpr Named<window::Handed> handed[] = {{window::Handed::Picture, "picture"},
+                                            {window::Handed::Readings, "readings"}};
+constexpr Named<window::Way> ways[] = {{window::Way::Copy, "copy"}, {window::Way::Save, "save"}};
+
+template <class E, std::size_t N> std::string names(const Named<E> (&table)[N])
+{
+    std::string out;
+    for (const Named<E>& n : table)
+        out += (out.empty() ? "" : ",") + quoted(n.name) + ":" + std::to_string(int(n.value));
+    return "{" + out + "}";
+}
+
+template <class E, std::size_t N> const char* nameOf(const Named<E> (&table)[N], E value)
+{
+    for (const Named<E>& n : table) {
+        if (n.value == value)
+            return n.name;
+    }
+    return "";
+}
+
+// The drawing's menu in the page's language, in the table's order.
+std::string menuJson()
+{
+    std::string out;
+    for (const window::MenuAction& a : window::menu()) {
+        const auto words = [](const char* text) { return quoted(translate(window::menuContext, text)); };
+        out += std::string(out.empty() ? "" : ",") + "{\"what\":" + quoted(nameOf(handed, a.what)) +
+               ",\"how\":" + quoted(nameOf(ways, a.how)) + ",\"words\":" + words(a.words) +
+               ",\"group\":" + std::to_string(a.group) + ",\"scale\":" + number(a.scale) +
+               (a.file ? ",\"extension\":" + quoted(a.file->extension) + ",\"mediaType\":" + quoted(a.file->mediaType)
+                       : std::string()) +
+               "}";
+    }
+    return "[" + out + "]";
+}
 
 // The page's one window.
 struct Page {
@@ -85,253 +125,202 @@ struct Page {
     }
     // The drawing, as the desktop's canvas draws it, in the byte order of a browser's ImageData.
     surface::Canvas canvas{window::clientPixels().width, window::clientPixels().height, 1.0, surface::PixelOrder::Rgba};
-    web::SeparatorNumbers numbers;
-    PageHost host;
-    window::Form form{host, canvas, numbers, sim::sweepSteps, translate};
+    window::NumberText numbers;
+    window::Form form{canvas, numbers, sim::sweepSteps, translate};
+    // Start's last refusal, for its message.
+    std::optional<window::Refusal> refusal;
+    // The drawing at another resolution, as a picture to save; kept until the next is made.
+    std::optional<surface::Canvas> picture;
 };
 
 std::unique_ptr<Page> page;
-// The last text handed to the page, kept until the next; the page reads it with its length, so
-// that a NUL typed into a cell does not end it.
-std::string text;
 
-const char* kept(std::string s)
+std::string pixelsJson(const surface::Canvas& canvas)
 {
-    text = std::move(s);
-    return text.c_str();
+    return "{\"pixels\":" + std::to_string(reinterpret_cast<std::uintptr_t>(canvas.pixels())) +
+           ",\"width\":" + std::to_string(canvas.width()) + ",\"height\":" + std::to_string(canvas.height()) + "}";
 }
 
-// A text the page has put into the module's memory, with its length in bytes of UTF-8.
-std::string given(const char* bytes, int length)
+std::string clicked(const window::Clicked& c)
 {
-    return std::string(bytes, std::size_t(length));
+    if (c.refusal)
+        page->refusal = c.refusal;
+    return std::to_string(int(c.outcome));
 }
 
-// A browser's event as the window's rule for a run knows it: its kind ("pointer", "key" or
-// "other") and a key's role ("tab", "backtab", "press" or "other").
-window::Input inputOf(const std::string& kind, const std::string& control, const std::string& role)
+// A key as the page hands it over: its name as the browser gives it, then shift, control, alt,
+// meta and repeat.
+window::Key keyOf(const web::Arguments& a, std::size_t first)
 {
-    using window::Input;
-    const Input::Kind k = kind == "pointer" ? Input::Kind::Pointer
-                          : kind == "key"   ? Input::Kind::Key
-                                            : Input::Kind::Other;
-    const Input::Key key = role == "tab"       ? Input::Key::Tab
-                           : role == "backtab" ? Input::Key::Backtab
-                           : role == "press"   ? Input::Key::Press
-                                               : Input::Key::Other;
-    return {k, control, key};
+    return {a.text(first),
+            a.number(first + 1) != 0,
+            a.number(first + 2) != 0,
+            a.number(first + 3) != 0,
+            a.number(first + 4) != 0,
+            a.number(first + 5) != 0};
 }
 
-std::optional<window::ScrollBarPart> partNamed(const std::string& name)
+// A key at a control: what it does, which the page carries out; a scroll it does here.
+std::string keyAnswer(const web::Arguments& a)
 {
-    using window::ScrollBarPart;
-    for (const auto& [word, part] :
-         {std::pair{"backArrow", ScrollBarPart::BackArrow}, std::pair{"forwardArrow", ScrollBarPart::ForwardArrow},
-          std::pair{"trackBefore", ScrollBarPart::TrackBefore}, std::pair{"trackAfter", ScrollBarPart::TrackAfter},
-          std::pair{"thumb", ScrollBarPart::Thumb}}) {
-        if (name == word)
-            return part;
-    }
-    return std::nullopt;
+    const window::KeyEffect effect = window::keyEffect(page->form.state(), a.text(0), keyOf(a, 1));
+    if (effect.does == Does::Scroll)
+        page->form.scroll(window::scrolled(page->form.state().scrollPosition(), effect.scroll));
+    return "{\"does\":" + std::to_string(int(effect.does)) +
+           ",\"control\":" + quoted(effect.control ? effect.control->name : "") + "}";
 }
 
-// The scroll bar moved as an action moves it; whether it was an action at all.
-int scrollBy(std::optional<window::ScrollAction> action)
-{
-    if (!action)
-        return 0;
-    page->form.scroll(window::scrolled(page->form.state().scrollPosition(), *action));
-    return 1;
-}
+struct Call {
+    const char* name;
+    std::string (*answer)(const web::Arguments&);
+};
+
+const Call calls[] = {
+    {"design", [](const web::Arguments&) { return window::designJson(translate); }},
+    // The page's own words, and the names it knows the window's choices by.
+    {"page",
+     [](const web::Arguments&) {
+         const auto words = [](const char* text) { return quoted(translate("Page", text)); };
+         return "{\"texts\":{\"closed\":" + words(closedText) + ",\"stopped\":" + words(stoppedText) +
+                ",\"ok\":" + words(okText) + ",\"reload\":" + words(reloadText) +
+                ",\"notCopied\":" + words(notCopiedText) + ",\"pictureNotCopied\":" + words(pictureNotCopiedText) +
+                "},\"clickResults\":" + names(outcomes) + ",\"keyEffects\":" + names(keyEffects) +
+                ",\"inputKinds\":" + names(inputKinds) + ",\"scrollBarParts\":" + names(scrollBarParts) +
+                ",\"menu\":" + menuJson() + "}";
+     }},
+    {"start",
+     [](const web::Arguments& a) {
+         page = std::make_unique<Page>(a.text(0));
+         page->form.Form_Load();
+         return std::string("null");
+     }},
+    // The state, its lines in the drawing's device pixels.
+    {"state", [](const web::Arguments&) { return window::stateJson(page->form.state(), page->canvas.ratio()); }},
+    // The drawing at so many device pixels per pixel of the window: the same picture drawn afresh.
+    {"resize",
+     [](const web::Arguments& a) {
+         page->canvas.setRatio(a.number(0));
+         return std::string("null");
+     }},
+    {"click", [](const web::Arguments& a) { return clicked(page->form.click(a.text(0))); }},
+    {"type",
+     [](const web::Arguments& a) {
+         page->form.type(a.text(0), a.text(1));
+         return std::string("null");
+     }},
+    // The scroll bar dragged to a position.
+    {"scroll",
+     [](const web::Arguments& a) {
+         page->form.scroll(int(a.number(0)));
+         return std::string("null");
+     }},
+    // A press on a part of the scroll bar; whether it moves the bar.
+    {"scrollPress",
+     [](const web::Arguments& a) {
+         const std::optional<window::ScrollAction> action = window::pressed(Part(int(a.number(0))));
+         if (action)
+             page->form.scroll(window::scrolled(page->form.state().scrollPosition(), *action));
+         return truth(action.has_value());
+     }},
+    // What a key pressed at a control does: the control, then the key.
+    {"key", keyAnswer},
+    // Whether a key is the keyboard repeating a press: a held key presses a button once.
+    {"heldPress", [](const web::Arguments& a) { return truth(window::heldPress(keyOf(a, 0))); }},
+    // How far a control whose caption lacks so many pixels moves its left edge.
+    {"grownLeft",
+     [](const web::Arguments& a) {
+         const window::Control* control = window::findControl(a.text(0));
+         return std::to_string(control ? window::grownLeft(*control, int(a.number(1))) : 0);
+     }},
+    // What the user does during a run, its kind, its control and a key's name and shift: the
+    // token it waits under, or 0 when it is handled now.
+    {"setAside",
+     [](const web::Arguments& a) {
+         const window::Input input{InputKind(int(a.number(0))), a.text(1),
+                                   window::roleOf({a.text(2), a.number(3) != 0})};
+         return std::to_string(page->form.setAside(input).value_or(0));
+     }},
+    // The next input set aside to hand back, or 0.
+    {"nextSetAside", [](const web::Arguments&) { return std::to_string(page->form.nextSetAside().value_or(0)); }},
+    {"refusal",
+     [](const web::Arguments&) {
+         return quoted(page->refusal ? window::refusalMessage(*page->refusal, page->numbers, translate) : "");
+     }},
+    // One frame of the run; whether the run goes on.
+    {"advance", [](const web::Arguments&) { return truth(page->form.runFrame()); }},
+    // The window closes.
+    {"stop",
+     [](const web::Arguments&) {
+         page->form.Form_Unload();
+         return std::string("null");
+     }},
+    // What the last run measured: as CSV for a file, and as a table in the page's language for a
+    // spreadsheet; a header alone before the first run.
+    {"readingsCsv", [](const web::Arguments&) { return quoted(window::readingsCsv(page->form.measured())); }},
+    {"readingsTable",
+     [](const web::Arguments&) { return quoted(window::readingsTable(page->form.measured(), page->numbers)); }},
+    // The last run's result in words; nothing before the first run.
+    {"statement",
+     [](const web::Arguments&) {
+         const std::optional<window::Measured>& measured = page->form.measured();
+         return quoted(measured ? window::statement(*measured, page->numbers, translate) : std::string());
+     }},
+    // The pace at a position of the scroll bar, in words.
+    {"paceText",
+     [](const web::Arguments& a) { return quoted(window::paceText(int(a.number(0)), page->numbers, translate)); }},
+    // A name for the window's picture or readings, without its extension, such as "water-35-750".
+    {"fileName", [](const web::Arguments&) { return quoted(page->form.fileName()); }},
+    // The drawing's pixels, R, G, B and A each, row by row, as an ImageData holds them.
+    {"drawing", [](const web::Arguments&) { return pixelsJson(page->canvas); }},
+    // The same drawing at so many device pixels per pixel, drawn afresh, as a picture to save.
+    {"picture",
+     [](const web::Arguments& a) {
+         page->picture.reset();
+         page->picture.emplace(page->canvas);
+         page->picture->setRatio(a.number(0));
+         return pixelsJson(*page->picture);
+     }},
+    // The part of the drawing changed since it was last asked for: left, top, right and bottom in
+    // device pixels, right not beyond left when nothing has.
+    {"changed",
+     [](const web::Arguments&) {
+         const surface::raster::Rect r = page->canvas.takeChanged();
+         return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                std::to_string(r.bottom) + "]";
+     }},
+};
+
+// The last answer, kept until the next; the page reads it with its length.
+std::string answer;
 
 } // namespace
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE int tr_text_length()
+// The names of the calls, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* tr_calls()
 {
-    return int(text.size());
+    std::string out;
+    for (const Call& c : calls)
+        out += (out.empty() ? "" : ",") + quoted(c.name);
+    answer = "[" + out + "]";
+    return answer.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE const char* tr_design()
+// One call: its name and arguments packed as web::Arguments reads them; its answer as JSON.
+EMSCRIPTEN_KEEPALIVE const char* tr_call(const unsigned char* request, int length)
 {
-    return kept(window::designJson(translate));
+    const web::Arguments words(request, std::size_t(length));
+    answer = "null";
+    for (const Call& c : calls) {
+        if (words.name() == c.name)
+            answer = c.answer(words.rest());
+    }
+    return answer.c_str();
 }
 
-// The page's own words, and the answers of a click.
-EMSCRIPTEN_KEEPALIVE const char* tr_page()
+EMSCRIPTEN_KEEPALIVE int tr_answer_length()
 {
-    return kept("{\"texts\":{\"closed\":" + quoted(translate("Page", closedText)) + ",\"stopped\":" +
-                quoted(translate("Page", stoppedText)) + ",\"ok\":" + quoted(translate("Page", okText)) +
-                ",\"reload\":" + quoted(translate("Page", reloadText)) +
-                ",\"copyReadings\":" + quoted(translate("ReadingsActions", copyReadingsText)) +
-                ",\"saveReadings\":" + quoted(translate("ReadingsActions", saveReadingsText)) +
-                ",\"savePicture\":" + quoted(translate("PictureActions", savePictureText)) +
-                ",\"notCopied\":" + quoted(translate("Page", notCopiedText)) + "},\"clickResults\":{\"nothing\":" +
-                std::to_string(Nothing) + ",\"runBegun\":" + std::to_string(RunBegun) +
-                ",\"refused\":" + std::to_string(Refused) + ",\"unloaded\":" + std::to_string(Unloaded) + "}}");
-}
-
-EMSCRIPTEN_KEEPALIVE void tr_start(const char* decimalSeparator, int length)
-{
-    page = std::make_unique<Page>(given(decimalSeparator, length));
-    page->form.Form_Load();
-}
-
-// The state, its lines in the drawing's device pixels.
-EMSCRIPTEN_KEEPALIVE const char* tr_state()
-{
-    return kept(window::stateJson(page->form.state(), page->canvas.ratio()));
-}
-
-// The drawing at so many device pixels per pixel of the window: the same picture drawn afresh.
-EMSCRIPTEN_KEEPALIVE void tr_resize(double ratio)
-{
-    page->canvas.setRatio(ratio);
-}
-
-EMSCRIPTEN_KEEPALIVE int tr_click(const char* name, int length)
-{
-    page->form.click(given(name, length));
-    return page->host.takeEvent();
-}
-
-EMSCRIPTEN_KEEPALIVE void tr_type(const char* name, int nameLength, const char* typed, int typedLength)
-{
-    page->form.type(given(name, nameLength), given(typed, typedLength));
-}
-
-// The scroll bar dragged to a position.
-EMSCRIPTEN_KEEPALIVE void tr_scroll(int position)
-{
-    page->form.scroll(position);
-}
-
-// A key on the scroll bar, by the browser's name for it; whether the key moves the bar.
-EMSCRIPTEN_KEEPALIVE int tr_scroll_key(const char* key, int length)
-{
-    return scrollBy(window::keyed(given(key, length)));
-}
-
-// A press on a part of the scroll bar; whether it moves the bar.
-EMSCRIPTEN_KEEPALIVE int tr_scroll_press(const char* part, int length)
-{
-    const std::optional<window::ScrollBarPart> pressed = partNamed(given(part, length));
-    return pressed ? scrollBy(window::pressed(*pressed)) : 0;
-}
-
-// The control Tab (forward) or Shift+Tab moves the focus to from a control.
-EMSCRIPTEN_KEEPALIVE const char* tr_next_stop(const char* name, int length, int forward)
-{
-    const window::Control* to = window::nextStop(page->form.state(), given(name, length), forward != 0);
-    return kept(to ? to->name : "");
-}
-
-// The option an arrow key moves to from an option; empty for none.
-EMSCRIPTEN_KEEPALIVE const char* tr_option_toward(const char* name, int length, int dx, int dy)
-{
-    const window::Control* to = window::optionToward(page->form.state(), given(name, length), dx, dy);
-    return kept(to ? to->name : "");
-}
-
-// How far a control whose caption lacks so many pixels moves its left edge.
-EMSCRIPTEN_KEEPALIVE int tr_grown_left(const char* name, int length, int lacking)
-{
-    const window::Control* control = window::findControl(given(name, length));
-    return control ? window::grownLeft(*control, lacking) : 0;
-}
-
-// What the user does during a run: the token it waits under, or 0 when it is handled now.
-EMSCRIPTEN_KEEPALIVE int tr_set_aside(const char* kind, int kindLength, const char* control, int controlLength,
-                                      const char* role, int roleLength)
-{
-    const std::string target = given(control, controlLength);
-    const std::optional<int> token =
-        page->form.setAside(inputOf(given(kind, kindLength), target, given(role, roleLength)));
-    return token.value_or(0);
-}
-
-// The next input set aside to hand back, or 0.
-EMSCRIPTEN_KEEPALIVE int tr_next_set_aside()
-{
-    return page->form.nextSetAside().value_or(0);
-}
-
-EMSCRIPTEN_KEEPALIVE const char* tr_refusal()
-{
-    const std::optional<window::Refusal>& refusal = page->host.refusal();
-    return kept(refusal ? window::refusalMessage(*refusal, page->numbers, translate) : std::string());
-}
-
-// One frame of the run; whether the run goes on.
-EMSCRIPTEN_KEEPALIVE int tr_advance()
-{
-    return page->form.runFrame() ? 1 : 0;
-}
-
-// The window closes.
-EMSCRIPTEN_KEEPALIVE void tr_stop()
-{
-    page->form.Form_Unload();
-}
-
-// What the last run measured: as CSV for a file, and as a table in the page's language for a
-// spreadsheet; a header alone before the first run.
-EMSCRIPTEN_KEEPALIVE const char* tr_readings_csv()
-{
-    return kept(window::readingsCsv(page->form.measured()));
-}
-
-EMSCRIPTEN_KEEPALIVE const char* tr_readings_table()
-{
-    return kept(window::readingsTable(page->form.measured(), page->numbers));
-}
-
-// The last run's result in words; nothing before the first run.
-EMSCRIPTEN_KEEPALIVE const char* tr_statement()
-{
-    const std::optional<window::Measured>& measured = page->form.measured();
-    return kept(measured ? window::statement(*measured, page->numbers, translate) : std::string());
-}
-
-// The pace at a position of the scroll bar, in words.
-EMSCRIPTEN_KEEPALIVE const char* tr_pace_text(int position)
-{
-    return kept(window::paceText(position, page->numbers, translate));
-}
-
-// A name for the window's picture or readings, without its extension, such as "water-35-750".
-EMSCRIPTEN_KEEPALIVE const char* tr_file_name()
-{
-    return kept(page->form.fileName());
-}
-
-// The drawing's pixels, R, G, B and A each, row by row, as an ImageData holds them.
-EMSCRIPTEN_KEEPALIVE const std::uint32_t* tr_pixels()
-{
-    return page->canvas.pixels();
-}
-
-EMSCRIPTEN_KEEPALIVE int tr_canvas_width()
-{
-    return page->canvas.width();
-}
-
-EMSCRIPTEN_KEEPALIVE int tr_canvas_height()
-{
-    return page->canvas.height();
-}
-
-// The part of the drawing changed since it was last asked for: left, top, right and bottom in
-// device pixels, right not beyond left when nothing has.
-EMSCRIPTEN_KEEPALIVE const int* tr_changed()
-{
-    static int changed[4];
-    const surface::raster::Rect r = page->canvas.takeChanged();
-    changed[0] = r.left;
-    changed[1] = r.top;
-    changed[2] = r.right;
-    changed[3] = r.bottom;
-    return changed;
+    return int(answer.size());
 }
 }

@@ -4,7 +4,6 @@
 #include "window/Focus.h"
 #include "window/Geometry.h"
 #include "window/Json.h"
-#include "window/Version.h"
 
 #include <cstdio>
 #include <optional>
@@ -12,20 +11,10 @@
 namespace window {
 namespace {
 
+using json::number;
 using json::quoted;
 using json::quotedOrNull;
-
-std::string number(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.15g", value);
-    return text;
-}
-
-std::string truth(bool value)
-{
-    return value ? "true" : "false";
-}
+using json::truth;
 
 std::string hex(surface::Colour c)
 {
@@ -95,9 +84,9 @@ std::string controlJson(const Control& c, const Translate& translate)
            ",\"text\":" + quoted(translated(translate, designContext, c.text)) + "," + rect(c.place) +
            ",\"font\":" + font(c.font, c.font.family != nullptr) + ",\"back\":" + colour(c.back) +
            ",\"fore\":" + colour(c.fore) + ",\"align\":" + quoted(alignment(c.align)) +
-           ",\"hidden\":" + truth(c.hidden) + ",\"tab\":" + std::to_string(c.tab) +
-           ",\"takesFocus\":" + truth(takesFocus(c.kind)) + ",\"bordered\":" + truth(c.bordered) +
-           ",\"mayGrow\":" + truth(mayGrow(c)) + ",\"accessibleName\":" + quoted(accessibleName(c, translate)) + "}";
+           ",\"hidden\":" + truth(c.hidden) + ",\"takesFocus\":" + truth(takesFocus(c.kind)) +
+           ",\"bordered\":" + truth(c.bordered) + ",\"mayGrow\":" + truth(mayGrow(c)) +
+           ",\"accessibleName\":" + quoted(accessibleName(c, translate)) + "}";
 }
 
 template <class Items, class Write> std::string list(const Items& items, Write write)
@@ -125,10 +114,10 @@ std::string designJson(const Translate& translate)
                     return "{\"name\":" + quoted(l.name) + ",\"accessibleName\":" + design(l.accessibleName) + "}";
                 }) +
            "],\"linesFollow\":" + quoted(linesFollow) + ",\"drawingName\":" + design(drawingName) +
-           ",\"startButton\":" + quoted(startButton) + ",\"exitButton\":" + quoted(exitButton) +
-           ",\"beneathDrawing\":" + quoted(beneathDrawing) + ",\"textBoxLength\":" + std::to_string(textBoxLength) +
+           ",\"startButton\":" + quoted(startButton) + ",\"beneathDrawing\":" + quoted(beneathDrawing) +
+           ",\"textBoxLength\":" + std::to_string(textBoxLength) +
            ",\"scrollMaximum\":" + std::to_string(scrollMaximum) + ",\"scrollPage\":" + std::to_string(scrollPage) +
-           ",\"twipsPerPixel\":" + std::to_string(surface::twipsPerPixel) + ",\"version\":" + quoted(version) + "}";
+           ",\"twipsPerPixel\":" + std::to_string(surface::twipsPerPixel) + "}";
 }
 
 std::string stateJson(const State& state, double ratio)
@@ -149,10 +138,8 @@ std::string stateJson(const State& state, double ratio)
         return quoted(l.name) + ":{" + rect(linePixels(ends.from, ends.to, l.width, ratio)) +
                ",\"shown\":" + truth(ends.shown) + "}";
     });
-    const std::string stops = list(tabStops(state), [](const Control* c) { return quoted(c->name); });
     return "{\"texts\":{" + texts + "},\"shown\":{" + shown + "},\"selected\":[" + selected + "],\"places\":{" +
-           places + "},\"lines\":{" + lineStates + "},\"scroll\":" + std::to_string(state.scrollPosition()) +
-           ",\"stops\":[" + stops + "]}";
+           places + "},\"lines\":{" + lineStates + "},\"scroll\":" + std::to_string(state.scrollPosition()) + "}";
 }
 
 } // namespace window

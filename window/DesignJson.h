@@ -9,12 +9,12 @@
 // the design with every rule a front end needs of it, and the state as it stands.
 namespace window {
 
-// The window's properties, every control (its kind, place in twips, caption, font, colours, tab
-// number, whether it takes the focus and whether its caption may grow), the lines, and the
-// numbers of the scroll bar, the text boxes and the twips; the words in the front end's language.
+// The window's properties, every control (its kind, place in twips, caption, font, colours,
+// whether it takes the focus and whether its caption may grow), the lines, and the numbers of the
+// scroll bar, the text boxes and the twips; the words in the front end's language.
 std::string designJson(const Translate& translate);
 // The texts, which controls are shown and where, the selected options, each line's device pixels
-// at so many device pixels per pixel, the scroll bar's position, and the tab order's stops.
+// at so many device pixels per pixel, and the scroll bar's position.
 std::string stateJson(const State& state, double ratio);
 
 } // namespace window

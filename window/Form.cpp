@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 namespace window {
 
@@ -25,9 +26,8 @@ constexpr const char* numberCells[] = {name::nIndex, name::nAlfa, name::nDistanc
 
 } // namespace
 
-Form::Form(Host& host, surface::Surface& drawing, const NumberText& numbers, int sweepSteps, const Translate& translate)
-    : host_(host)
-    , drawing_(drawing)
+Form::Form(surface::Surface& drawing, const NumberText& numbers, int sweepSteps, const Translate& translate)
+    : drawing_(drawing)
     , numbers_(numbers)
     , sweepSteps_(sweepSteps)
     , state_(translate)
@@ -62,13 +62,14 @@ Form::Handler Form::handlerOf(std::string_view control)
     return nullptr;
 }
 
-void Form::click(std::string_view control)
+Clicked Form::click(std::string_view control)
 {
     const Handler handler = handlerOf(control);
     if (!handler)
-        return;
+        return {};
     state_.select(control);
     (this->*handler)();
+    return std::exchange(clicked_, {});
 }
 
 void Form::type(std::string_view box, std::string text)
@@ -110,14 +111,14 @@ void Form::cmdStart_Click()
 {
     const std::variant<sim::RunSettings, Refusal> settings = readSettings();
     if (const Refusal* refusal = std::get_if<Refusal>(&settings)) {
-        host_.refuse(*refusal);
+        clicked_ = {Clicked::Outcome::Refused, *refusal};
         return;
     }
     // A run under way is not interrupted; a Start meant for after it waits (window/RunInput.h).
     if (running())
         return;
     run_.begin(std::get<sim::RunSettings>(settings), drawing_);
-    host_.runBegun();
+    clicked_ = {Clicked::Outcome::RunBegun, {}};
 }
 
 std::variant<sim::RunSettings, Refusal> Form::readSettings() const
@@ -141,7 +142,7 @@ std::variant<sim::RunSettings, Refusal> Form::readSettings() const
 void Form::cmdKonec_Click()
 {
     Form_Unload();
-    host_.unload();
+    clicked_ = {Clicked::Outcome::Closed, {}};
 }
 
 void Form::Form_Unload()
@@ -280,11 +281,6 @@ std::string withinTextBox(std::string text)
         }
     }
     return text;
-}
-
-std::string wholeNumberText(int value)
-{
-    return std::to_string(value);
 }
 
 std::string Form::fileName() const

@@ -9,6 +9,7 @@
 #include "window/RunLoop.h"
 #include "window/State.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -22,15 +23,16 @@ std::string withinTextBox(std::string text);
 struct Substance;
 struct Distance;
 
-// What only the front end can do: draw a run's frames from its own event loop, tell the user
-// why Start was refused, and close the window.
-class Host {
-public:
-    virtual ~Host() = default;
-    // A run has begun: the front end calls Form::runFrame once a frame until it returns false.
-    virtual void runBegun() = 0;
-    virtual void refuse(const Refusal& refusal) = 0;
-    virtual void unload() = 0;
+// What a click did, for the front end to act on once the click has returned: a run has begun
+// (the front end draws its first frame then, still in the click's own turn, and calls
+// Form::runFrame once a frame until it returns false), Start was refused (the front end says why,
+// from its own event loop), or the window was closed.
+struct Clicked {
+    enum class Outcome { Nothing, RunBegun, Refused, Closed };
+    Outcome outcome{Outcome::Nothing};
+    std::optional<Refusal> refusal;
+
+    bool operator==(Outcome o) const { return outcome == o; }
 };
 
 // The program's one window, frmKavrona, without its widgets: start-up and the handlers, written
@@ -40,15 +42,16 @@ class Form {
 public:
     // `sweepSteps`: tests that need many short runs may stop the sweep early. `translate` gives
     // the text boxes' first texts in the front end's language.
-    Form(Host& host, surface::Surface& drawing, const NumberText& numbers, int sweepSteps = sim::sweepSteps,
+    Form(surface::Surface& drawing, const NumberText& numbers, int sweepSteps = sim::sweepSteps,
          const Translate& translate = {});
 
     State& state() { return state_; }
     const State& state() const { return state_; }
 
     // What the user does. A click on an option selects it and runs its handler, even when it
-    // was selected already; typing replaces a text box's text and runs nothing.
-    void click(std::string_view control);
+    // was selected already; typing replaces a text box's text and runs nothing. A click says what
+    // the front end has to do next.
+    Clicked click(std::string_view control);
     void type(std::string_view box, std::string text);
     void scroll(int position);
 
@@ -99,13 +102,14 @@ private:
     void placeDetectorH(const Distance& distance);
     void writeSlowdown(int count);
 
-    Host& host_;
     surface::Surface& drawing_;
     const NumberText& numbers_;
     int sweepSteps_;
     State state_;
     RunLoop run_;
     SetAside setAside_;
+    // What the handler that ran last asks of the front end, handed back by click.
+    Clicked clicked_;
 };
 
 } // namespace window

@@ -14,7 +14,8 @@ int pixelOf(int twips)
     return int(std::floor(twips / double(surface::twipsPerPixel)));
 }
 
-// The first and last device pixels whose centres lie within [near, far), in device pixels.
+// The first and last device pixels whose centres lie within (near, far], in device pixels: a centre
+// on the near bound is out, one on the far bound in.
 int firstWithin(double near)
 {
     return int(std::floor(near - 0.5)) + 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,19 @@ inline std::string quoted(std::string_view text)
 inline std::string quotedOrNull(const char* text)
 {
     return text ? quoted(text) : "null";
+}
+
+// A number as JSON writes it, all the digits a double needs.
+inline std::string number(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+inline std::string truth(bool value)
+{
+    return value ? "true" : "false";
 }
 
 } // namespace window::json

@@ -21,11 +21,6 @@ std::string actionsUsage()
            std::string(name::HScroll1) + " to N (" + scrollRange + ")\n";
 }
 
-std::string readingsUsage()
-{
-    return "  --readings FILE   save the last run's readings as CSV (a header alone if none ran)\n";
-}
-
 bool readAction(const std::vector<std::string>& words, std::size_t& i, std::vector<Action>& actions,
                 std::string& problem)
 {
@@ -66,12 +61,11 @@ bool readAction(const std::vector<std::string>& words, std::size_t& i, std::vect
     return true;
 }
 
-void perform(Form& form, const Action& action)
+Clicked perform(Form& form, const Action& action)
 {
     switch (action.verb) {
     case Action::Verb::Click:
-        form.click(action.name);
-        break;
+        return form.click(action.name);
     case Action::Verb::Type:
         form.type(action.name, action.text);
         break;
@@ -79,6 +73,7 @@ void perform(Form& form, const Action& action)
         form.scroll(action.position);
         break;
     }
+    return {};
 }
 
 std::string traceText(std::string_view text)

@@ -18,16 +18,15 @@ struct Action {
     int position{};
 };
 
-// The actions' part of a driver's usage text, and its line for the option that saves the
-// readings, which every driver has.
+// The actions' part of a driver's usage text.
 std::string actionsUsage();
-std::string readingsUsage();
 
 // Reads the action that begins at words[i] and moves i past it. Nothing is read, and the reason
 // is given, when the words there are no whole action or name no control that takes it.
 bool readAction(const std::vector<std::string>& words, std::size_t& i, std::vector<Action>& actions,
                 std::string& problem);
-void perform(Form& form, const Action& action);
+// What the action did: a click may begin a run, be refused or close the window.
+Clicked perform(Form& form, const Action& action);
 
 // The six cells, the shown labels, Line1, nDetektorH's place and the selected options.
 void printState(const State& state, std::FILE* out);

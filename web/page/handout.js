@@ -1,20 +1,14 @@
 'use strict';
-// What a run measured, handed out from the drawing's menu: the readings copied as a table in the
-// page's language, so that a paste into a spreadsheet in it gives numbers, or saved as CSV; and
-// the picture saved, which the browser's own menu would have offered. Files are named after the
-// window's settings, such as water-35-750.csv.
-function totalReflectionHandout({ api, texts, label, drawing, refuse }) {
+// What a run made, handed out from the drawing's menu, whose actions, words and order are the
+// window's menu table (window/Menu.h): the picture copied or saved, at the screen's resolution or
+// at twice it, drawn afresh; the readings copied as a table in the page's language, so that a
+// paste into a spreadsheet in it gives numbers, or saved as a file. Files are named after the
+// window's settings, such as water-35-750.csv. An action the browser does not allow (a picture on
+// a clipboard that takes only text) is left out.
+// `heap` is the module's memory, `ratio` the drawing's device pixels per pixel of the window.
+function totalReflectionHandout({ api, page, label, drawing, heap, ratio, refuse }) {
   const make = (tag, properties) => Object.assign(document.createElement(tag), properties);
-
-  async function copyReadings() {
-    const table = api.readingsTable();
-    try {
-      await navigator.clipboard.writeText(table);
-    } catch {
-      if (!copyByCommand(table))
-        refuse(texts.notCopied);
-    }
-  }
+  const { texts } = page;
 
   // Where the asynchronous clipboard is not to be had: a browser without it, or a page from disk.
   function copyByCommand(text) {
@@ -26,19 +20,67 @@ function totalReflectionHandout({ api, texts, label, drawing, refuse }) {
     return copied;
   }
 
-  function download(blob, extension) {
+  // The drawing at so many times the screen's resolution, as a PNG.
+  function picture(scale) {
+    return new Promise((resolve) => {
+      if (scale === 1)
+        return drawing.toBlob(resolve, 'image/png');
+      const { pixels, width, height } = api.picture(ratio() * scale);
+      const canvas = make('canvas', { width, height });
+      const bytes = new Uint8ClampedArray(heap().buffer, pixels, width * height * 4);
+      canvas.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(bytes), width), 0, 0);
+      canvas.toBlob(resolve, 'image/png');
+    });
+  }
+
+  function download(blob, name) {
     if (!blob)
       return;
-    const link = make('a', { href: URL.createObjectURL(blob), download: `${api.fileName()}.${extension}` });
+    const link = make('a', { href: URL.createObjectURL(blob), download: name });
     document.body.append(link);
     link.click();
     link.remove();
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
   }
 
-  return totalReflectionMenu({ label, items: [
-    { text: texts.copyReadings, act: copyReadings },
-    { text: texts.saveReadings, act: () => download(new Blob([api.readingsCsv()], { type: 'text/csv' }), 'csv') },
-    { text: texts.savePicture, act: () => drawing.toBlob((picture) => download(picture, 'png')) },
-  ] });
+  const copy = {
+    picture: async () => {
+      try {
+        await navigator.clipboard.write([new ClipboardItem({ 'image/png': picture(1) })]);
+      } catch {
+        refuse(texts.pictureNotCopied);
+      }
+    },
+    readings: async () => {
+      const table = api.readingsTable();
+      try {
+        await navigator.clipboard.writeText(table);
+      } catch {
+        if (!copyByCommand(table))
+          refuse(texts.notCopied);
+      }
+    },
+  };
+  const contents = {
+    picture: (action) => picture(action.scale),
+    readings: async (action) => new Blob([api.readingsCsv()], { type: action.mediaType }),
+  };
+  const suffix = (action) => action.scale === 1 ? '' : `@${action.scale}x`;
+  const ways = {
+    copy: (action) => copy[action.what](),
+    save: async (action) => download(await contents[action.what](action),
+      `${api.fileName()}${suffix(action)}.${action.extension}`),
+  };
+
+  // What the browser lets the page copy: text always, a picture only where the clipboard takes one.
+  const copyable = {
+    picture: () => typeof ClipboardItem === 'function' && typeof navigator.clipboard?.write === 'function' &&
+      (ClipboardItem.supports?.('image/png') ?? true),
+    readings: () => true,
+  };
+  const allowed = (action) => ways[action.how] !== ways.copy || copyable[action.what]();
+
+  return totalReflectionMenu({ label, items: page.menu.filter(allowed).map((action) => ({
+    text: action.words, group: action.group, act: () => ways[action.how](action),
+  })) });
 }

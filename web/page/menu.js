@@ -1,6 +1,6 @@
 'use strict';
-// The drawing's menu: what the last run measured, copied as a table for a spreadsheet or saved as
-// CSV, and the picture saved, since the menu takes the place of the browser's own. It opens where
+// The drawing's menu, which takes the place of the browser's own: its items in groups, a line
+// between two groups. It opens where
 // the drawing is pressed with the right button or held down by a finger, and from the keyboard
 // with the menu key or Shift+F10; the arrows walk it, Enter or Space chooses, Escape closes it.
 function totalReflectionMenu({ items, label }) {
@@ -20,7 +20,14 @@ function totalReflectionMenu({ items, label }) {
     });
     return button;
   });
-  menu.append(...buttons);
+  items.forEach(({ group }, k) => {
+    if (k > 0 && group !== items[k - 1].group) {
+      const line = document.createElement('div');
+      line.setAttribute('role', 'separator');
+      menu.append(line);
+    }
+    menu.append(buttons[k]);
+  });
   // The menu key pressed within the menu asks for no other.
   menu.addEventListener('contextmenu', (event) => event.preventDefault());
   document.body.append(menu);
@@ -107,8 +114,5 @@ function totalReflectionMenu({ items, label }) {
     }, { passive: false });
   }
 
-  // Whether a key asks for a context menu.
-  const asks = (event) => event.key === 'ContextMenu' || (event.key === 'F10' && event.shiftKey);
-
-  return { attach, open, close, asks, isOpen: () => !menu.hidden };
+  return { attach, open, close };
 }

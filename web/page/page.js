@@ -1,8 +1,8 @@
 'use strict';
 // The window in a browser. The window's design, its handlers, its state and its rules all live
-// in the WebAssembly module: this page builds its elements from the design the module describes,
-// hands what the user does to the module, mirrors the state it reports back, and paints the
-// drawing's pixels.
+// in the WebAssembly module: this page builds its elements from the design the module describes
+// (build.js), hands what the user does to the module, mirrors the state it reports back, and
+// paints the drawing's pixels.
 (function () {
   const desk = document.getElementById('desk');
   const message = document.getElementById('message');
@@ -16,11 +16,7 @@
   let design;
   let page;
   let state;
-  // name -> { designed, element: the element named after the control, outer: the positioned box }
-  const controls = new Map();
-  const lines = new Map();
-  let windowBox;
-  let drawing;
+  let built;
   let fit;
   let running = false;
   let closed = false;
@@ -28,135 +24,6 @@
   let refit = false;
   let setAside;
   let menu;
-
-  // ---- The window, built from the design ----
-
-  const make = (tag, properties = {}) => Object.assign(document.createElement(tag), properties);
-  const cssAlign = { left: 'left', centre: 'center', right: 'right' };
-
-  // A control's box, on whole device pixels of the window as it is fitted: its place in the
-  // state, within its frame if it stands in one.
-  function place(name) {
-    const { designed, outer } = controls.get(name);
-    const t = design.twipsPerPixel;
-    const [x, y] = state.places[name].map((twips) => twips / t);
-    const [fx, fy] = designed.container ? state.places[designed.container].map((twips) => twips / t) : [0, 0];
-    const edges = [fx + x, fy + y, fx + x + designed.width / t, fy + y + designed.height / t].map(fit.device);
-    const [left, top] = [edges[0] - fit.device(fx), edges[1] - fit.device(fy)];
-    Object.assign(outer.style, { left: `${fit.css(left)}px`, top: `${fit.css(top)}px`,
-      width: `calc(${fit.css(edges[2] - edges[0])}px + var(--spill, 0px) + var(--room, 0px))`,
-      height: `${fit.css(edges[3] - edges[1])}px` });
-  }
-
-  function createElement(designed) {
-    switch (designed.kind) {
-      case 'TextBox': {
-        const box = make('input', { type: 'text', value: designed.text, spellcheck: false, autocomplete: 'off',
-          maxLength: design.textBoxLength });
-        box.classList.toggle('bordered', designed.bordered);
-        box.addEventListener('input', () => act(() => api.type(designed.name, box.value)));
-        return [box, box];
-      }
-      case 'ScrollBar': {
-        const bar = totalReflectionScrollBar(design, { press: pressScrollBar, drag: (to) => act(() => api.scroll(to)),
-          words: api.paceText });
-        return [bar, bar];
-      }
-      case 'Frame': {
-        const frame = make('fieldset');
-        frame.append(make('legend', { textContent: designed.text }), make('div', { className: 'groove' }));
-        return [frame, frame];
-      }
-      case 'Option': {
-        // The radio button takes the option's whole box, so that a click anywhere in it counts;
-        // its caption is drawn over it and lets clicks through.
-        const radio = make('input', { type: 'radio', name: designed.container });
-        const outer = make('span');
-        outer.append(radio, make('label', { htmlFor: designed.name, textContent: designed.text }));
-        radio.addEventListener('click', () => click(designed.name));
-        return [radio, outer];
-      }
-      case 'Command': {
-        const button = make('button', { type: 'button', textContent: designed.text });
-        button.addEventListener('click', () => click(designed.name));
-        return [button, button];
-      }
-      default:
-        return Array(2).fill(make('div', { textContent: designed.text }));
-    }
-  }
-
-  function createControl(designed) {
-    const [element, outer] = createElement(designed);
-    element.id = designed.name;
-    outer.classList.add(designed.kind.toLowerCase());
-    if (designed.accessibleName)
-      element.setAttribute('aria-label', designed.accessibleName);
-    if (designed.takesFocus)
-      element.tabIndex = 0;
-    const font = designed.font.family ? designed.font : design.window.defaultFont;
-    Object.assign(outer.style, { fontFamily: `"${font.family}"`, fontSize: `calc(${font.points}pt * var(--scale))`,
-      fontWeight: designed.font.bold ? 'bold' : 'normal', textAlign: cssAlign[designed.align] });
-    if (designed.back)
-      outer.style.backgroundColor = designed.back;
-    if (designed.fore)
-      outer.style.color = designed.fore;
-    outer.hidden = designed.hidden;
-    controls.set(designed.name, { designed, element, outer });
-    return outer;
-  }
-
-  function createLines(into) {
-    for (const line of design.lines) {
-      const element = make('div', { id: line.name, className: 'line' });
-      element.setAttribute('role', 'img');
-      element.setAttribute('aria-label', line.accessibleName);
-      lines.set(line.name, element);
-      into.push(element);
-    }
-  }
-
-  function build() {
-    const properties = design.window;
-    document.title = properties.caption;
-    message.setAttribute('aria-label', properties.caption);
-    windowBox = make('div', { id: properties.name, className: 'window' });
-    windowBox.setAttribute('role', 'group');
-    windowBox.setAttribute('aria-label', properties.caption);
-    Object.assign(windowBox.style, { backgroundColor: properties.background,
-      fontFamily: `"${properties.defaultFont.family}"`, fontSize: `calc(${properties.defaultFont.points}pt * var(--scale))` });
-
-    drawing = make('canvas');
-    drawing.setAttribute('role', 'img');
-    drawing.setAttribute('aria-label', design.drawingName);
-    drawing.setAttribute('aria-describedby', statement.id);
-
-    const above = [];
-    let beneath;
-    for (const designed of design.controls) {
-      const outer = createControl(designed);
-      if (designed.container)
-        controls.get(designed.container).outer.append(outer);
-      else if (designed.name === design.beneathDrawing)
-        beneath = outer;
-      else
-        above.push(outer);
-      if (designed.name === design.linesFollow)
-        createLines(above);
-    }
-    windowBox.append(beneath, drawing, ...above);
-    desk.append(windowBox);
-    buildMenu();
-  }
-
-  // ---- What a run measured, handed out ----
-
-  // The drawing's menu, everywhere in the window but where a text box, a button or the scroll bar
-  // has a press of its own.
-  function buildMenu() {
-    menu = totalReflectionHandout({ api, texts: page.texts, label: design.drawingName, drawing, refuse });
-    menu.attach(windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
-  }
 
   // The run's result in words: the drawing's description, and said once by a screen reader.
   function announce() {
@@ -176,24 +43,26 @@
       api.resize(fit.ratio);
       design.ratio = fit.ratio;
     }
+    const { windowBox, drawing } = built;
     const [width, height] = [fit.device(design.window.width), fit.device(design.window.height)];
     Object.assign(windowBox.style, { left: `${fit.left}px`, top: `${fit.top}px`, width: `${fit.css(width)}px`,
       height: `${fit.css(height)}px` });
     windowBox.style.setProperty('--scale', fit.scale);
     // Setting a canvas's size clears it, even to the size it has.
-    const [canvasWidth, canvasHeight] = [api.canvasWidth(), api.canvasHeight()];
-    if (drawing.width !== canvasWidth || drawing.height !== canvasHeight)
-      Object.assign(drawing, { width: canvasWidth, height: canvasHeight });
+    const canvas = api.drawing();
+    if (drawing.width !== canvas.width || drawing.height !== canvas.height)
+      Object.assign(drawing, { width: canvas.width, height: canvas.height });
     Object.assign(drawing.style, { width: `${fit.css(drawing.width)}px`, height: `${fit.css(drawing.height)}px` });
     mirror();
     paint();
-    makeRoom();
+    built.makeRoom();
   }
 
   // ---- The window's state, mirrored ----
 
   function mirror() {
     state = api.state();
+    const { controls, lines } = built;
     for (const [name, text] of Object.entries(state.texts)) {
       const box = controls.get(name).element;
       if (box.value !== text)
@@ -208,7 +77,7 @@
         element.show(state.scroll);
     }
     for (const name of Object.keys(state.places))
-      place(name);
+      built.place(name, state, fit);
     for (const [name, { shown, ...box }] of Object.entries(state.lines)) {
       const element = lines.get(name);
       for (const [side, value] of Object.entries(box))
@@ -222,7 +91,9 @@
     const [left, top, right, bottom] = api.changed();
     if (right <= left || bottom <= top)
       return;
-    const bytes = new Uint8ClampedArray(module.HEAPU8.buffer, api.pixels(), drawing.width * drawing.height * 4);
+    const { drawing } = built;
+    const { pixels } = api.drawing();
+    const bytes = new Uint8ClampedArray(module.HEAPU8.buffer, pixels, drawing.width * drawing.height * 4);
     drawing.getContext('2d').putImageData(new ImageData(bytes, drawing.width), 0, 0, left, top, right - left, bottom - top);
   }
 
@@ -235,10 +106,8 @@
     return result;
   }
 
-  function pressScrollBar(part) {
-    act(() => api.scrollPress(part));
-  }
-
+  // A click, and then what it asks of the page: a run's first frame at once, in the click's own
+  // turn; a refusal's message; the window's close.
   function click(name) {
     if (closed)
       return;
@@ -248,7 +117,7 @@
       beginRun();
     else if (result === page.clickResults.refused)
       refuse(api.refusal());
-    else if (result === page.clickResults.unloaded)
+    else if (result === page.clickResults.closed)
       close();
   }
 
@@ -261,7 +130,7 @@
 
   document.getElementById('reload').addEventListener('click', () => location.reload());
   message.addEventListener('close', () => {
-    controls.get(design.startButton).element.focus();
+    built.controls.get(design.startButton).element.focus();
     handBack();
   });
 
@@ -303,7 +172,7 @@
     running = true;
     desk.setAttribute('aria-busy', 'true');
     // The drawing now covers the prompt beneath it.
-    controls.get(design.beneathDrawing).outer.setAttribute('aria-hidden', 'true');
+    built.controls.get(design.beneathDrawing).outer.setAttribute('aria-hidden', 'true');
     frame();
   }
 
@@ -324,69 +193,43 @@
 
   // ---- The keyboard ----
 
-  const arrows = { ArrowUp: [0, -1], ArrowDown: [0, 1], ArrowLeft: [-1, 0], ArrowRight: [1, 0] };
-  // What a key does to the focus: Tab and Shift+Tab move it, Enter and Space press a button.
-  const keyRole = (event) => event.key === 'Tab' ? (event.shiftKey ? 'backtab' : 'tab')
-    : event.key === 'Enter' || event.key === ' ' ? 'press' : 'other';
+  // A keyboard event as the window's rules read a key.
+  const keyOf = (event) => [event.key, event.shiftKey, event.ctrlKey, event.altKey, event.metaKey, event.repeat];
 
   // The keys the window gives a meaning to, the same when they arrive and when handed back after a
-  // run: Tab along the window's tab order, the arrows within an option group, and the scroll bar's
-  // keys. Returns whether the key was one of them.
+  // run (window/Keys.h): Tab along the window's tab order, the menu's keys, a press of a button, the
+  // arrows within an option group, and the scroll bar's keys. Returns whether the key was one of
+  // them.
   function windowKey(element, event) {
-    if (menu.asks(event) && !element.matches('input[type=text]')) {
-      const box = drawing.getBoundingClientRect();
+    const effect = api.key(element.id, ...keyOf(event));
+    const does = page.keyEffects;
+    const control = () => built.controls.get(effect.control).element;
+    if (effect.does === does.focus)
+      control().focus();
+    else if (effect.does === does.click) {
+      // As a pointer clicks it.
+      control().focus();
+      control().click();
+    } else if (effect.does === does.scroll)
+      mirror();
+    else if (effect.does === does.menu) {
+      const box = built.drawing.getBoundingClientRect();
       menu.open(box.left + box.width / 3, box.top + box.height / 3);
-      return true;
     }
-    if (event.key === 'Tab') {
-      controls.get(api.nextStop(element.id, !event.shiftKey)).element.focus();
-      return true;
-    }
-    if (event.ctrlKey || event.altKey || event.metaKey)
-      return false;
-    if (element.type === 'radio' && event.key in arrows) {
-      const to = api.optionToward(element.id, ...arrows[event.key]);
-      if (to && element.checked)
-        click(to);
-      controls.get(to || element.id).element.focus();
-      return true;
-    }
-    return element.getAttribute('role') === 'scrollbar' && act(() => api.scrollKey(event.key)) === 1;
+    return effect.does !== does.nothing;
   }
 
   document.addEventListener('keydown', (event) => {
-    if (closed || !(event.target instanceof HTMLElement))
+    if (closed || !state || !(event.target instanceof HTMLElement))
       return;
     // A key held down presses a button once, the message's OK too: a held Enter that opened
     // the message must not go on to close it.
-    if (event.repeat && event.target.tagName === 'BUTTON' && keyRole(event) === 'press')
+    if (event.target.tagName === 'BUTTON' && api.heldPress(...keyOf(event)))
       return event.preventDefault();
     // With nothing focused, as after a click on the drawing, a key is the window's all the same.
     if ((desk.contains(event.target) || event.target === document.body) && windowKey(event.target, event))
       event.preventDefault();
   });
-
-  // A caption that may grow and lacks room grows into the free space beside it, as the module
-  // says: measured in the window's own fonts, once they are in.
-  function makeRoom() {
-    if (language === 'en' || document.fonts.status !== 'loaded')
-      return;
-    for (const { designed, element, outer } of controls.values()) {
-      if (!designed.mayGrow)
-        continue;
-      outer.style.removeProperty('--room');
-      outer.style.removeProperty('margin-left');
-      const words = document.createRange();
-      words.selectNodeContents(outer.querySelector('label') ?? element);
-      const lacking = designed.kind === 'Option'
-        ? Math.ceil(words.getBoundingClientRect().right - outer.getBoundingClientRect().left - outer.clientWidth)
-        : element.scrollWidth - element.clientWidth;
-      if (lacking <= 0)
-        continue;
-      outer.style.setProperty('--room', `${lacking}px`);
-      outer.style.marginLeft = `${-api.grownLeft(designed.name, lacking)}px`;
-    }
-  }
 
   // ---- Start-up ----
 
@@ -395,21 +238,31 @@
     module = loaded;
     module.translate = translate;
     api = totalReflectionModule(module, stopped);
-    setAside = totalReflectionSetAside({ desk, api, running: () => running, click, windowKey, keyRole });
     design = api.design();
     page = api.page();
+    setAside = totalReflectionSetAside({ desk, api, kinds: page.inputKinds, running: () => running, click, windowKey,
+      keyOf });
     document.documentElement.lang = language;
     closedNote.textContent = page.texts.closed;
+    message.setAttribute('aria-label', design.window.caption);
     document.getElementById('message-ok').textContent = page.texts.ok;
     document.getElementById('reload').textContent = page.texts.reload;
-    build();
+    built = totalReflectionBuild({ design, desk, statement, api, translated: language !== 'en', on: {
+      type: (name, text) => act(() => api.type(name, text)),
+      click,
+      scrollBar: { parts: page.scrollBarParts, press: (part) => act(() => api.scrollPress(part)),
+        drag: (to) => act(() => api.scroll(to)), words: api.paceText },
+    } });
+    menu = totalReflectionHandout({ api, page, label: design.drawingName, drawing: built.drawing,
+      heap: () => module.HEAPU8, ratio: () => fit.ratio, refuse });
+    menu.attach(built.windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
     api.start(decimalSeparator);
     state = api.state();
     fit = totalReflectionFit(design.window.width, design.window.height, layout);
     layout();
-    document.fonts.ready.then(makeRoom);
+    document.fonts.ready.then(built.makeRoom);
     desk.removeAttribute('aria-busy');
-    controls.get(design.startButton).element.focus({ preventScroll: true });
+    built.controls.get(design.startButton).element.focus({ preventScroll: true });
     // Served with its manifest, the page keeps its files for when there is no network.
     if ('serviceWorker' in navigator && document.querySelector('link[rel=manifest]'))
       navigator.serviceWorker.register('sw.js');

@@ -3,16 +3,17 @@
 // A press on an arrow or on the track, and a key, is handed to the window, which moves the bar as
 // its rule says (a step, a page towards the press); the thumb is dragged. The bar shows the
 // position the window reports, and tells a screen reader the pace it stands for in words.
-function totalReflectionScrollBar(design, { press, drag, words }) {
+// `parts` names the bar's parts as the window's rule knows them.
+function totalReflectionScrollBar(design, { parts, press, drag, words }) {
   const make = (className, part) => Object.assign(document.createElement('div'), { className }, part && { dataset: {} });
   const bar = make('scroll');
   const back = make('arrow back');
   const track = make('track');
   const thumb = make('thumb');
   const forward = make('arrow forward');
-  back.dataset.part = 'backArrow';
-  forward.dataset.part = 'forwardArrow';
-  thumb.dataset.part = 'thumb';
+  back.dataset.part = parts.backArrow;
+  forward.dataset.part = parts.forwardArrow;
+  thumb.dataset.part = parts.thumb;
   track.append(thumb);
   bar.append(back, track, forward);
   bar.setAttribute('role', 'scrollbar');
@@ -25,9 +26,9 @@ function totalReflectionScrollBar(design, { press, drag, words }) {
   // Which part of the bar a press falls on.
   bar.partAt = (event) => {
     const part = event.target.closest?.('[data-part]')?.dataset.part;
-    if (part)
-      return part;
-    return event.clientX < thumb.getBoundingClientRect().left ? 'trackBefore' : 'trackAfter';
+    if (part !== undefined)
+      return Number(part);
+    return event.clientX < thumb.getBoundingClientRect().left ? parts.trackBefore : parts.trackAfter;
   };
   bar.show = (position) => {
     bar.style.setProperty('--at', String(position / design.scrollMaximum));
@@ -38,7 +39,7 @@ function totalReflectionScrollBar(design, { press, drag, words }) {
   // A press takes the focus, as on the desktop, and moves the bar; on the thumb it begins a drag.
   bar.pressOn = (part) => {
     bar.focus();
-    if (part !== 'thumb')
+    if (part !== parts.thumb)
       press(part);
   };
 
@@ -49,7 +50,7 @@ function totalReflectionScrollBar(design, { press, drag, words }) {
     const part = bar.partAt(event);
     event.preventDefault();
     bar.pressOn(part);
-    if (part !== 'thumb')
+    if (part !== parts.thumb)
       return;
     grip = event.clientX - thumb.getBoundingClientRect().left;
     thumb.setPointerCapture(event.pointerId);

@@ -5,12 +5,13 @@
 // browser makes its paste, which is kept instead; a tap makes pointer events and a click, kept like
 // a mouse's. Only a key the user really pressed acts by itself, so for a key handed back the page
 // does what the browser would have done: presses a button, edits a text box.
-function totalReflectionSetAside({ desk, api, running, click, windowKey, keyRole }) {
+// `kinds` names the kinds of input as the window's rule knows them; `keyOf` reads a key as the
+// window's rules read it.
+function totalReflectionSetAside({ desk, api, kinds: { pointer, key, other }, running, click, windowKey, keyOf }) {
   const kept = new Map();
-  const kinds = { pointerdown: 'pointer', pointerup: 'pointer', mousedown: 'pointer', mouseup: 'pointer',
-    click: 'pointer', dblclick: 'pointer', auxclick: 'pointer', contextmenu: 'pointer', keydown: 'key',
-    keyup: 'key', keypress: 'key', beforeinput: 'other', paste: 'other', cut: 'other', drop: 'other',
-    dragstart: 'other' };
+  const kinds = { pointerdown: pointer, pointerup: pointer, mousedown: pointer, mouseup: pointer, click: pointer,
+    dblclick: pointer, auxclick: pointer, contextmenu: pointer, keydown: key, keyup: key, keypress: key,
+    beforeinput: other, paste: other, cut: other, drop: other, dragstart: other };
   const again = {
     click: (event, target) => () => clickAgain(target),
     keydown: (event, target) => () => keyAgain(target, event),
@@ -31,7 +32,8 @@ function totalReflectionSetAside({ desk, api, running, click, windowKey, keyRole
       return;
     const keyboard = event instanceof KeyboardEvent;
     const target = keyboard ? document.activeElement : event.target;
-    const token = api.setAside(kinds[event.type], controlOf(target), keyboard ? keyRole(event) : 'other');
+    const [name, shift] = keyboard ? keyOf(event) : ['', false];
+    const token = api.setAside(kinds[event.type], controlOf(target), name, shift);
     if (!token)
       return;
     event.preventDefault();
@@ -54,8 +56,6 @@ function totalReflectionSetAside({ desk, api, running, click, windowKey, keyRole
   function keyAgain(element, event) {
     if (!(element instanceof HTMLElement) || !desk.contains(element) || windowKey(element, event))
       return;
-    if ((element.tagName === 'BUTTON' && keyRole(event) === 'press') || (element.type === 'radio' && event.key === ' '))
-      return clickAgain(element);
     if (element.type !== 'text' || event.metaKey || (event.altKey && !event.ctrlKey))
       return;
     const caret = { ArrowLeft: -1, ArrowRight: 1, Home: -Infinity, End: Infinity }[event.key];

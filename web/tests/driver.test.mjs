@@ -66,6 +66,37 @@ for (const args of [...runs, ...sequences]) {
     });
 }
 
+// A number typed into a cell is read the same by both: blanks around it, a sign, a decimal part or
+// an exponent, or a text that is no number. Start then stops at the pace's cell, which holds no
+// number, unless the index was refused first.
+for (const text of [' 1.5', '1.5 ', '\t1.5', '\u00a01.5', '+1.5', '-1.5', '\u22121.5', '1.50', '.5', '5.', '1,5',
+  '1e2', '1E-2', '\u0661.\u0665', '1.5.', '1e400', '1e-400']) {
+  test(`the index typed as ${JSON.stringify(text)}`, { skip: !desktop || !webDriver }, () => {
+    const args = ['type', 'nIndex', text, 'type', 'nSpomaleni', 'x', 'click', 'cmdStart'];
+    assert.deepEqual(trace('node', [webDriver, ...args]), trace(desktop, args));
+  });
+}
+
+// A malformed command line: the same words, the same usage and the same status from both.
+function refusal(command, args) {
+  try {
+    execFileSync(command, args, { env: { ...process.env, LC_ALL: 'C.UTF-8', QT_QPA_PLATFORM: 'offscreen' },
+                                 stdio: ['ignore', 'ignore', 'pipe'] });
+    return { status: 0 };
+  } catch (error) {
+    const [problem] = error.stderr.toString().split('\n');
+    return { status: error.status, problem: problem.slice(problem.indexOf(': ') + 2) };
+  }
+}
+
+for (const args of [['--readings', ''], ['--readings'], ['click'], ['scroll', '32768'], ['--lang', 'fr']]) {
+  test(`refused: ${JSON.stringify(args)}`, { skip: !desktop || !webDriver }, () => {
+    const [dsk, web] = [refusal(desktop, args), refusal('node', [webDriver, ...args])];
+    assert.equal(dsk.status, 2);
+    assert.deepEqual(web, dsk);
+  });
+}
+
 // The readings of the start-up run, and of none: the WebAssembly driver's file holds the desktop
 // driver's numbers (which the desktop's tests hold to the straightforward sweep).
 for (const args of [['click', 'cmdStart'], []]) {

@@ -92,13 +92,16 @@ for (const [name, launch] of engines) {
 
     test('Tab walks round the window\'s tab order', async () => {
       await open();
-      const stops = await browser.tab.evaluate(`
-        const module = await createTotalReflection();
-        const read = (place) => new TextDecoder().decode(module.HEAPU8.subarray(place, place + module._tr_text_length()));
-        module.ccall('tr_start', null, ['string', 'number'], ['.', 1]);
-        return JSON.parse(read(module._tr_state())).stops;`);
-      const from = stops.indexOf('cmdStart');
-      const round = [...stops.slice(from + 1), ...stops.slice(0, from + 1)];
+      const round = await browser.tab.evaluate(`
+        const api = totalReflectionModule(await createTotalReflection(), (error) => {
+          throw error;
+        });
+        api.start('.');
+        const round = [];
+        do
+          round.push(api.key(round.at(-1) ?? 'cmdStart', 'Tab', false, false, false, false, false).control);
+        while (round.at(-1) !== 'cmdStart');
+        return round;`);
       const walk = [];
       for (const _ of round) {
         await browser.tab.press(tabKey);

@@ -74,6 +74,17 @@ const onTheDrawing = (tab) => tab.$eval('canvas', (canvas) => {
 });
 const menuHidden = (tab) => tab.$eval('#menu', (menu) => menu.hidden);
 const focused = (tab) => tab.evaluate(() => document.activeElement.textContent);
+const offered = (tab) => tab.$$eval('#menu [role=menuitem]', (items) => items.map((item) => item.textContent));
+
+// Walks the open menu down to an item, as a user would with the arrows.
+async function choose(tab, words) {
+  for (const _ of await offered(tab)) {
+    if (await focused(tab) === words)
+      return tab.keyboard.press('Enter');
+    await tab.keyboard.press('ArrowDown');
+  }
+  assert.fail(`no "${words}" in the menu`);
+}
 
 // The files saved so far, once the browser has written them whole.
 async function saved(folder, count) {
@@ -82,7 +93,8 @@ async function saved(folder, count) {
   return readdirSync(folder).sort();
 }
 
-// The three actions, each asked for another way: the right button, Shift+F10 and the menu key.
+// The desktop's actions in the desktop's order, in the page's language; each asked for another way:
+// the right button, Shift+F10 and the menu key.
 test('the drawing\'s menu copies the readings in the page\'s language and saves them and the picture', async () => {
   const folder = mkdtempSync(path.join(os.tmpdir(), 'total-reflection-saved-'));
   try {
@@ -92,8 +104,9 @@ test('the drawing\'s menu copies the readings in the page\'s language and saves 
       await runEnded(tab);
       const reference = desktopReadings(['click', 'cmdStart']);
       await tab.mouse.click(...await onTheDrawing(tab), { button: 'right' });
-      assert.equal(await focused(tab), 'Messwerte kopieren');
-      await tab.keyboard.press('Enter');
+      assert.deepEqual(await offered(tab), ['Bild kopieren', 'Bild speichern…',
+        'Bild in doppelter Auflösung speichern…', 'Messwerte kopieren', 'Messwerte speichern…']);
+      await choose(tab, 'Messwerte kopieren');
       const copied = await tab.evaluate(() => navigator.clipboard.readText());
       const differing = differingReadings(copied, reference, { column: '\t', decimal: ',' });
       assert.equal(differing, -1, `line ${differing + 1} of the copy`);
@@ -101,20 +114,22 @@ test('the drawing\'s menu copies the readings in the page\'s language and saves 
       await tab.keyboard.down('Shift');
       await tab.keyboard.press('F10');
       await tab.keyboard.up('Shift');
-      await tab.keyboard.press('ArrowDown');
-      await tab.keyboard.press('Enter');
+      await choose(tab, 'Messwerte speichern…');
       assert.deepEqual(await saved(folder, 1), ['water-35-750.csv']);
       assert.equal(differingReadings(readFileSync(path.join(folder, 'water-35-750.csv'), 'utf8'), reference), -1);
 
       await tab.keyboard.press('ContextMenu');
-      await tab.keyboard.press('ArrowUp');
-      assert.equal(await focused(tab), 'Bild speichern…');
-      await tab.keyboard.press('Enter');
+      await choose(tab, 'Bild speichern…');
       assert.equal(await menuHidden(tab), true);
       assert.deepEqual(await saved(folder, 2), ['water-35-750.csv', 'water-35-750.png']);
-      const png = readFileSync(path.join(folder, 'water-35-750.png'));
-      const size = [png.readUInt32BE(16), png.readUInt32BE(20)];
-      assert.deepEqual(size, await tab.$eval('canvas', (canvas) => [canvas.width, canvas.height]));
+      await tab.keyboard.press('ContextMenu');
+      await choose(tab, 'Bild in doppelter Auflösung speichern…');
+      assert.deepEqual(await saved(folder, 3), ['water-35-750.csv', 'water-35-750.png', 'water-35-750@2x.png']);
+      const canvas = await tab.$eval('canvas', (canvas) => [canvas.width, canvas.height]);
+      for (const [file, times] of [['water-35-750.png', 1], ['water-35-750@2x.png', 2]]) {
+        const png = readFileSync(path.join(folder, file));
+        assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], canvas.map((side) => side * times));
+      }
     }, { url: `${pageUrl}?lang=de`, downloads: folder });
   } finally {
     rmSync(folder, { recursive: true, force: true });
@@ -134,5 +149,5 @@ test('a held finger opens the drawing\'s menu; a moving one does not', () => wit
   await new Promise((resume) => setTimeout(resume, 700));
   await tab.touchscreen.touchEnd();
   assert.equal(await menuHidden(tab), false);
-  assert.equal(await focused(tab), 'Copy readings');
+  assert.equal(await focused(tab), (await offered(tab))[0]);
 }, { viewport: { width: 412, height: 915, deviceScaleFactor: 2.625, hasTouch: true, isMobile: true } }));

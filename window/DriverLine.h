@@ -1,0 +1,43 @@
+#pragma once
+
+#include "window/Script.h"
+
+#include <string>
+#include <variant>
+#include <vector>
+
+// The headless drivers' command line, the same for every driver: the options, the actions in
+// order, the usage that describes them (for --help and after a malformed line) and the words a
+// malformed line is refused with. A driver that draws no picture has no --png and --scale.
+namespace window {
+
+// What one driver can do.
+struct DriverAbilities {
+    std::string program;     // its name, as the usage and its messages give it
+    std::string description; // what it does, a few lines
+    bool pictures{};         // whether it saves a picture (--png, --scale)
+    std::vector<std::string> languages;
+};
+
+struct DriverLine {
+    std::vector<Action> actions;
+    // Where the picture of the whole window goes, and at how many device pixels per pixel.
+    std::string png;
+    double scale{1};
+    // Where the last run's readings go.
+    std::string readings;
+    // The language of the picture's captions; English by default.
+    std::string language;
+};
+
+// The most device pixels per pixel a picture is drawn at.
+inline constexpr double maxScale = 4;
+
+// Reads the words that follow the program's name, the program's own first. Where they ask for the
+// help or the version (which end the reading where they stand), or are malformed, the driver has
+// nothing to drive: this prints what it has to say (the problem and the usage on standard error)
+// and gives the status the driver ends with.
+std::variant<DriverLine, int> readDriverLine(const std::vector<std::string>& words, const DriverAbilities& abilities);
+std::string driverUsage(const DriverAbilities& abilities);
+
+} // namespace window

@@ -1,0 +1,157 @@
+#include "window/NumberText.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace window {
+namespace {
+
+// A blank in the sense of Unicode's White_Space: what a locale's conversion trims.
+bool blank(char32_t c)
+{
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+// The code point that a UTF-8 sequence starts with at `at`, and how many bytes it takes; a byte
+// that starts no sequence counts as a character of its own that is no blank.
+std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t at)
+{
+    const auto byte = static_cast<unsigned char>(text[at]);
+    const std::size_t length = byte < 0x80 ? 1 : byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+    if (at + length > text.size() || length == 1)
+        return {byte, 1};
+    char32_t c = byte & (0xFFu >> (length + 1));
+    for (std::size_t k = 1; k < length; ++k)
+        c = (c << 6) | (static_cast<unsigned char>(text[at + k]) & 0x3Fu);
+    return {c, length};
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    std::size_t from = 0;
+    while (from < text.size()) {
+        const auto [c, length] = codePointAt(text, from);
+        if (!blank(c))
+            break;
+        from += length;
+    }
+    std::size_t to = text.size();
+    while (to > from) {
+        std::size_t start = to - 1;
+        while (start > from && (static_cast<unsigned char>(text[start]) & 0xC0u) == 0x80u)
+            --start;
+        if (!blank(codePointAt(text, start).first))
+            break;
+        to = start;
+    }
+    return text.substr(from, to - from);
+}
+
+// The minus sign as typeset, U+2212, read as a hyphen-minus.
+constexpr std::string_view minusSign = "\u2212";
+
+// A sign at `at`, as + or -, moving `at` past it; nothing where there is none.
+char signAt(std::string_view text, std::size_t& at)
+{
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+        return text[at++];
+    if (text.substr(at, minusSign.size()) == minusSign) {
+        at += minusSign.size();
+        return '-';
+    }
+    return 0;
+}
+
+std::size_t digitsAt(std::string_view text, std::size_t& at, std::string& out)
+{
+    const std::size_t from = at;
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9')
+        out += text[at++];
+    return at - from;
+}
+
+// The text in the C form, "-1.5e3", if it is one number and nothing else.
+std::optional<std::string> cForm(std::string_view text, std::string_view separator)
+{
+    std::string out;
+    std::size_t at = 0;
+    if (const char sign = signAt(text, at))
+        out += sign;
+    std::size_t digits = digitsAt(text, at, out);
+    for (const std::string_view mark : {std::string_view("."), separator}) {
+        if (!mark.empty() && text.substr(at, mark.size()) == mark) {
+            at += mark.size();
+            out += '.';
+            digits += digitsAt(text, at, out);
+            break;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        out += text[at++];
+        if (const char sign = signAt(text, at))
+            out += sign;
+        if (digitsAt(text, at, out) == 0)
+            return std::nullopt;
+    }
+    if (at != text.size())
+        return std::nullopt;
+    return out;
+}
+
+// The C library's conversions follow the process's numeric locale, which a front end may have
+// set from the user's: its decimal point stands in for the C form's.
+std::string processPoint()
+{
+    const char* point = std::localeconv()->decimal_point;
+    return point && *point ? point : ".";
+}
+
+std::string replaced(std::string text, std::string_view from, std::string_view to)
+{
+    if (const std::size_t at = text.find(from); at != std::string::npos && from != to)
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+} // namespace
+
+NumberText::NumberText(std::string decimalSeparator)
+    : separator_(decimalSeparator.empty() ? "." : std::move(decimalSeparator))
+{
+}
+
+std::string NumberText::text(double value) const
+{
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return replaced(replaced(buffer, processPoint(), "."), ".", separator_);
+}
+
+std::optional<double> NumberText::number(std::string_view text) const
+{
+    const std::optional<std::string> c = cForm(trimmed(text), separator_);
+    if (!c)
+        return std::nullopt;
+    const std::string local = replaced(*c, ".", processPoint());
+    errno = 0;
+    char* end = nullptr;
+    const double value = std::strtod(local.c_str(), &end);
+    // Beyond the doubles, or so small that nothing of it is left.
+    if (end != local.c_str() + local.size() || !std::isfinite(value) || (errno == ERANGE && value == 0))
+        return std::nullopt;
+    return value;
+}
+
+std::string wholeNumberText(int value)
+{
+    return std::to_string(value);
+}
+
+} // namespace window
