@@ -188,7 +188,9 @@
     announce();
     if (refit)
       layout();
-    handBack();
+    // What was set aside comes back in a task of its own, never inside a frame: a Start handed
+    // back may be refused, and its message waits for the user.
+    setTimeout(handBack);
   }
 
   // ---- The keyboard ----

@@ -44,6 +44,17 @@ const middleOf = (tab, selector) => tab.$eval(selector, (element) => {
   return [box.left + box.width / 2, box.top + box.height / 2];
 });
 
+// A run's first frame is drawn in the click's own turn: the background's first lines are on the
+// canvas when the click returns.
+test('a run draws its first frame in the click\'s own turn', () => withPage(async (tab) => {
+  const drawn = await tab.evaluate(() => {
+    document.getElementById('cmdStart').click();
+    return [...document.querySelector('canvas').getContext('2d').getImageData(2, 2, 1, 1).data];
+  });
+  assert.deepEqual(drawn, [0xC0, 0xC0, 0xC0, 0xFF]);
+  await runEnded(tab);
+}));
+
 // What the user does during a run, and what the desktop driver does for the same after it.
 const duringRun = [
   ['two clicks, a key and Tab', async (tab) => {
