@@ -5,6 +5,7 @@
 #include "window/Translate.h"
 
 #include <optional>
+#include <span>
 #include <string>
 
 // What a run measured, handed out: as a table for a spreadsheet, and in words. The columns are
@@ -12,6 +13,14 @@
 // twips) and its reading, the squared length of the resultant of its arrows, before a bar's
 // scale.
 namespace window {
+
+// A column of the readings: its name in a table's header row, and its number at a step.
+struct ReadingColumn {
+    const char* name;
+    double (*value)(const sim::Reading& reading);
+};
+// In the order every table of the readings has them.
+std::span<const ReadingColumn> readingColumns();
 
 // Comma-separated, a header row of the columns' names above a row a step, numbers with a decimal
 // point and ten significant digits: what a file holds, read the same in every language.
