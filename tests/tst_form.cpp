@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <charconv>
+#include <clocale>
 #include <cmath>
 
 namespace {
@@ -330,7 +331,9 @@ private slots:
     }
 
     // The workbook as another program reads it: openpyxl finds every reading a number equal to the
-    // CSV's, and the statement on the second sheet.
+    // CSV's, and the statement on the second sheet. Both files are written where the C library
+    // writes numbers with a decimal comma, as it does in a Qt program on a German desktop, where
+    // such a locale is installed.
     void workbookReadByAnotherReader()
     {
         Started window;
@@ -338,6 +341,7 @@ private slots:
         window.form.click("opMezní");
         window.host.drawRuns = true;
         window.form.click("cmdStart");
+        QVERIFY(window.form.measured().has_value());
         const window::Measured& measured = *window.form.measured();
         const QTemporaryDir dir;
         const auto write = [&dir](const char* name, const std::string& bytes) {
@@ -345,9 +349,15 @@ private slots:
             return file.open(QIODevice::WriteOnly) &&
                    file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
         };
-        QVERIFY(write("readings.xlsx", window::workbook(measured, window.numbers)));
-        QVERIFY(write("readings.csv", window::readingsCsv(measured)));
-        QVERIFY(write("statement.txt", window::statement(measured, window.numbers)));
+        {
+            const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+            const auto restore = qScopeGuard([&before] { std::setlocale(LC_NUMERIC, before.c_str()); });
+            if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+                qInfo("no German locale: the files are written under the C library's decimal point");
+            QVERIFY(write("readings.xlsx", window::workbook(measured, window.numbers)));
+            QVERIFY(write("readings.csv", window::readingsCsv(measured)));
+            QVERIFY(write("statement.txt", window::statement(measured, window.numbers)));
+        }
         QProcess check;
         check.setWorkingDirectory(dir.path());
         check.setProcessChannelMode(QProcess::MergedChannels);

@@ -1,10 +1,14 @@
 #include "window/Readings.h"
 
-#include <cstdio>
+#include "window/PointNumber.h"
+
 #include <functional>
 
 namespace window {
 namespace {
+
+// The CSV's significant digits.
+constexpr int csvDigits = 10;
 
 const ReadingColumn columns[] = {
     {"step", [](const sim::Reading& r) { return double(r.step); }},
@@ -42,11 +46,7 @@ std::span<const ReadingColumn> readingColumns()
 
 std::string readingsCsv(const std::optional<Measured>& measured)
 {
-    return table(measured, ',', [](double value) {
-        char text[32];
-        std::snprintf(text, sizeof text, "%.10g", value);
-        return std::string(text);
-    });
+    return table(measured, ',', [](double value) { return pointText(value, csvDigits); });
 }
 
 std::string readingsTable(const std::optional<Measured>& measured, const NumberText& numbers)
