@@ -23,7 +23,7 @@ std::string roundedText(double value, int decimals, const NumberText& numbers)
     const double scale = std::pow(10.0, decimals);
     double rounded = std::abs(value) < largestWithoutExponent ? std::round(value * scale) / scale : std::round(value);
     if (rounded == 0)
-        rounded = 0;
+        rounded = 0; // -0 too
     if (std::abs(rounded) < largestWithoutExponent)
         return numbers.text(rounded);
     char digits[320];
