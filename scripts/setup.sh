@@ -36,6 +36,8 @@ fi
 # Debian's own checker of packages, which the suite runs on the package it makes.
 if [ "$mode" = test ]; then
     packages+=(lintian)
+    # A reader of spreadsheets that is not the program's own, for the saved readings.
+    packages+=(python3-openpyxl)
     # The page's tests in the other engines: Firefox, and WebKitGTK's MiniBrowser driven by its
     # WebDriver on the virtual X server.
     packages+=(firefox-esr webkit2gtk-driver)

@@ -5,10 +5,12 @@
 #include "window/Form.h"
 #include "window/Geometry.h"
 #include "window/Readings.h"
+#include "window/Workbook.h"
 
 #include <QtTest>
 
 #include <charconv>
+#include <clocale>
 #include <cmath>
 
 namespace {
@@ -333,34 +335,139 @@ private slots:
     }
 
     // The run's result in words, made from its readings and its case: the case, each detector's
-    // light and where it is brightest, in the window's words. Its parts, not its wording.
+    // light and where it is brightest, in the window's words. The case follows the option, the
+    // physics the typed angle: where the two part, both are said, and nothing false.
     void statementOfARun_data()
     {
-        QTest::addColumn<QString>("angle");
+        QTest::addColumn<QStringList>("actions"); // click NAME | type NAME TEXT
         QTest::addColumn<QStringList>("says");
-        QTest::newRow("35") << "opMenší"
-                            << QStringList{"below the critical angle", "Detector V",
-                                           "brightest 3435 twips above the boundary",
-                                           "Detector H, 750 twips above the boundary", "Detector S"};
-        QTest::newRow("critical") << "opMezní"
+        QTest::addColumn<QStringList>("never");
+        QTest::newRow("the README's example")
+            << QStringList{}
+            << QStringList{"Water at 35 degrees, below the critical angle: part of the light is refracted into the "
+                           "air, "
+                           "and part is reflected back into the water. Detector V, moving down, finds light 3585 to "
+                           "2715 twips above the boundary, brightest 3435 twips above the boundary. Detector H, 750 "
+                           "twips above the boundary, finds light"}
+            << QStringList{"The drawing"};
+        QTest::newRow("critical") << QStringList{"click opMezní"}
                                   << QStringList{"the critical angle: the refracted light runs along the boundary",
-                                                 "Detector V", "Detector H", "Detector S"};
-        QTest::newRow("60") << "opVětší"
-                            << QStringList{"total reflection", "No light reaches Detector H.", "Detector V",
-                                           "Detector S"};
+                                                 "Detector V", "Detector H", "Detector S"}
+                                  << QStringList{"The drawing"};
+        QTest::newRow("60") << QStringList{"click opVětší"}
+                            << QStringList{"total reflection", "No light reaches Detector H.", "Detector S"}
+                            << QStringList{};
+        QTest::newRow("glass, 60 typed under 35")
+            << QStringList{"click opSklo", "type nAlfa 60"}
+            << QStringList{"Glass at 60 degrees is beyond its critical angle of 41.8 degrees: all the light is "
+                           "reflected back into the glass",
+                           "The drawing follows the option chosen and shows the case below the critical angle.",
+                           "No light reaches Detector H."}
+            << QStringList{"60 degrees, below"};
+        QTest::newRow("water, 10 typed under 60")
+            << QStringList{"click opVětší", "type nAlfa 10"}
+            << QStringList{"Water at 10 degrees is below its critical angle of 48.8 degrees",
+                           "shows the case beyond the critical angle.",
+                           "Detector H, 750 twips above the boundary, finds light"}
+            << QStringList{"total reflection"};
+        QTest::newRow("glass's index typed under water") << QStringList{"type nIndex 1.5", "type nAlfa 45"}
+                                                         << QStringList{"A medium of index 1.5 at 45 degrees is beyond "
+                                                                        "its critical angle of 41.8 degrees"}
+                                                         << QStringList{"Water at"};
+        QTest::newRow("an index below the air's") << QStringList{"click opVětší", "type nIndex 0.9"}
+                                                  << QStringList{"A medium of index 0.9 at 60 degrees has no critical "
+                                                                 "angle"}
+                                                  << QStringList{"total reflection"};
+        QTest::newRow("1e-7 degrees") << QStringList{"type nAlfa 1e-7"} << QStringList{"Water at 0 degrees, below"}
+                                      << QStringList{};
+        QTest::newRow("-1e-7 degrees") << QStringList{"type nAlfa -1e-7"} << QStringList{"Water at 0 degrees, below"}
+                                       << QStringList{};
+        QTest::newRow("-0 degrees") << QStringList{"type nAlfa -0"} << QStringList{"Water at 0 degrees, below"}
+                                    << QStringList{};
+        QTest::newRow("1e6 degrees, 80 from the normal")
+            << QStringList{"type nAlfa 1e6"} << QStringList{"Water at 1000000 degrees is beyond its critical angle"}
+            << QStringList{};
+        QTest::newRow("-1e6 degrees") << QStringList{"type nAlfa -1e6"}
+                                      << QStringList{"Water at -1000000 degrees is beyond its critical angle"}
+                                      << QStringList{};
     }
     void statementOfARun()
     {
-        QFETCH(QString, angle);
+        QFETCH(QStringList, actions);
         QFETCH(QStringList, says);
+        QFETCH(QStringList, never);
         Started window;
-        window.click(angle.toStdString());
+        for (const QString& action : actions) {
+            const QStringList words = action.split(QLatin1Char(' '));
+            if (words[0] == QLatin1String("click"))
+                window.click(words[1].toStdString());
+            else
+                window.form.type(words[1].toStdString(), words[2].toStdString());
+        }
         window.drawRuns = true;
         window.click("cmdStart");
         QVERIFY(window.form.measured().has_value());
         const QString statement = QString::fromStdString(window::statement(*window.form.measured(), window.numbers));
         for (const QString& words : says)
-            QVERIFY2(statement.contains(words), qPrintable(words));
+            QVERIFY2(statement.contains(words), qPrintable(statement));
+        // A run that ran to its end was not stopped; numbers are written as the window writes
+        // them, with no exponent and no "-0".
+        for (const QString& words : never + QStringList{"stopped"})
+            QVERIFY2(!statement.contains(words), qPrintable(statement));
+        QVERIFY2(!statement.contains(QRegularExpression(QStringLiteral(R"(\de[-+]?\d|(?<![\d.])-0(?![\d.]))"))),
+                 qPrintable(statement));
+    }
+
+    // A file is named after the run that made what it holds, not after the options chosen since.
+    void fileNamedAfterTheRun()
+    {
+        Started window;
+        window.drawRuns = true;
+        window.click("cmdStart");
+        for (const char* option : {"opSklo", "opVětší", "opVelkáDistance"})
+            window.click(option);
+        QCOMPARE(window::fileName(window.form.measured()->settings), std::string("water-35-750"));
+        QCOMPARE(window::fileName(window::caseNamed("", "", "")), std::string("other-other-other"));
+    }
+
+    // The workbook as another program reads it: openpyxl finds every reading a number equal to the
+    // CSV's, and the statement on the second sheet. Both files are written where the C library
+    // writes numbers with a decimal comma, as it does in a Qt program on a German desktop, where
+    // such a locale is installed.
+    void workbookReadByAnotherReader()
+    {
+        Started window;
+        window.click("opSklo");
+        window.click("opMezní");
+        window.drawRuns = true;
+        window.click("cmdStart");
+        QVERIFY(window.form.measured().has_value());
+        const window::Measured& measured = *window.form.measured();
+        const QTemporaryDir dir;
+        const auto write = [&dir](const char* name, const std::string& bytes) {
+            QFile file(dir.filePath(QString::fromUtf8(name)));
+            return file.open(QIODevice::WriteOnly) &&
+                   file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+        };
+        {
+            const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+            const auto restore = qScopeGuard([&before] { std::setlocale(LC_NUMERIC, before.c_str()); });
+            if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+                qInfo("no German locale: the files are written under the C library's decimal point");
+            QVERIFY(write("readings.xlsx", window::workbook(measured, window.numbers)));
+            QVERIFY(write("readings.csv", window::readingsCsv(measured)));
+            QVERIFY(write("statement.txt", window::statement(measured, window.numbers)));
+        }
+        QProcess check;
+        check.setWorkingDirectory(dir.path());
+        check.setProcessChannelMode(QProcess::MergedChannels);
+        check.start(QStringLiteral(PYTHON3), {QStringLiteral(WORKBOOK_CHECK), QStringLiteral("readings.xlsx"),
+                                              QStringLiteral("readings.csv"), QStringLiteral("statement.txt")});
+        QVERIFY(check.waitForFinished(30000));
+        const QByteArray said = check.readAll();
+        if (check.exitCode() == 77)
+            QSKIP(said.constData());
+        QVERIFY2(check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0, said.constData());
     }
 
     void refusalQuotesTheTypedText()

@@ -2,7 +2,10 @@
 
 #include "app/Languages.h"
 #include "app/frmKavrona.h"
+#include "window/Choices.h"
 #include "window/Design.h"
+#include "window/NumberText.h"
+#include "window/Readings.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -215,6 +218,53 @@ private slots:
                                 : QStringLiteral("Einfallswinkel: „abc“ ist keine Zahl.\n\n"
                                                  "Geben Sie eine Zahl wie 48.783 ein und drücken Sie dann noch "
                                                  "einmal Start."));
+    }
+
+    // Where the typed angle and the option part, the result in words says both in the window's
+    // language, the critical angle with the language's decimal separator, and nothing false.
+    void statementWhereAngleAndOptionPart_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("substance");
+        QTest::addColumn<int>("drawn");
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<QStringList>("says");
+        QTest::addColumn<QString>("never");
+        QTest::newRow("Czech: water, 10 typed under 60")
+            << "cs"
+            << "opVoda" << int(sim::Incidence::Beyond) << 10.0
+            << QStringList{"Voda při úhlu 10° je pod svým mezním úhlem 48,8°: část světla se láme do vzduchu",
+                           "Kresba odpovídá zvolené možnosti a ukazuje případ nad mezním úhlem."}
+            << "úplný odraz";
+        QTest::newRow("German: glass, 60 typed under 35")
+            << "de"
+            << "opSklo" << int(sim::Incidence::Below) << 60.0
+            << QStringList{"Glas bei 60 Grad liegt über seinem Grenzwinkel von 41,8 Grad: Alles Licht wird zurück ins "
+                           "Glas reflektiert",
+                           "Die Zeichnung folgt der gewählten Option und zeigt den Fall unter dem Grenzwinkel."}
+            << "Glas bei 60 Grad, unter";
+    }
+    void statementWhereAngleAndOptionPart()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, substance);
+        QFETCH(int, drawn);
+        QFETCH(double, angle);
+        QFETCH(QStringList, says);
+        QFETCH(QString, never);
+        languages::use(language);
+        const window::Substance& chosen = window::substanceChosenBy(substance.toStdString());
+        window::Measured measured;
+        measured.settings.incidence = sim::Incidence(drawn);
+        measured.settings.medium = &chosen.medium;
+        measured.settings.refIndex = chosen.index;
+        measured.settings.alphaDeg = angle;
+        measured.whole = true;
+        const window::NumberText numbers(QLocale(language).decimalPoint().toStdString());
+        const QString statement = QString::fromStdString(window::statement(measured, numbers, &languages::translate));
+        for (const QString& words : says)
+            QVERIFY2(statement.contains(words), qPrintable(statement));
+        QVERIFY2(!statement.contains(never, Qt::CaseInsensitive), qPrintable(statement));
     }
 
     // Every caption fits its control at the design's font. A control that grew for a

@@ -10,6 +10,7 @@ set(TR_SHARED_TRANSLATED_SOURCES
     ${PROJECT_SOURCE_DIR}/window/Design.cpp
     ${PROJECT_SOURCE_DIR}/window/Refusal.cpp
     ${PROJECT_SOURCE_DIR}/window/Choices.cpp
-    ${PROJECT_SOURCE_DIR}/window/Readings.cpp
     ${PROJECT_SOURCE_DIR}/window/Menu.cpp
+    ${PROJECT_SOURCE_DIR}/window/Statement.cpp
+    ${PROJECT_SOURCE_DIR}/window/Workbook.cpp
     ${PROJECT_SOURCE_DIR}/web/page.cpp)

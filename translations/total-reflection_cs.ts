@@ -396,5 +396,72 @@
         <source>The run was stopped after %1 of its %2 steps.</source>
         <translation>Běh byl zastaven po %1 z %2 kroků.</translation>
     </message>
+    <message>
+        <source>A medium of index %1</source>
+        <translation>Prostředí s indexem lomu %1</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees is below its critical angle of %3 degrees: part of the light is refracted into the air, and part is reflected back %4.</source>
+        <translation>%1 při úhlu %2° je pod svým mezním úhlem %3°: část světla se láme do vzduchu a část se odráží zpět %4.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees is at its critical angle of %3 degrees: the refracted light runs along the boundary, and the rest is reflected back %4.</source>
+        <translation>%1 při úhlu %2° je na svém mezním úhlu %3°: lomené světlo běží podél rozhraní a zbytek se odráží zpět %4.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees is beyond its critical angle of %3 degrees: all the light is reflected back %4, and none leaves into the air. This is total reflection.</source>
+        <translation>%1 při úhlu %2° je nad svým mezním úhlem %3°: všechno světlo se odráží zpět %4 a žádné neprojde do vzduchu. To je úplný odraz.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees has no critical angle: its index is not above the air&apos;s, so the light is never totally reflected.</source>
+        <translation>%1 při úhlu %2° nemá mezní úhel: index lomu není větší než u vzduchu, takže se světlo nikdy neodráží úplně.</translation>
+    </message>
+    <message>
+        <source>The drawing follows the option chosen and shows the case below the critical angle.</source>
+        <translation>Kresba odpovídá zvolené možnosti a ukazuje případ pod mezním úhlem.</translation>
+    </message>
+    <message>
+        <source>The drawing follows the option chosen and shows the case at the critical angle.</source>
+        <translation>Kresba odpovídá zvolené možnosti a ukazuje případ při mezním úhlu.</translation>
+    </message>
+    <message>
+        <source>The drawing follows the option chosen and shows the case beyond the critical angle.</source>
+        <translation>Kresba odpovídá zvolené možnosti a ukazuje případ nad mezním úhlem.</translation>
+    </message>
+</context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>none named</source>
+        <translation>neurčeno</translation>
+    </message>
+    <message>
+        <source>Case drawn</source>
+        <translation>Nakreslený případ</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Výsledek</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Polohy</translation>
+    </message>
+    <message>
+        <source>In twips of the window, from its top left corner: x to the right, with the normal at x = %1; y downward, with the boundary at y = %2.</source>
+        <translation>V twipech okna od jeho levého horního rohu: x doprava, normála leží v x = %1; y dolů, rozhraní leží v y = %2.</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Naměřené hodnoty</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Běh</translation>
+    </message>
 </context>
 </TS>

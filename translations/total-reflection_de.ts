@@ -396,5 +396,72 @@
         <source>The run was stopped after %1 of its %2 steps.</source>
         <translation>Der Lauf wurde nach %1 von %2 Schritten angehalten.</translation>
     </message>
+    <message>
+        <source>A medium of index %1</source>
+        <translation>Ein Medium mit Brechungsindex %1</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees is below its critical angle of %3 degrees: part of the light is refracted into the air, and part is reflected back %4.</source>
+        <translation>%1 bei %2 Grad liegt unter seinem Grenzwinkel von %3 Grad: Ein Teil des Lichts wird in die Luft gebrochen, ein Teil zurück %4 reflektiert.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees is at its critical angle of %3 degrees: the refracted light runs along the boundary, and the rest is reflected back %4.</source>
+        <translation>%1 bei %2 Grad liegt an seinem Grenzwinkel von %3 Grad: Das gebrochene Licht läuft an der Grenzfläche entlang, der Rest wird zurück %4 reflektiert.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees is beyond its critical angle of %3 degrees: all the light is reflected back %4, and none leaves into the air. This is total reflection.</source>
+        <translation>%1 bei %2 Grad liegt über seinem Grenzwinkel von %3 Grad: Alles Licht wird zurück %4 reflektiert, keines tritt in die Luft aus. Das ist Totalreflexion.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees has no critical angle: its index is not above the air&apos;s, so the light is never totally reflected.</source>
+        <translation>%1 bei %2 Grad hat keinen Grenzwinkel: Der Brechungsindex ist nicht größer als der der Luft, daher wird das Licht nie total reflektiert.</translation>
+    </message>
+    <message>
+        <source>The drawing follows the option chosen and shows the case below the critical angle.</source>
+        <translation>Die Zeichnung folgt der gewählten Option und zeigt den Fall unter dem Grenzwinkel.</translation>
+    </message>
+    <message>
+        <source>The drawing follows the option chosen and shows the case at the critical angle.</source>
+        <translation>Die Zeichnung folgt der gewählten Option und zeigt den Fall am Grenzwinkel.</translation>
+    </message>
+    <message>
+        <source>The drawing follows the option chosen and shows the case beyond the critical angle.</source>
+        <translation>Die Zeichnung folgt der gewählten Option und zeigt den Fall über dem Grenzwinkel.</translation>
+    </message>
+</context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>none named</source>
+        <translation>keine Angabe</translation>
+    </message>
+    <message>
+        <source>Case drawn</source>
+        <translation>Gezeichneter Fall</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Positionen</translation>
+    </message>
+    <message>
+        <source>In twips of the window, from its top left corner: x to the right, with the normal at x = %1; y downward, with the boundary at y = %2.</source>
+        <translation>In Twips des Fensters, von seiner linken oberen Ecke aus: x nach rechts, mit dem Lot bei x = %1; y nach unten, mit der Grenzfläche bei y = %2.</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Durchlauf</translation>
+    </message>
 </context>
 </TS>

@@ -49,6 +49,13 @@ template <class Row> const Row& chosenBy(std::span<const Row> table, std::string
     return row ? *row : table.front();
 }
 
+// A file's name from the rows it shows; "other" for what names none.
+std::string nameOf(const Substance* m, const Angle* a, const Distance* d)
+{
+    const std::string other = "other";
+    return (m ? m->fileWord : other) + "-" + (a ? a->fileWord : other) + "-" + (d ? std::to_string(d->twips) : other);
+}
+
 } // namespace
 
 std::span<const Substance> substances()
@@ -103,11 +110,14 @@ const Substance& unnamedSubstance()
 
 std::string fileName(std::string_view angle, std::string_view substance, std::string_view distance)
 {
-    const std::string other = "other";
-    const Substance* m = substanceNamed(substance);
-    const Angle* a = angleNamed(angle);
-    const Distance* d = distanceNamed(distance);
-    return (m ? m->fileWord : other) + "-" + (a ? a->fileWord : other) + "-" + (d ? std::to_string(d->twips) : other);
+    return nameOf(substanceNamed(substance), angleNamed(angle), distanceNamed(distance));
+}
+
+std::string fileName(const sim::RunSettings& run)
+{
+    return nameOf(find(substances(), [&run](const Substance& s) { return &s.medium == run.medium; }),
+                  find(angles(), [&run](const Angle& a) { return a.incidence == run.incidence; }),
+                  find(distances(), [&run](const Distance& d) { return d.track == run.track; }));
 }
 
 sim::RunSettings caseNamed(std::string_view angle, std::string_view substance, std::string_view distance)

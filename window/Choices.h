@@ -67,6 +67,9 @@ const Substance& unnamedSubstance();
 // A name for a picture of the window (or its readings) from the three cells' words, such as
 // "glass-critical-750"; "other" for a word that names nothing.
 std::string fileName(std::string_view angle, std::string_view substance, std::string_view distance);
+// The same name for what a run made, from the case it ran: its settings' incidence, medium and
+// track, whatever the cells hold since.
+std::string fileName(const sim::RunSettings& run);
 
 // A run's case from the three cells' words: what a word does not name is left empty.
 sim::RunSettings caseNamed(std::string_view angle, std::string_view substance, std::string_view distance);

@@ -1,5 +1,7 @@
 #include "window/NumberText.h"
 
+#include "window/PointNumber.h"
+
 #include <cerrno>
 #include <clocale>
 #include <cmath>
@@ -51,6 +53,9 @@ std::string_view trimmed(std::string_view text)
     }
     return text.substr(from, to - from);
 }
+
+// What a cell's number keeps: as many digits as a double holds exactly.
+constexpr int significantDigits = 15;
 
 // The minus sign as typeset, U+2212, read as a hyphen-minus.
 constexpr std::string_view minusSign = "\u2212";
@@ -129,9 +134,7 @@ NumberText::NumberText(std::string decimalSeparator)
 
 std::string NumberText::text(double value) const
 {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    return replaced(replaced(buffer, processPoint(), "."), ".", separator_);
+    return replaced(pointText(value, significantDigits), ".", separator_);
 }
 
 std::optional<double> NumberText::number(std::string_view text) const

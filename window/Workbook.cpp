@@ -1,0 +1,102 @@
+#include "window/Workbook.h"
+
+#include "sim/Scene.h"
+#include "window/Choices.h"
+#include "window/Design.h"
+#include "window/Readings.h"
+#include "window/Spreadsheet.h"
+#include "window/Version.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace window {
+namespace {
+
+using spreadsheet::Look;
+using spreadsheet::Row;
+
+constexpr const char* context = "Workbook";
+
+// The readings' columns are this wide, in characters; the run's names and values these.
+constexpr int readingsWidth = 12;
+constexpr int namesWidth = 28;
+constexpr int valuesWidth = 100;
+
+std::vector<Row> readingRows(const Measured& measured)
+{
+    std::vector<Row> rows(1);
+    for (const ReadingColumn& column : readingColumns())
+        rows.front().push_back(spreadsheet::text(column.name, Look::Name));
+    for (const sim::Reading& reading : measured.readings) {
+        Row& row = rows.emplace_back();
+        for (const ReadingColumn& column : readingColumns())
+            row.push_back(spreadsheet::number(column.value(reading)));
+    }
+    return rows;
+}
+
+// The run, a setting a row: its name as the window captions it, and its value.
+std::vector<Row> runRows(const Measured& measured, const NumberText& numbers, const Translate& translate)
+{
+    const auto words = [&translate](const char* text) { return translated(translate, context, text); };
+    const auto design = [&translate](const char* text) { return translated(translate, designContext, text); };
+    const auto captionOf = [&design](const char* control) { return design(findControl(control)->text); };
+    const sim::RunSettings& s = measured.settings;
+    const std::string noneNamed = words(QT_TRANSLATE_NOOP("Workbook", "none named"));
+
+    std::string substance = noneNamed;
+    for (const Substance& each : substances()) {
+        if (&each.medium == s.medium)
+            substance = captionOf(each.option);
+    }
+    std::string drawnCase = noneNamed;
+    for (const Angle& each : angles()) {
+        if (each.incidence == s.incidence)
+            drawnCase = captionOf(each.option);
+    }
+    // The scroll bar's position that set the run's slowdown: slowdownAt is a straight line.
+    const double perPosition = slowdownAt(1) - slowdownAt(0);
+    const double position = std::round((s.slowdown - slowdownAt(0)) / perPosition);
+    const int pacePosition = int(std::clamp(position, 0.0, double(scrollMaximum)));
+
+    const auto row = [](std::string name, spreadsheet::Cell value) {
+        value.look = Look::Value;
+        return Row{spreadsheet::text(std::move(name), Look::Name), std::move(value)};
+    };
+    const auto text = [](std::string words) { return spreadsheet::text(std::move(words)); };
+    const auto number = [](double value) { return spreadsheet::number(value); };
+    return {
+        row(captionOf(name::frmLátka), text(substance)),
+        row(captionOf(name::nTextIndex), number(s.refIndex)),
+        row(captionOf(name::frmDopad), number(s.alphaDeg)),
+        row(words(QT_TRANSLATE_NOOP("Workbook", "Case drawn")), text(drawnCase)),
+        row(captionOf(name::frmDistance), number(s.distanceH)),
+        row(design(findControl(name::HScroll1)->accessibleName), text(paceText(pacePosition, numbers, translate))),
+        row(words(QT_TRANSLATE_NOOP("Workbook", "Program")), text(design(properties().title) + " " + version)),
+        row(words(QT_TRANSLATE_NOOP("Workbook", "Result")), text(statement(measured, numbers, translate))),
+        row(words(QT_TRANSLATE_NOOP("Workbook", "Positions")),
+            text(fill(words(QT_TRANSLATE_NOOP("Workbook",
+                                              "In twips of the window, from its top left corner: x to the right, "
+                                              "with the normal at x = %1; y downward, with the boundary at y = %2.")),
+                      {wholeNumberText(sim::xBeam), wholeNumberText(sim::yBoundary)}))),
+    };
+}
+
+} // namespace
+
+std::string workbook(const Measured& measured, const NumberText& numbers, const Translate& translate)
+{
+    const auto words = [&translate](const char* text) { return translated(translate, context, text); };
+    const spreadsheet::Sheet sheets[] = {
+        {words(QT_TRANSLATE_NOOP("Workbook", "Readings")), readingRows(measured),
+         std::vector<int>(readingColumns().size(), readingsWidth), true},
+        {words(QT_TRANSLATE_NOOP("Workbook", "Run")),
+         runRows(measured, numbers, translate),
+         {namesWidth, valuesWidth},
+         false},
+    };
+    return spreadsheet::workbook(sheets);
+}
+
+} // namespace window

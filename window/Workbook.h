@@ -1,0 +1,19 @@
+#pragma once
+
+#include "window/NumberText.h"
+#include "window/RunLoop.h"
+#include "window/Translate.h"
+
+#include <string>
+
+// What a run measured as a spreadsheet that opens with its numbers as numbers in any language:
+// an Office Open XML workbook (.xlsx).
+namespace window {
+
+// The workbook's bytes. Its first sheet holds the readings under the columns' names, every
+// reading a number cell at full precision; its second the run, in the user's language: its
+// settings as the window names them, the program and its version, the result in words and where
+// the positions are measured from.
+std::string workbook(const Measured& measured, const NumberText& numbers, const Translate& translate = {});
+
+} // namespace window
