@@ -2,6 +2,7 @@
 
 #include "app/Cells.h"
 #include "app/Languages.h"
+#include "app/ResultNotice.h"
 #include "window/Design.h"
 #include "window/Glossary.h"
 #include "window/Readings.h"
@@ -97,6 +98,8 @@ void describeDrawing(QWidget* window, const QString& description)
     // Screen readers read it again when told it has changed.
     QAccessibleEvent changed(drawing, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
+    // And says it at once, wherever the focus is.
+    resultNotice::show(window, description);
 }
 
 void prepare(QWidget* window)
@@ -104,6 +107,7 @@ void prepare(QWidget* window)
     // Once, however many windows are made.
     QAccessible::removeFactory(paceScrollBar);
     QAccessible::installFactory(paceScrollBar);
+    resultNotice::prepare();
     // Every control and line is announced by its design's name in the window's language; an
     // option with its group, "Substance: Water", as a sighted user reads it.
     for (const window::Control& c : window::controls())

@@ -6,12 +6,13 @@ class QWidget;
 
 // What the window offers beyond the mouse: the names by which screen readers announce its
 // controls, in the window's own words, the pace in words, the run's result as the drawing's
-// description, and the keys that press its command buttons.
+// description and said as it ends, and the keys that press its command buttons.
 namespace accessibility {
 
 // Call once, after the controls have been created.
 void prepare(QWidget* window);
-// What the drawing shows, in words, for a screen reader: a run's result once it has one.
+// What the drawing shows, in words, for a screen reader: a run's result once it has one, said
+// at once wherever the focus is.
 void describeDrawing(QWidget* window, const QString& description);
 
 } // namespace accessibility
