@@ -50,6 +50,12 @@ private:
     std::optional<quint64> released_;
 };
 
+// The pace the scroll bar is at, in words.
+QString paceWords(const QScrollBar* bar)
+{
+    return QString::fromStdString(window::paceText(bar->value(), cells::LocaleNumbers(), languages::translate));
+}
+
 // The pace's scroll bar as a screen reader announces it: its value in words, from the fastest to
 // the slowest, rather than a bare number from 0 to 32767.
 class PaceScrollBar final : public QAccessibleWidget, public QAccessibleValueInterface {
@@ -69,7 +75,7 @@ public:
     {
         if (text != QAccessible::Value)
             return QAccessibleWidget::text(text);
-        return QString::fromStdString(window::paceText(bar()->value(), cells::LocaleNumbers(), languages::translate));
+        return paceWords(bar());
     }
     QVariant currentValue() const override { return bar()->value(); }
     void setCurrentValue(const QVariant& value) override { bar()->setValue(value.toInt()); }
@@ -87,6 +93,15 @@ QAccessibleInterface* paceScrollBar(const QString&, QObject* object)
     if (!bar || bar->objectName() != QLatin1String(window::name::HScroll1))
         return nullptr;
     return new PaceScrollBar(bar);
+}
+
+// The value's words above do not reach a screen reader on Linux: Qt hands AT-SPI only the number.
+// The bar's description says them too, and tells each change.
+void describePace(QScrollBar* bar)
+{
+    const auto describe = [bar] { bar->setAccessibleDescription(paceWords(bar)); };
+    describe();
+    QObject::connect(bar, &QScrollBar::valueChanged, bar, describe);
 }
 
 } // namespace
@@ -108,6 +123,7 @@ void prepare(QWidget* window)
     QAccessible::removeFactory(paceScrollBar);
     QAccessible::installFactory(paceScrollBar);
     resultNotice::prepare();
+    describePace(window->findChild<QScrollBar*>(QString::fromUtf8(window::name::HScroll1)));
     // Every control and line is announced by its design's name in the window's language; an
     // option with its group, "Substance: Water", as a sighted user reads it.
     for (const window::Control& c : window::controls())
