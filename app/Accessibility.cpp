@@ -2,6 +2,7 @@
 
 #include "app/Cells.h"
 #include "app/Languages.h"
+#include "app/MenuKey.h"
 #include "app/ResultNotice.h"
 #include "window/Design.h"
 #include "window/Glossary.h"
@@ -124,6 +125,7 @@ void prepare(QWidget* window)
     QAccessible::installFactory(paceScrollBar);
     resultNotice::prepare();
     describePace(window->findChild<QScrollBar*>(QString::fromUtf8(window::name::HScroll1)));
+    menuKey::prepare(window);
     // Every control and line is announced by its design's name in the window's language; an
     // option with its group, "Substance: Water", as a sighted user reads it.
     for (const window::Control& c : window::controls())

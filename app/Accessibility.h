@@ -6,7 +6,7 @@ class QWidget;
 
 // What the window offers beyond the mouse: the names by which screen readers announce its
 // controls, in the window's own words, the pace in words, the run's result as the drawing's
-// description and said as it ends, and the keys that press its command buttons.
+// description and said as it ends, the keys that press its command buttons, and Shift+F10.
 namespace accessibility {
 
 // Call once, after the controls have been created.
