@@ -1,6 +1,7 @@
 #include "app/Accessibility.h"
 
 #include "app/Languages.h"
+#include "app/ResultNotice.h"
 #include "window/Design.h"
 #include "window/Glossary.h"
 #include "window/Readings.h"
@@ -11,6 +12,12 @@
 
 namespace accessibility {
 namespace {
+
+// The pace the scroll bar is at, in words.
+QString paceWords(const QScrollBar* bar)
+{
+    return QString::fromStdString(window::paceText(bar->value(), languages::localNumbers(), languages::translate));
+}
 
 // The pace's scroll bar as a screen reader announces it: its value in words, from the fastest to
 // the slowest, rather than a bare number from 0 to 32767.
@@ -31,8 +38,7 @@ public:
     {
         if (text != QAccessible::Value)
             return QAccessibleWidget::text(text);
-        return QString::fromStdString(
-            window::paceText(bar()->value(), languages::localNumbers(), languages::translate));
+        return paceWords(bar());
     }
     QVariant currentValue() const override { return bar()->value(); }
     void setCurrentValue(const QVariant& value) override { bar()->setValue(value.toInt()); }
@@ -52,6 +58,15 @@ QAccessibleInterface* paceScrollBar(const QString&, QObject* object)
     return new PaceScrollBar(bar);
 }
 
+// The value's words above do not reach a screen reader on Linux: Qt hands AT-SPI only the number.
+// The bar's description says them too, and tells each change.
+void describePace(QScrollBar* bar)
+{
+    const auto describe = [bar] { bar->setAccessibleDescription(paceWords(bar)); };
+    describe();
+    QObject::connect(bar, &QScrollBar::valueChanged, bar, describe);
+}
+
 } // namespace
 
 void describeDrawing(QWidget* window, const QString& description)
@@ -61,6 +76,8 @@ void describeDrawing(QWidget* window, const QString& description)
     // Screen readers read it again when told it has changed.
     QAccessibleEvent changed(drawing, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
+    // And says it at once, wherever the focus is.
+    resultNotice::show(window, description);
 }
 
 void prepare(QWidget* window)
@@ -68,6 +85,8 @@ void prepare(QWidget* window)
     // Once, however many windows are made.
     QAccessible::removeFactory(paceScrollBar);
     QAccessible::installFactory(paceScrollBar);
+    resultNotice::prepare();
+    describePace(window->findChild<QScrollBar*>(QString::fromUtf8(window::name::HScroll1)));
     // Every control and line is announced by its design's name in the window's language; an
     // option with its group, "Substance: Water", as a sighted user reads it.
     for (const window::Control& c : window::controls())

@@ -16,8 +16,11 @@ void CanvasView::changed(const QRect& rect)
 {
     // Once the picture covers the whole canvas, the window's background and the prompt beneath
     // it need no painting, and the picture is copied rather than blended.
-    if (!testAttribute(Qt::WA_OpaquePaintEvent) && canvas_.covered())
+    if (!testAttribute(Qt::WA_OpaquePaintEvent) && canvas_.covered()) {
         setAttribute(Qt::WA_OpaquePaintEvent);
+        if (beneath_)
+            beneath_->hide();
+    }
     update(rect);
 }
 

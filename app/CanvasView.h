@@ -17,6 +17,9 @@ public:
     // Shows another picture of the same size instead of the canvas's own, or the canvas's again
     // with nullptr: a picture of the window at another resolution shows the drawing redrawn.
     void showInstead(const QImage* picture) { instead_ = picture; }
+    // The widget that lies beneath the drawing: hidden once the picture covers it, so that a
+    // screen reader no longer finds what nobody sees.
+    void lieOver(QWidget* beneath) { beneath_ = beneath; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,4 +27,5 @@ protected:
 private:
     surface::QtCanvas canvas_;
     const QImage* instead_{};
+    QWidget* beneath_{};
 };

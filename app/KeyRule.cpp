@@ -3,6 +3,8 @@
 #include "window/Design.h"
 
 #include <QAbstractButton>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QWidget>
@@ -70,7 +72,22 @@ bool KeyRule::eventFilter(QObject* watched, QEvent* event)
     const bool repeated = released_ == std::pair(key.key(), key.timestamp());
     const window::KeyEffect effect = keyEffect(state_, control, keyOf(key, repeated));
     perform(effect, keyOf(key).shift);
+    if (effect.does == window::KeyEffect::Does::Nothing && key.key() == Qt::Key_F10 &&
+        key.modifiers() == Qt::ShiftModifier)
+        return askForOwnMenu(watched);
     return effect.does != window::KeyEffect::Does::Nothing;
+}
+
+// Shift+F10 where the control has a menu of its own (a text box): the window system hands it the
+// request for a menu from the keyboard it hands it for the menu key, which Qt does not do for
+// Shift+F10 by itself.
+bool KeyRule::askForOwnMenu(QObject* control)
+{
+    auto* widget = static_cast<QWidget*>(control);
+    const QPoint at = widget->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, at, widget->mapToGlobal(at));
+    QCoreApplication::sendEvent(widget, &request);
+    return true;
 }
 
 void KeyRule::perform(const window::KeyEffect& effect, bool backward)

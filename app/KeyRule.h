@@ -28,6 +28,7 @@ protected:
 
 private:
     void perform(const window::KeyEffect& effect, bool backward);
+    static bool askForOwnMenu(QObject* control);
 
     QWidget* window_;
     const window::State& state_;

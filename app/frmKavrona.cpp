@@ -34,6 +34,7 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     accessibility::prepare(this);
     // The prompt lies beneath the drawing: the first run paints over it.
     widget(window::beneathDrawing)->lower();
+    canvasView_->lieOver(widget(window::beneathDrawing));
 
     form_ = std::make_unique<window::Form>(drawing(), numbers_, observers_.sweepSteps, languages::translate);
     form_->state().setObserver(static_cast<window::StateObserver*>(this));

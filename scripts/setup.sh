@@ -41,6 +41,8 @@ if [ "$mode" = test ]; then
     # The page's tests in the other engines: Firefox, and WebKitGTK's MiniBrowser driven by its
     # WebDriver on the virtual X server.
     packages+=(firefox-esr webkit2gtk-driver)
+    # The window read over the accessibility bus, as a screen reader reads it.
+    packages+=(dbus at-spi2-core python3-pyatspi)
 fi
 
 missing=()

@@ -216,7 +216,8 @@ private slots:
         const frmKavrona window;
         QStringList created;
         for (const QObject* child : window.children()) {
-            if (auto* w = qobject_cast<const QWidget*>(child)) {
+            // The controls, not the menu, a window of its own.
+            if (auto* w = qobject_cast<const QWidget*>(child); w && !w->isWindow()) {
                 created << w->objectName();
                 for (const QObject* inner : w->children()) {
                     if (qobject_cast<const QRadioButton*>(inner))
