@@ -35,10 +35,10 @@ std::optional<CommandLine> parse(const std::vector<std::string>& args, std::stri
             }
         } else if (word == "--scale" && left >= 1) {
             bool ok = false;
-            line.scale = QString::fromStdString(args[i + 1]).toInt(&ok);
+            line.scale = QString::fromStdString(args[i + 1]).toDouble(&ok);
             i += 2;
-            if (!ok || line.scale < 1 || line.scale > maxScale) {
-                problem = "--scale takes a whole number from " + scaleRange;
+            if (!ok || !(line.scale >= 1 && line.scale <= maxScale)) {
+                problem = "--scale takes a number from " + scaleRange;
                 return std::nullopt;
             }
         } else if (word == "--lang" && left >= 1) {

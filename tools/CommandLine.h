@@ -25,8 +25,8 @@ struct CommandLine {
     QString png;
     // Where the last run's readings go, as CSV.
     QString readings;
-    // Device pixels per logical pixel of the picture.
-    int scale{1};
+    // Device pixels per logical pixel of the picture, whole or not.
+    double scale{1};
     // The language of the picture's captions.
     QString language{QString::fromLatin1(languages::english)};
 };
