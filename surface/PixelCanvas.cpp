@@ -37,7 +37,7 @@ PixelCanvas::PixelCanvas(double devicePixelRatio, PixelOrder order)
 void PixelCanvas::setDrawWidth(int pixels)
 {
     pen_ = std::clamp(pixels, 1, 64);
-    devicePen_ = {pen_ * devicePixelRatio_};
+    devicePen_ = raster::Pen(pen_ * devicePixelRatio_);
 }
 
 raster::Rect PixelCanvas::line(const raster::Buffer& buffer, int flags, float x1, float y1, float x2, float y2,

@@ -82,27 +82,18 @@ void fill(std::uint32_t* first, long count, std::uint32_t pixel)
         first[k] = pixel;
 }
 
-// The pen's width rounded up: what a slanted line covers across. Never narrower than the pen, so
-// that lines which touch at one device pixel per pixel, such as the windings of a spiral, touch at
-// every ratio.
-int wholePixels(Pen pen)
-{
-    return std::max(1, int(std::ceil(pen.width - hair)));
-}
-
 // Across a slanted line: the whole pixels about its own.
-Band slanted(Pen pen)
+Band slanted(const Pen& pen)
 {
-    const int count = wholePixels(pen);
-    return {(count - 1) / 2, count};
+    return {pen.before(), pen.whole()};
 }
 
 // Across a line along a row or a column whose middle lies at c, or a dot centred there: the
 // pixels between the pen's edges, as many as the width rounded down or up, and at least one.
-Band between(double c, Pen pen)
+Band between(double c, const Pen& pen)
 {
     const double fraction = c - double(floorOf(c));
-    return {slanted(pen).before, int(std::max(1L, floorOf(fraction + pen.width)))};
+    return {pen.before(), int(std::max(1L, floorOf(fraction + pen.width())))};
 }
 
 class Painter {
@@ -201,9 +192,15 @@ template <class Run> void runs(long a0, long b0, long a1, long b1, Run run)
 
 } // namespace
 
+Pen::Pen(double width)
+    : width_(width)
+    , whole_(std::max(1, int(std::ceil(width - hair))))
+{
+}
+
 std::optional<Segment> place(const Buffer& buffer, double x1, double y1, double x2, double y2, Pen pen)
 {
-    const double margin = std::ceil(std::max(pen.width, 1.0)) + 1.0;
+    const double margin = pen.whole() + 1.0;
     const double left = -margin;
     const double top = -margin;
     const double right = buffer.width + margin;
@@ -244,7 +241,7 @@ Rect circle(const Buffer& buffer, double cx, double cy, double radius, Pen pen, 
     constexpr double largestRadius = 1 << 20;
     if (!(std::fabs(radius) <= largestRadius))
         return {};
-    const double reach = std::fabs(radius) + std::max(pen.width, 1.0) + 1.0;
+    const double reach = std::fabs(radius) + pen.whole() + 1.0;
     if (cx + reach < 0 || cy + reach < 0 || cx - reach > buffer.width || cy - reach > buffer.height)
         return {};
 

@@ -32,10 +32,22 @@ struct Rect {
 // every ratio. A line along a row (or a column) whose middle lies at y covers the rows from
 // floor(y) - before to floor(y + width) - before - 1: lines one logical pixel apart tile, with no
 // row between them and none shared, however many rows each covers. A slanted line covers the
-// pen's width rounded up, the same whole number for every line of that width. `before` is the
-// rows (or columns) that whole width puts before the line's own, as many as after or one fewer.
-struct Pen {
-    double width{1};
+// same whole number of pixels across wherever it lies. `before` is the rows (or columns) that
+// whole number puts before the line's own, as many as after or one fewer.
+class Pen {
+public:
+    explicit Pen(double width = 1);
+
+    double width() const { return width_; }
+    // What a slanted line covers across: the width rounded up, never narrower than the pen, so
+    // that lines which touch at one device pixel per pixel, such as the windings of a spiral,
+    // touch at every ratio.
+    int whole() const { return whole_; }
+    int before() const { return (whole_ - 1) / 2; }
+
+private:
+    double width_;
+    int whole_;
 };
 
 // The pixels a pen covers across a line, or across one of a ring's dots along one axis: `count`

@@ -82,7 +82,8 @@ private slots:
     void endsAreOnTheLine()
     {
         Pixels p(20, 16);
-        const surface::raster::Rect touched = surface::raster::line(p.buffer, 1.2, 2.7, 17.9, 13.1, {}, ink);
+        const surface::raster::Rect touched =
+            surface::raster::line(p.buffer, 1.2, 2.7, 17.9, 13.1, surface::raster::Pen(), ink);
         QCOMPARE(p.at(1, 2), ink);
         QCOMPARE(p.at(17, 13), ink);
         QCOMPARE(touched.left, 1);
@@ -105,7 +106,7 @@ private slots:
         QFETCH(double, radius);
         QFETCH(bool, ring);
         Pixels p(20, 16);
-        surface::raster::circle(p.buffer, 10.5, 8.5, radius, {}, ink);
+        surface::raster::circle(p.buffer, 10.5, 8.5, radius, surface::raster::Pen(), ink);
         QCOMPARE(p.inked() > 0, ring);
         if (ring && radius >= 2)
             QCOMPARE(p.at(10, 8), 0u); // a ring, not a disc
