@@ -1,8 +1,9 @@
 // How long a press of Start takes, the program against the straightforward way of writing it.
 // Sweep/*: the three detectors' path sums alone, for the start-up settings. Run/*: a whole run at
 // the fastest pace drawn onto a headless canvas (the reference's QPainter image, the program's
-// QtCanvas). Run/Window: the same run started by the real window, offscreen, which also brings
-// the picture to the screen; Present/Window: the repaint that shows a whole new picture.
+// QtCanvas; Run/Program@K at K device pixels per pixel). Run/Window: the same run started by the
+// real window, offscreen, which also brings the picture to the screen; Present/Window: the repaint
+// that shows a whole new picture.
 // Google Benchmark's own options apply; the ratios are printed at the end.
 
 #include "bench/PainterSurface.h"
@@ -24,6 +25,8 @@
 #include <QEventLoop>
 
 #include <benchmark/benchmark.h>
+
+#include <utility>
 
 namespace {
 
@@ -69,10 +72,10 @@ void runReference(benchmark::State& state)
         reference::run(settings, surface);
 }
 
-void runProgram(benchmark::State& state)
+void runProgram(benchmark::State& state, double ratio)
 {
     const sim::RunSettings settings = reference::startupSettings();
-    surface::QtCanvas canvas(clientArea, 1);
+    surface::QtCanvas canvas(clientArea, ratio);
     for (auto _ : state)
         sim::run(settings, canvas);
 }
@@ -107,9 +110,11 @@ void presentWindow(benchmark::State& state)
     }
 }
 
-void registerCase(const char* name, void (*function)(benchmark::State&))
+template <class... Arguments> void registerCase(const char* name, Arguments&&... arguments)
 {
-    benchmark::RegisterBenchmark(name, function)->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark(name, std::forward<Arguments>(arguments)...)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 } // namespace
@@ -127,7 +132,10 @@ int main(int argc, char** argv)
     registerCase("Sweep/Reference", sweepReference);
     registerCase("Sweep/Program", sweepProgram);
     registerCase("Run/Reference", runReference);
-    registerCase("Run/Program", runProgram);
+    registerCase("Run/Program", runProgram, 1.0);
+    // A high-resolution screen, and a laptop's and a projector's fractional scaling.
+    for (const double ratio : {1.25, 2.0, 2.25, 3.0})
+        registerCase(("Run/Program@" + QString::number(ratio).toStdString()).c_str(), runProgram, ratio);
     registerCase("Run/Window", runWindow);
     registerCase("Present/Window", presentWindow);
 

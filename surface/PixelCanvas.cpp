@@ -37,7 +37,7 @@ PixelCanvas::PixelCanvas(double devicePixelRatio, PixelOrder order)
 void PixelCanvas::setDrawWidth(int pixels)
 {
     pen_ = std::clamp(pixels, 1, 64);
-    penPixels_ = std::max(1, int(std::lround(pen_ * devicePixelRatio_)));
+    devicePen_ = raster::Pen(pen_ * devicePixelRatio_);
 }
 
 raster::Rect PixelCanvas::line(const raster::Buffer& buffer, int flags, float x1, float y1, float x2, float y2,
@@ -47,14 +47,14 @@ raster::Rect PixelCanvas::line(const raster::Buffer& buffer, int flags, float x1
         return {};
     const Colour drawn = flags == lineInColour ? colour : foregroundColour;
     const double s = pixelsPerTwip_;
-    const std::optional<raster::Segment> segment = raster::place(buffer, x1 * s, y1 * s, x2 * s, y2 * s, penPixels_);
+    const std::optional<raster::Segment> segment = raster::place(buffer, x1 * s, y1 * s, x2 * s, y2 * s, devicePen_);
     if (!segment)
         return {};
-    const Stroke stroke{*segment, penPixels_, pixelOf(drawn, order_)};
+    const Stroke stroke{*segment, pixelOf(drawn, order_)};
     if (stroke == lastStroke_)
         return {};
     lastStroke_ = stroke;
-    return raster::draw(buffer, stroke.segment, stroke.pen, stroke.pixel);
+    return raster::draw(buffer, stroke.segment, stroke.pixel);
 }
 
 raster::Rect PixelCanvas::circle(const raster::Buffer& buffer, float x, float y, float radius)
@@ -63,7 +63,7 @@ raster::Rect PixelCanvas::circle(const raster::Buffer& buffer, float x, float y,
         return {};
     lastStroke_.reset();
     const double s = pixelsPerTwip_;
-    return raster::circle(buffer, x * s, y * s, radius * s, penPixels_, pixelOf(foregroundColour, order_));
+    return raster::circle(buffer, x * s, y * s, radius * s, devicePen_, pixelOf(foregroundColour, order_));
 }
 
 } // namespace surface

@@ -31,7 +31,6 @@ private:
     // The last line drawn, and with what.
     struct Stroke {
         raster::Segment segment;
-        int pen{};
         std::uint32_t pixel{};
         bool operator==(const Stroke&) const = default;
     };
@@ -40,7 +39,7 @@ private:
     PixelOrder order_;
     double pixelsPerTwip_;
     int pen_{1}; // logical pixels
-    int penPixels_{};
+    raster::Pen devicePen_;
     std::optional<Stroke> lastStroke_;
 };
 

@@ -57,12 +57,18 @@ bool clip(double& x1, double& y1, double& x2, double& y2, double left, double to
     return true;
 }
 
+// A coordinate is a twip times the ratio over 15, which lands a hair short of a whole pixel as
+// often as on it; within a millionth of a pixel it counts as on it, so that the edge two shapes
+// share falls on the same pixel whichever of them it is worked out for.
+constexpr double hair = 1e-6;
+
 // The pixel a coordinate near the buffer falls in: rounded down, as std::floor would, without
 // the library call.
 long floorOf(double coordinate)
 {
-    const long truncated = long(coordinate);
-    return coordinate < double(truncated) ? truncated - 1 : truncated;
+    const double nudged = coordinate + hair;
+    const long truncated = long(nudged);
+    return nudged < double(truncated) ? truncated - 1 : truncated;
 }
 
 // A run of pixels set to one value, four at a time: each group becomes one 16-byte store.
@@ -76,53 +82,52 @@ void fill(std::uint32_t* first, long count, std::uint32_t pixel)
         first[k] = pixel;
 }
 
-// A pen of p pixels covers p rows (or columns) around the ideal one.
-int penBefore(int pen)
+// Across a slanted line: the whole pixels about its own.
+Band slanted(const Pen& pen)
 {
-    return (pen - 1) / 2;
+    return {pen.before(), pen.whole()};
 }
-int penAfter(int pen)
+
+// Across a line along a row or a column whose middle lies at c, or a dot centred there: the
+// pixels between the pen's edges, as many as the width rounded down or up, and at least one.
+Band between(double c, const Pen& pen)
 {
-    return pen / 2;
+    const double fraction = c - double(floorOf(c));
+    return {pen.before(), int(std::max(1L, floorOf(fraction + pen.width())))};
 }
 
 class Painter {
 public:
-    Painter(const Buffer& buffer, int pen, std::uint32_t pixel)
+    Painter(const Buffer& buffer, std::uint32_t pixel)
         : b_(buffer)
-        , pen_(std::max(pen, 1))
         , pixel_(pixel)
     {
     }
 
-    // Pixels x0..x1 of row y, thickened downward and upward by the pen.
-    void row(long y, long x0, long x1)
+    // Pixels x0..x1 of row y, with the band across it.
+    void row(long y, long x0, long x1, Band across)
+    {
+        block(x0, x1, y - across.before, y - across.before + across.count - 1);
+    }
+
+    // Pixels y0..y1 of column x, with the band across it.
+    void column(long x, long y0, long y1, Band across)
+    {
+        block(x - across.before, x - across.before + across.count - 1, y0, y1);
+    }
+
+    // Pixels x0..x1 of rows y0..y1, clipped to the buffer.
+    void block(long x0, long x1, long y0, long y1)
     {
         const long xa = std::max<long>(x0, 0);
         const long xb = std::min<long>(x1, b_.width - 1);
-        if (xa > xb)
-            return;
-        const long ya = std::max<long>(y - penBefore(pen_), 0);
-        const long yb = std::min<long>(y + penAfter(pen_), b_.height - 1);
-        for (long yy = ya; yy <= yb; ++yy)
-            fill(b_.bits + yy * b_.stride + xa, xb - xa + 1, pixel_);
-        touch(xa, ya, xb, yb);
-    }
-
-    // Pixels y0..y1 of column x, thickened sideways by the pen.
-    void column(long x, long y0, long y1)
-    {
         const long ya = std::max<long>(y0, 0);
         const long yb = std::min<long>(y1, b_.height - 1);
-        if (ya > yb)
-            return;
-        const long xa = std::max<long>(x - penBefore(pen_), 0);
-        const long xb = std::min<long>(x + penAfter(pen_), b_.width - 1);
-        if (xa > xb)
+        if (xa > xb || ya > yb)
             return;
         std::uint32_t* first = b_.bits + ya * b_.stride + xa;
         if (xa == xb) {
-            // One pixel wide, the usual case: a plain walk down the column.
+            // One pixel wide, the usual case of a steep line: a plain walk down the column.
             for (long yy = ya; yy <= yb; ++yy, first += b_.stride)
                 *first = pixel_;
         } else {
@@ -132,10 +137,7 @@ public:
         touch(xa, ya, xb, yb);
     }
 
-    void dot(long x, long y) { row(y, x - penBefore(pen_), x + penAfter(pen_)); }
-
     Rect touched() const { return r_; }
-    int pen() const { return pen_; }
 
 private:
     void touch(long xa, long ya, long xb, long yb)
@@ -151,7 +153,6 @@ private:
     }
 
     Buffer b_;
-    int pen_;
     std::uint32_t pixel_;
     Rect r_;
 };
@@ -191,9 +192,15 @@ template <class Run> void runs(long a0, long b0, long a1, long b1, Run run)
 
 } // namespace
 
-std::optional<Segment> place(const Buffer& buffer, double x1, double y1, double x2, double y2, int pen)
+Pen::Pen(double width)
+    : width_(width)
+    , whole_(std::max(1, int(std::ceil(width - hair))))
 {
-    const double margin = std::max(pen, 1) + 1.0;
+}
+
+std::optional<Segment> place(const Buffer& buffer, double x1, double y1, double x2, double y2, Pen pen)
+{
+    const double margin = pen.whole() + 1.0;
     const double left = -margin;
     const double top = -margin;
     const double right = buffer.width + margin;
@@ -203,42 +210,52 @@ std::optional<Segment> place(const Buffer& buffer, double x1, double y1, double 
                         y2 >= top && y2 <= bottom;
     if (!inside && !clip(x1, y1, x2, y2, left, top, right, bottom))
         return std::nullopt;
-    return Segment{floorOf(x1), floorOf(y1), floorOf(x2), floorOf(y2)};
+    // Clipping leaves a line along a row on its row, and one along a column on its column.
+    const bool alongRow = y1 == y2;
+    const bool alongColumn = x1 == x2 && !alongRow;
+    const Band across = alongRow ? between(y1, pen) : alongColumn ? between(x1, pen) : slanted(pen);
+    return Segment{floorOf(x1), floorOf(y1), floorOf(x2), floorOf(y2), across};
 }
 
-Rect line(const Buffer& buffer, double x1, double y1, double x2, double y2, int pen, std::uint32_t pixel)
+Rect line(const Buffer& buffer, double x1, double y1, double x2, double y2, Pen pen, std::uint32_t pixel)
 {
     const std::optional<Segment> segment = place(buffer, x1, y1, x2, y2, pen);
-    return segment ? draw(buffer, *segment, pen, pixel) : Rect{};
+    return segment ? draw(buffer, *segment, pixel) : Rect{};
 }
 
-Rect draw(const Buffer& buffer, const Segment& segment, int pen, std::uint32_t pixel)
+Rect draw(const Buffer& buffer, const Segment& segment, std::uint32_t pixel)
 {
-    Painter painter(buffer, pen, pixel);
+    Painter painter(buffer, pixel);
     const Segment& g = segment;
     if (std::labs(g.bx - g.ax) >= std::labs(g.by - g.ay))
-        runs(g.ax, g.ay, g.bx, g.by, [&](long y, long x0, long x1) { painter.row(y, x0, x1); });
+        runs(g.ax, g.ay, g.bx, g.by, [&](long y, long x0, long x1) { painter.row(y, x0, x1, g.across); });
     else
-        runs(g.ay, g.ax, g.by, g.bx, [&](long x, long y0, long y1) { painter.column(x, y0, y1); });
+        runs(g.ay, g.ax, g.by, g.bx, [&](long x, long y0, long y1) { painter.column(x, y0, y1, g.across); });
     return painter.touched();
 }
 
-Rect circle(const Buffer& buffer, double cx, double cy, double radius, int pen, std::uint32_t pixel)
+Rect circle(const Buffer& buffer, double cx, double cy, double radius, Pen pen, std::uint32_t pixel)
 {
-    Painter painter(buffer, pen, pixel);
+    Painter painter(buffer, pixel);
     // Larger rings than this never occur on the window; refusing them keeps the loop bounded.
     constexpr double largestRadius = 1 << 20;
     if (!(std::fabs(radius) <= largestRadius))
         return {};
-    const double reach = std::fabs(radius) + painter.pen() + 1.0;
+    const double reach = std::fabs(radius) + pen.whole() + 1.0;
     if (cx + reach < 0 || cy + reach < 0 || cx - reach > buffer.width || cy - reach > buffer.height)
         return {};
 
-    const long x0 = long(std::floor(cx));
-    const long y0 = long(std::floor(cy));
+    const long x0 = floorOf(cx);
+    const long y0 = floorOf(cy);
+    const Band across = between(cx, pen);
+    const Band down = between(cy, pen);
+    const auto dot = [&](long x, long y) {
+        painter.block(x - across.before, x - across.before + across.count - 1, y - down.before,
+                      y - down.before + down.count - 1);
+    };
     const long r = std::lround(std::fabs(radius));
     if (r == 0) {
-        painter.dot(x0, y0);
+        dot(x0, y0);
         return painter.touched();
     }
     // Midpoint circle: one octant computed, eight plotted.
@@ -246,14 +263,14 @@ Rect circle(const Buffer& buffer, double cx, double cy, double radius, int pen, 
     long y = 0;
     long err = 1 - r;
     while (x >= y) {
-        painter.dot(x0 + x, y0 + y);
-        painter.dot(x0 + y, y0 + x);
-        painter.dot(x0 - y, y0 + x);
-        painter.dot(x0 - x, y0 + y);
-        painter.dot(x0 - x, y0 - y);
-        painter.dot(x0 - y, y0 - x);
-        painter.dot(x0 + y, y0 - x);
-        painter.dot(x0 + x, y0 - y);
+        dot(x0 + x, y0 + y);
+        dot(x0 + y, y0 + x);
+        dot(x0 - y, y0 + x);
+        dot(x0 - x, y0 + y);
+        dot(x0 - x, y0 - y);
+        dot(x0 - y, y0 - x);
+        dot(x0 + y, y0 - x);
+        dot(x0 + x, y0 - y);
         ++y;
         if (err < 0) {
             err += 2 * y + 1;

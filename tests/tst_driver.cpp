@@ -223,7 +223,8 @@ private slots:
         QTest::newRow("scale without a number") << QStringList{"--png", "x.png", "--scale"} << driver;
         QTest::newRow("scale 0") << QStringList{"--scale", "0", "--png", "x.png"} << driver;
         QTest::newRow("scale 5") << QStringList{"--scale", "5", "--png", "x.png"} << driver;
-        QTest::newRow("scale beyond 4 by a fraction") << QStringList{"--scale", "4.01", "--png", "x.png"} << driver;
+        QTest::newRow("scale just over 4") << QStringList{"--scale", "4.01", "--png", "x.png"} << driver;
+        QTest::newRow("scale not a number") << QStringList{"--scale", "nan", "--png", "x.png"} << driver;
         QTest::newRow("scale by a word") << QStringList{"--scale", "two", "--png", "x.png"} << driver;
         QTest::newRow("lang without a code") << QStringList{"--png", "x.png", "--lang"} << driver;
         QTest::newRow("lang the window does not speak") << QStringList{"--lang", "fr", "--png", "x.png"} << driver;
@@ -430,6 +431,25 @@ private slots:
                 reference::squaredDistance(tips[k].s, {x, sim::yBoundary + sim::depthS + sim::spiralDropS});
             QVERIFY2(same(r[2], v) && same(r[4], h) && same(r[6], s), qPrintable(lines[k + 1]));
         }
+    }
+
+    // A laptop's or a projector's scaling: the picture is the window at that many device pixels
+    // per pixel, rounded to whole pixels.
+    void fractionalScale_data()
+    {
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1.25") << QStringLiteral("1.25") << QSize(954, 719);
+        QTest::newRow("3.5, halves rounded up") << QStringLiteral("3.5") << QSize(2671, 2013);
+    }
+    void fractionalScale()
+    {
+        QFETCH(QString, scale);
+        QFETCH(QSize, size);
+        const QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("picture.png"));
+        QCOMPARE(drive({"click", "cmdStart", "--png", file, "--scale", scale}).exitCode, 0);
+        QCOMPARE(QImage(file).size(), size);
     }
 
     // A scaled picture is drawn at its own resolution: a one-pixel pen covers K device pixels

@@ -75,10 +75,10 @@ QImage everyCallDrawn(const surface::RecordingSurface& recording, qreal ratio)
     const surface::raster::Buffer buffer{reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
                                          image.bytesPerLine() / 4};
     const double s = ratio / surface::twipsPerPixel;
-    int pen = int(std::lround(ratio));
+    surface::raster::Pen pen(ratio);
     for (const Call& call : recording.calls) {
         if (call.op == Op::DrawWidth)
-            pen = int(std::lround(std::clamp(call.value, 1, 64) * ratio));
+            pen = surface::raster::Pen(std::clamp(call.value, 1, 64) * ratio);
         const surface::Colour colour = call.op == Op::Line && call.value == surface::lineInColour ? call.colour : 0;
         const std::uint32_t pixel = qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int(colour >> 16));
         if (call.op == Op::Line)

@@ -51,33 +51,39 @@ private slots:
     void segments_data()
     {
         QTest::addColumn<QLineF>("line");
-        QTest::addColumn<int>("pen");
+        QTest::addColumn<double>("pen");
         QTest::addColumn<int>("pixels");
-        QTest::newRow("horizontal, pen 1") << QLineF(2, 5.5, 12.9, 5.5) << 1 << 11;
-        QTest::newRow("horizontal, pen 2") << QLineF(2, 5, 12, 5) << 2 << 22;
-        QTest::newRow("vertical, pen 1") << QLineF(3, 1, 3, 10) << 1 << 10;
-        QTest::newRow("vertical, pen 2") << QLineF(3, 1, 3, 10) << 2 << 20;
-        QTest::newRow("diagonal") << QLineF(0, 0, 9, 9) << 1 << 10;
-        QTest::newRow("shallow, backwards") << QLineF(15, 8, 0, 3) << 1 << 16;
-        QTest::newRow("a point") << QLineF(4, 4, 4, 4) << 1 << 1;
-        QTest::newRow("huge but finite, clipped") << QLineF(-1e30, 7, 1e30, 7) << 1 << 20;
-        QTest::newRow("entirely outside") << QLineF(-50, -50, -10, -1) << 1 << 0;
-        QTest::newRow("steep from far outside") << QLineF(5, -1e20, 5, 1e20) << 1 << 16;
+        QTest::newRow("horizontal, pen 1") << QLineF(2, 5.5, 12.9, 5.5) << 1.0 << 11;
+        QTest::newRow("horizontal, pen 2") << QLineF(2, 5, 12, 5) << 2.0 << 22;
+        QTest::newRow("vertical, pen 1") << QLineF(3, 1, 3, 10) << 1.0 << 10;
+        QTest::newRow("vertical, pen 2") << QLineF(3, 1, 3, 10) << 2.0 << 20;
+        // Between the pen's edges: from row 5 to row 6.5, from row 5.5 to row 7.
+        QTest::newRow("horizontal, pen 1.5 on a row's edge") << QLineF(2, 5, 12, 5) << 1.5 << 11;
+        QTest::newRow("horizontal, pen 1.5 in a row's middle") << QLineF(2, 5.5, 12, 5.5) << 1.5 << 22;
+        QTest::newRow("vertical, pen 1.25 near a column's end") << QLineF(3.8, 1, 3.8, 10) << 1.25 << 20;
+        QTest::newRow("diagonal") << QLineF(0, 0, 9, 9) << 1.0 << 10;
+        QTest::newRow("diagonal, pen 1.25: two pixels across") << QLineF(0, 0, 9, 9) << 1.25 << 20;
+        QTest::newRow("shallow, backwards") << QLineF(15, 8, 0, 3) << 1.0 << 16;
+        QTest::newRow("a point") << QLineF(4, 4, 4, 4) << 1.0 << 1;
+        QTest::newRow("huge but finite, clipped") << QLineF(-1e30, 7, 1e30, 7) << 1.0 << 20;
+        QTest::newRow("entirely outside") << QLineF(-50, -50, -10, -1) << 1.0 << 0;
+        QTest::newRow("steep from far outside") << QLineF(5, -1e20, 5, 1e20) << 1.0 << 16;
     }
     void segments()
     {
         QFETCH(QLineF, line);
-        QFETCH(int, pen);
+        QFETCH(double, pen);
         QFETCH(int, pixels);
         Pixels p(20, 16);
-        surface::raster::line(p.buffer, line.x1(), line.y1(), line.x2(), line.y2(), pen, ink);
+        surface::raster::line(p.buffer, line.x1(), line.y1(), line.x2(), line.y2(), surface::raster::Pen{pen}, ink);
         QCOMPARE(p.inked(), pixels);
     }
 
     void endsAreOnTheLine()
     {
         Pixels p(20, 16);
-        const surface::raster::Rect touched = surface::raster::line(p.buffer, 1.2, 2.7, 17.9, 13.1, 1, ink);
+        const surface::raster::Rect touched =
+            surface::raster::line(p.buffer, 1.2, 2.7, 17.9, 13.1, surface::raster::Pen(), ink);
         QCOMPARE(p.at(1, 2), ink);
         QCOMPARE(p.at(17, 13), ink);
         QCOMPARE(touched.left, 1);
@@ -100,7 +106,7 @@ private slots:
         QFETCH(double, radius);
         QFETCH(bool, ring);
         Pixels p(20, 16);
-        surface::raster::circle(p.buffer, 10.5, 8.5, radius, 1, ink);
+        surface::raster::circle(p.buffer, 10.5, 8.5, radius, surface::raster::Pen(), ink);
         QCOMPARE(p.inked() > 0, ring);
         if (ring && radius >= 2)
             QCOMPARE(p.at(10, 8), 0u); // a ring, not a disc

@@ -12,7 +12,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QEventLoop>
-#include <QFile>
+#include <QLocale>
 
 #include <clocale>
 #include <cstdio>
@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
     const window::DriverLine* line = &std::get<window::DriverLine>(read);
     // The picture depends on the command line alone: the scale is always set, and whatever
     // else in the user's environment would scale the window or change its look is cleared.
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(line->scale));
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(line->scale, 'g', QLocale::FloatingPointShortest));
     for (const char* variable : {"QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING",
                                  "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_USE_PHYSICAL_DPI", "QT_FONT_DPI",
                                  "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"})
