@@ -3,6 +3,7 @@
 #include "app/Languages.h"
 #include "window/Readings.h"
 #include "window/WholeFile.h"
+#include "window/Workbook.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -58,9 +59,17 @@ HandOut::HandOut(QWidget* window, Sources sources, const window::NumberText& num
         // The window hears the keys; the menu shows them beside the words.
         window->addAction(action);
     }
+    offer();
     // The drawing lets clicks through to the window, whose menu this is.
     window->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(window, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { openMenu(at); });
+}
+
+void HandOut::offer()
+{
+    const QList<QAction*> actions = window_->actions();
+    for (std::size_t k = 0; k < window::menu().size(); ++k)
+        actions[qsizetype(k)]->setEnabled(!window::menu()[k].needsRun || sources_.measured().has_value());
 }
 
 void HandOut::openMenu(const QPoint& at)
@@ -127,7 +136,8 @@ void HandOut::save(const window::MenuAction& action)
 QByteArray HandOut::contents(const window::MenuAction& action, QString& problem) const
 {
     if (action.what == window::Handed::Readings)
-        return QByteArray::fromStdString(window::readingsCsv(sources_.measured()));
+        return QByteArray::fromStdString(
+            window::readingsFile(action.file->format, sources_.measured(), numbers_, languages::translate));
     const QByteArray png = pngOf(sources_.picture(window_->devicePixelRatioF() * action.scale));
     if (png.isEmpty())
         problem = QCoreApplication::translate("PictureFile", "the picture could not be encoded");

@@ -38,8 +38,11 @@ public:
         ChooseFile chooseFile;
     };
 
+    // `numbers` are the window's language's, as the readings are copied and written in words.
     HandOut(QWidget* window, Sources sources, const window::NumberText& numbers);
 
+    // Offers what there is to hand out: the readings once a run has measured them.
+    void offer();
     void act(const window::MenuAction& action);
     // The menu, opened at a point of the window, as the right button, the menu key and Shift+F10
     // ask for it; it leaves at once for what the user does next.

@@ -85,9 +85,24 @@ QString title()
     return design(window::properties().title);
 }
 
+QString current()
+{
+    for (const QTranslator* translator :
+         QCoreApplication::instance()->findChildren<QTranslator*>(installedName, Qt::FindDirectChildrenOnly)) {
+        if (translator->filePath().contains(prefix))
+            return translator->language().section(QLatin1Char('_'), 0, 0);
+    }
+    return QString::fromLatin1(english);
+}
+
 window::NumberText localNumbers()
 {
     return window::NumberText(QLocale().decimalPoint().toStdString());
+}
+
+window::NumberText languageNumbers()
+{
+    return window::NumberText(QLocale(current()).decimalPoint().toStdString());
 }
 
 } // namespace languages

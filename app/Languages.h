@@ -33,8 +33,13 @@ QString design(const char* text);
 // The program's name, which titles its window and its messages.
 QString title();
 
+// The language in use: "en", or the code of the translation put in place.
+QString current();
 // Numbers written and read with the decimal separator of the user's locale, as the cells hold
 // them.
 window::NumberText localNumbers();
+// Numbers as the language in use writes them, as the readings are copied and the run's result
+// said: a German window copies 1,33 whatever the locale.
+window::NumberText languageNumbers();
 
 } // namespace languages

@@ -24,6 +24,7 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     : QWidget(parent)
     , observers_(std::move(observers))
     , numbers_(languages::localNumbers())
+    , languageNumbers_(languages::languageNumbers())
 {
     layout::prepareWindow(this);
     // The canvas first, so that the controls stand above the drawing.
@@ -41,9 +42,10 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     session_ = new RunSession(
         this, *form_, [this] { canvasView_->changed(canvasView_->canvas().takeChanged()); },
         [this] {
-            // A screen reader hears the run's result.
-            accessibility::describeDrawing(
-                this, QString::fromStdString(window::statement(*form_->measured(), numbers_, languages::translate)));
+            // A screen reader hears the run's result; its readings can be handed out.
+            accessibility::describeDrawing(this, QString::fromStdString(window::statement(
+                                                     *form_->measured(), languageNumbers_, languages::translate)));
+            handOut_->offer();
             if (observers_.runEnded)
                 observers_.runEnded();
         });
@@ -52,7 +54,7 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
                            {[this](qreal ratio) { return picture(ratio); },
                             [this]() -> const std::optional<window::Measured>& { return form_->measured(); },
                             [this] { return fileName(); }, observers_.chooseFile},
-                           numbers_);
+                           languageNumbers_);
     // From the keyboard the menu opens over the drawing, where a pointer would open it.
     new KeyRule(this, form_->state(), [this] { handOut_->openMenu(QPoint(width() / 3, height() / 3)); });
     form_->Form_Load();

@@ -78,6 +78,9 @@ private:
     layout::Widgets widgets_;
     RunSession* session_{};
     HandOut* handOut_{};
+    // The cells' numbers are the user's locale's; what is handed out in words and tables follows
+    // the window's language.
     window::NumberText numbers_;
+    window::NumberText languageNumbers_;
     std::unique_ptr<window::Form> form_;
 };

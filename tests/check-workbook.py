@@ -32,7 +32,7 @@ with zipfile.ZipFile(book_path) as archive:
 with open(csv_path, newline="", encoding="utf-8") as f:
     table = list(csv.reader(f))
 with open(statement_path, encoding="utf-8") as f:
-    statement = f.read()
+    statement = f.read().rstrip("\n")
 
 book = openpyxl.load_workbook(book_path)
 if len(book.worksheets) != 2:

@@ -1,10 +1,12 @@
 #include "Probe.h"
 #include "Runs.h"
 
+#include "app/Languages.h"
 #include "app/frmKavrona.h"
 #include "window/Menu.h"
 #include "window/WholeFile.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -160,8 +162,10 @@ private slots:
         QTRY_COMPARE(offered, table);
     }
 
-    // The readings copied (Ctrl+Shift+C) as a table in the window's language, here German, hold
-    // the numbers the driver's CSV holds; saved, they are the driver's CSV.
+    // The readings copied (Ctrl+Shift+C) as a table in the window's language, here German under
+    // the C locale, hold the numbers the driver's CSV holds; saved as CSV, they are the driver's
+    // CSV, under the name of the run that measured them whatever the options say since. Before
+    // any run there are no readings to hand out.
     void copiesAndSavesTheReadings()
     {
         QTemporaryDir dir;
@@ -173,23 +177,39 @@ private slots:
         QVERIFY(expected.open(QIODevice::ReadOnly));
         const QByteArray csv = expected.readAll();
 
-        const QLocale german(QLocale::German, QLocale::Germany);
-        QLocale::setDefault(german);
+        languages::use(QStringLiteral("de"));
+        const auto english = qScopeGuard([] { languages::use(QString::fromLatin1(languages::english)); });
         const QString saved = dir.filePath(QStringLiteral("window.csv"));
+        QString proposed;
         WindowObservers observers;
-        observers.chooseFile = [&](const QString&) { return saved; };
+        observers.chooseFile = [&](const QString& name) {
+            proposed = name;
+            return saved;
+        };
         frmKavrona window(observers);
-        QLocale::setDefault(QLocale::c());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QList<QAction*> actions = window.actions();
+        const auto readingsAction = [&](window::Format format) {
+            for (qsizetype k = 0; k < actions.size(); ++k) {
+                const window::MenuAction& row = window::menu()[std::size_t(k)];
+                if (row.what == window::Handed::Readings &&
+                    (row.file ? row.file->format : window::Format::Png) == format)
+                    return actions[k];
+            }
+            return actions.front();
+        };
+        QVERIFY(!readingsAction(window::Format::Csv)->isEnabled());
         start(window);
         QVERIFY(runEnded(window));
+        QVERIFY(readingsAction(window::Format::Csv)->isEnabled());
         pressCtrl(window, Qt::Key_C, Qt::ShiftModifier);
         QTRY_VERIFY(QGuiApplication::clipboard()->text().startsWith(QLatin1String("step\t")));
         const QStringList table = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         const QStringList rows = QString::fromUtf8(csv).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(table.size(), rows.size());
         QVERIFY2(table[1].contains(QLatin1String("313,9189")), qPrintable(table[1]));
+        const QLocale german(QLocale::German, QLocale::Germany);
         for (qsizetype k = 1; k < rows.size(); ++k) {
             const QStringList pasted = table[k].split(QLatin1Char('\t'));
             const QStringList written = rows[k].split(QLatin1Char(','));
@@ -198,10 +218,10 @@ private slots:
                              1e-9 * std::abs(written[c].toDouble()),
                          qPrintable(table[k]));
         }
-        for (QAction* action : window.actions()) {
-            if (action->text().startsWith(QLatin1String("Save readings")))
-                action->trigger();
-        }
+        for (const char* option : {"opSklo", "opVětší", "opVelkáDistance"})
+            window.findChild<QAbstractButton*>(QString::fromUtf8(option))->click();
+        readingsAction(window::Format::Csv)->trigger();
+        QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("water-35-750.csv"));
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), csv);

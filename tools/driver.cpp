@@ -6,8 +6,6 @@
 #include "app/frmKavrona.h"
 #include "surface/TraceSurface.h"
 #include "window/DriverLine.h"
-#include "window/Readings.h"
-#include "window/WholeFile.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -16,7 +14,6 @@
 
 #include <clocale>
 #include <cstdio>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -85,37 +82,18 @@ int main(int argc, char* argv[])
     frmKavrona window(observers);
     window.show();
 
-    // What the driver is asked to write, each once the actions are done.
-    const std::vector<std::pair<std::string, std::function<std::string()>>> outputs{
-        {line->png, [&window] { return pngOf(window.grab().toImage()); }},
-        {line->readings, [&window] { return window::readingsCsv(window.form().measured()); }},
-    };
     for (const window::Action& action : line->actions) {
         window.act(window::perform(window.form(), action));
         if (window.running())
             runs.exec();
-        if (window.isVisible())
-            continue;
         // Exit ends the program; nothing more is printed, and there is no window to picture.
-        int status = 0;
-        for (const auto& [file, write] : outputs) {
-            if (file.empty())
-                continue;
-            std::fprintf(stderr, "%s: Exit closed the window, so %s was not written\n", driver.program.c_str(),
-                         file.c_str());
-            status = 1;
-        }
-        return status;
+        if (!window.isVisible())
+            return window::closedBeforeOutputs(driver, *line);
     }
     window::printState(window.form().state(), stdout);
-    int status = 0;
-    for (const auto& [file, write] : outputs) {
-        if (file.empty())
-            continue;
-        if (const std::optional<std::string> why = window::writeWhole(file, write())) {
-            std::fprintf(stderr, "%s: cannot write %s: %s\n", driver.program.c_str(), file.c_str(), why->c_str());
-            status = 1;
-        }
-    }
-    return status;
+    std::vector<window::DriverOutput> outputs =
+        window::driverOutputs(*line, window.form().measured(), languages::languageNumbers(), languages::translate);
+    if (!line->png.empty())
+        outputs.insert(outputs.begin(), {line->png, pngOf(window.grab().toImage())});
+    return window::writeOutputs(driver, outputs);
 }

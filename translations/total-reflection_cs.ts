@@ -201,6 +201,18 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Workbooks (*.xlsx)</source>
+        <translation>Sešity (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Save readings as CSV</source>
+        <translation>Uložit naměřené hodnoty jako CSV</translation>
+    </message>
+    <message>
+        <source>Save readings as CSV…</source>
+        <translation>Uložit naměřené hodnoty jako CSV…</translation>
+    </message>
 </context>
 <context>
     <name>Pace</name>

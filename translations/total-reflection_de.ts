@@ -201,6 +201,18 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Workbooks (*.xlsx)</source>
+        <translation>Arbeitsmappen (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Save readings as CSV</source>
+        <translation>Messwerte als CSV speichern</translation>
+    </message>
+    <message>
+        <source>Save readings as CSV…</source>
+        <translation>Messwerte als CSV speichern…</translation>
+    </message>
 </context>
 <context>
     <name>Pace</name>

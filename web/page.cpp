@@ -10,6 +10,7 @@
 
 #include "surface/Canvas.h"
 #include "web/Arguments.h"
+#include "web/Translate.h"
 #include "window/DesignJson.h"
 #include "window/Form.h"
 #include "window/Geometry.h"
@@ -19,6 +20,7 @@
 #include "window/Readings.h"
 #include "window/ScrollBar.h"
 #include "window/Translate.h"
+#include "window/Workbook.h"
 
 #include <emscripten/emscripten.h>
 
@@ -43,20 +45,7 @@ constexpr const char* reloadText = QT_TRANSLATE_NOOP("Page", "Reload");
 constexpr const char* notCopiedText = QT_TRANSLATE_NOOP("Page", "The readings could not be copied.");
 constexpr const char* pictureNotCopiedText = QT_TRANSLATE_NOOP("Page", "The picture could not be copied.");
 
-// The page's table of translations, made from the desktop's .ts files, answers in the language
-// the page chose; nothing where it has no translation.
-EM_JS(int, translateInPage, (const char* context, const char* text, char* out, int size), {
-    const translated = Module.translate ? Module.translate(UTF8ToString(context), UTF8ToString(text)) : null;
-    if (translated == null)
-        return -1;
-    return stringToUTF8(translated, out, size);
-});
-
-std::string translate(const char* context, const char* text)
-{
-    char out[1024];
-    return translateInPage(context, text, out, int(sizeof out)) < 0 ? std::string(text) : std::string(out);
-}
+using web::translate;
 
 // The names the page knows the window's choices by, each written once, here.
 template <class E> struct Named {
@@ -110,7 +99,9 @@ std::string menuJson()
         out += std::string(out.empty() ? "" : ",") + "{\"what\":" + quoted(nameOf(handed, a.what)) +
                ",\"how\":" + quoted(nameOf(ways, a.how)) + ",\"words\":" + words(a.words) +
                ",\"group\":" + std::to_string(a.group) + ",\"scale\":" + number(a.scale) +
-               (a.file ? ",\"extension\":" + quoted(a.file->extension) + ",\"mediaType\":" + quoted(a.file->mediaType)
+               ",\"needsRun\":" + truth(a.needsRun) +
+               (a.file ? ",\"format\":" + std::to_string(int(a.file->format)) + ",\"extension\":" +
+                             quoted(a.file->extension) + ",\"mediaType\":" + quoted(a.file->mediaType)
                        : std::string()) +
                "}";
     }
@@ -129,6 +120,8 @@ struct Page {
     window::Form form{canvas, numbers, sim::sweepSteps, translate};
     // Start's last refusal, for its message.
     std::optional<window::Refusal> refusal;
+    // The readings as a file, kept until the next is made.
+    std::string readingsFile;
     // The drawing at another resolution, as a picture to save; kept until the next is made.
     std::optional<surface::Canvas> picture;
 };
@@ -254,9 +247,17 @@ const Call calls[] = {
          page->form.Form_Unload();
          return std::string("null");
      }},
-    // What the last run measured: as CSV for a file, and as a table in the page's language for a
-    // spreadsheet; a header alone before the first run.
-    {"readingsCsv", [](const web::Arguments&) { return quoted(window::readingsCsv(page->form.measured())); }},
+    // Whether a run has measured anything to hand out.
+    {"measured", [](const web::Arguments&) { return truth(page->form.measured().has_value()); }},
+    // What the last run measured: as a file of a format (its bytes in the module's memory), and as a
+    // table in the page's language for a spreadsheet; the columns' names alone before the first run.
+    {"readingsFile",
+     [](const web::Arguments& a) {
+         page->readingsFile =
+             window::readingsFile(window::Format(int(a.number(0))), page->form.measured(), page->numbers, translate);
+         return "{\"bytes\":" + std::to_string(reinterpret_cast<std::uintptr_t>(page->readingsFile.data())) +
+                ",\"length\":" + std::to_string(page->readingsFile.size()) + "}";
+     }},
     {"readingsTable",
      [](const web::Arguments&) { return quoted(window::readingsTable(page->form.measured(), page->numbers)); }},
     // The last run's result in words; nothing before the first run.

@@ -1,7 +1,10 @@
 #include "window/DriverLine.h"
 
 #include "window/NumberText.h"
+#include "window/Readings.h"
 #include "window/Version.h"
+#include "window/WholeFile.h"
+#include "window/Workbook.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -44,6 +47,9 @@ std::optional<DriverLine> read(const std::vector<std::string>& words, const Driv
             return std::nullopt;
         } else if (word == "--readings" && valued) {
             if (!file(word, i, line.readings))
+                return std::nullopt;
+        } else if (word == "--statement" && valued) {
+            if (!file(word, i, line.statement))
                 return std::nullopt;
         } else if (word == "--png" && valued && abilities.pictures) {
             if (!file(word, i, line.png))
@@ -91,12 +97,52 @@ std::variant<DriverLine, int> readDriverLine(const std::vector<std::string>& wor
     return 2;
 }
 
+std::vector<DriverOutput> driverOutputs(const DriverLine& line, const std::optional<Measured>& measured,
+                                        const NumberText& numbers, const Translate& translate)
+{
+    std::vector<DriverOutput> outputs;
+    if (!line.readings.empty())
+        outputs.push_back({line.readings, readingsFile(readingsFormatOf(line.readings), measured, numbers, translate)});
+    if (!line.statement.empty())
+        outputs.push_back({line.statement, measured ? statement(*measured, numbers, translate) + "\n" : ""});
+    return outputs;
+}
+
+int writeOutputs(const DriverAbilities& abilities, const std::vector<DriverOutput>& outputs)
+{
+    int status = 0;
+    for (const DriverOutput& output : outputs) {
+        if (const std::optional<std::string> why = writeWhole(output.file, output.contents)) {
+            std::fprintf(stderr, "%s: cannot write %s: %s\n", abilities.program.c_str(), output.file.c_str(),
+                         why->c_str());
+            status = 1;
+        }
+    }
+    return status;
+}
+
+int closedBeforeOutputs(const DriverAbilities& abilities, const DriverLine& line)
+{
+    int status = 0;
+    for (const std::string* file : {&line.png, &line.readings, &line.statement}) {
+        if (file->empty())
+            continue;
+        std::fprintf(stderr, "%s: Exit closed the window, so %s was not written\n", abilities.program.c_str(),
+                     file->c_str());
+        status = 1;
+    }
+    return status;
+}
+
 std::string driverUsage(const DriverAbilities& abilities)
 {
     std::string options = "Options:\n";
     if (abilities.pictures)
         options += "  --png FILE        save a picture of the whole window after the last action\n";
-    options += "  --readings FILE   save the last run's readings as CSV (a header alone if none ran)\n";
+    options += "  --readings FILE   save the last run's readings: a workbook where FILE ends in .xlsx,\n"
+               "                    CSV otherwise (the columns' names alone if none ran)\n"
+               "  --statement FILE  save the last run's result in words, in the language of --lang\n"
+               "                    (empty if none ran)\n";
     if (abilities.pictures)
         options += "  --scale K         draw the picture at K device pixels per pixel (" + scaleRange + ")\n";
     options += "  --lang CODE       the captions' language, one of " + joined(abilities.languages) + "; " + english +

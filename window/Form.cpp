@@ -285,6 +285,10 @@ std::string withinTextBox(std::string text)
 
 std::string Form::fileName() const
 {
+    // What is handed out is the last run's, whatever the options say since; before any run, the
+    // window as it stands.
+    if (const std::optional<Measured>& run = measured())
+        return window::fileName(run->settings);
     return window::fileName(state_.text(name::nAlfaCaption), state_.text(name::nLátka), state_.text(name::nDistance));
 }
 

@@ -60,8 +60,9 @@ public:
     bool runFrame(RunLoop::Clock::duration budget = frameBudget) { return run_.frame(budget); }
     // What the last run measured; nothing before the first.
     const std::optional<Measured>& measured() const { return run_.measured(); }
-    // A name for a picture of the window or its readings, without an extension, from the cells
-    // that say what it shows, such as "glass-critical-750".
+    // A name for a picture of the window or its readings, without an extension, after the run
+    // that made what it shows (before any run, the cells that say what the window shows), such
+    // as "glass-critical-750".
     std::string fileName() const;
 
     // What the user does while a run draws (window/RunInput.h): the token it is set aside under,

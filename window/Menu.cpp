@@ -5,27 +5,42 @@
 namespace window {
 namespace {
 
-constexpr FileKind png{"png",
+constexpr const char* readingsNotSaved =
+    QT_TRANSLATE_NOOP("Menu", "The readings could not be saved as \u201C%1\u201D.\n\n%2");
+
+constexpr FileKind png{Format::Png,
+                       "png",
                        "image/png",
                        QT_TRANSLATE_NOOP("Menu", "Save picture"),
                        QT_TRANSLATE_NOOP("Menu", "PNG pictures (*.png)"),
                        Folder::Pictures,
                        QT_TRANSLATE_NOOP("Menu", "The picture could not be saved as \u201C%1\u201D.\n\n%2")};
-constexpr FileKind csv{"csv",
+constexpr FileKind xlsx{Format::Workbook,
+                        "xlsx",
+                        "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet",
+                        QT_TRANSLATE_NOOP("Menu", "Save readings"),
+                        QT_TRANSLATE_NOOP("Menu", "Workbooks (*.xlsx)"),
+                        Folder::Documents,
+                        readingsNotSaved};
+constexpr FileKind csv{Format::Csv,
+                       "csv",
                        "text/csv",
-                       QT_TRANSLATE_NOOP("Menu", "Save readings"),
+                       QT_TRANSLATE_NOOP("Menu", "Save readings as CSV"),
                        QT_TRANSLATE_NOOP("Menu", "CSV files (*.csv)"),
                        Folder::Documents,
-                       QT_TRANSLATE_NOOP("Menu", "The readings could not be saved as \u201C%1\u201D.\n\n%2")};
+                       readingsNotSaved};
 
+// clang-format off
 constexpr MenuAction actions[] = {
-    {Handed::Picture, Way::Copy, QT_TRANSLATE_NOOP("Menu", "Copy picture"), "Ctrl+C", 0, nullptr, 1},
-    {Handed::Picture, Way::Save, QT_TRANSLATE_NOOP("Menu", "Save picture\u2026"), "Ctrl+S", 0, &png, 1},
+    {Handed::Picture, Way::Copy, QT_TRANSLATE_NOOP("Menu", "Copy picture"), "Ctrl+C", 0, nullptr, 1, false},
+    {Handed::Picture, Way::Save, QT_TRANSLATE_NOOP("Menu", "Save picture\u2026"), "Ctrl+S", 0, &png, 1, false},
     {Handed::Picture, Way::Save, QT_TRANSLATE_NOOP("Menu", "Save picture at twice the resolution\u2026"),
-     "Ctrl+Shift+S", 0, &png, 2},
-    {Handed::Readings, Way::Copy, QT_TRANSLATE_NOOP("Menu", "Copy readings"), "Ctrl+Shift+C", 1, nullptr, 1},
-    {Handed::Readings, Way::Save, QT_TRANSLATE_NOOP("Menu", "Save readings\u2026"), "", 1, &csv, 1},
+     "Ctrl+Shift+S", 0, &png, 2, false},
+    {Handed::Readings, Way::Copy, QT_TRANSLATE_NOOP("Menu", "Copy readings"), "Ctrl+Shift+C", 1, nullptr, 1, true},
+    {Handed::Readings, Way::Save, QT_TRANSLATE_NOOP("Menu", "Save readings\u2026"), "", 1, &xlsx, 1, true},
+    {Handed::Readings, Way::Save, QT_TRANSLATE_NOOP("Menu", "Save readings as CSV\u2026"), "", 1, &csv, 1, true},
 };
+// clang-format on
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/FileFormat.h"
+
 #include <span>
 
 // The drawing's menu: what a run made, handed out, as one table that every front end builds its
@@ -16,9 +18,10 @@ enum class Way { Copy, Save };
 // Where a save dialog first proposes to put a file of a kind.
 enum class Folder { Pictures, Documents };
 
-// A kind of file the menu saves: its extension and media type, the save dialog's words for it,
-// where the dialog first looks, and the words that say it could not be saved.
+// A kind of file the menu saves: its format, extension and media type, the save dialog's words for
+// it, where the dialog first looks, and the words that say it could not be saved.
 struct FileKind {
+    Format format;
     const char* extension;
     const char* mediaType;
     const char* dialogTitle;
@@ -40,6 +43,9 @@ struct MenuAction {
     const FileKind* file;
     // A picture's resolution, times the screen's.
     double scale;
+    // Whether it hands out what only a run has: the readings. Before the first run it is not
+    // offered.
+    bool needsRun;
 };
 
 std::span<const MenuAction> menu();

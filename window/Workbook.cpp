@@ -23,12 +23,14 @@ constexpr int readingsWidth = 12;
 constexpr int namesWidth = 28;
 constexpr int valuesWidth = 100;
 
-std::vector<Row> readingRows(const Measured& measured)
+std::vector<Row> readingRows(const std::optional<Measured>& measured)
 {
     std::vector<Row> rows(1);
     for (const ReadingColumn& column : readingColumns())
         rows.front().push_back(spreadsheet::text(column.name, Look::Name));
-    for (const sim::Reading& reading : measured.readings) {
+    if (!measured)
+        return rows;
+    for (const sim::Reading& reading : measured->readings) {
         Row& row = rows.emplace_back();
         for (const ReadingColumn& column : readingColumns())
             row.push_back(spreadsheet::number(column.value(reading)));
@@ -85,18 +87,23 @@ std::vector<Row> runRows(const Measured& measured, const NumberText& numbers, co
 
 } // namespace
 
-std::string workbook(const Measured& measured, const NumberText& numbers, const Translate& translate)
+std::string workbook(const std::optional<Measured>& measured, const NumberText& numbers, const Translate& translate)
 {
     const auto words = [&translate](const char* text) { return translated(translate, context, text); };
-    const spreadsheet::Sheet sheets[] = {
-        {words(QT_TRANSLATE_NOOP("Workbook", "Readings")), readingRows(measured),
-         std::vector<int>(readingColumns().size(), readingsWidth), true},
-        {words(QT_TRANSLATE_NOOP("Workbook", "Run")),
-         runRows(measured, numbers, translate),
-         {namesWidth, valuesWidth},
-         false},
-    };
+    std::vector<spreadsheet::Sheet> sheets{{words(QT_TRANSLATE_NOOP("Workbook", "Readings")), readingRows(measured),
+                                            std::vector<int>(readingColumns().size(), readingsWidth), true}};
+    if (measured)
+        sheets.push_back({words(QT_TRANSLATE_NOOP("Workbook", "Run")),
+                          runRows(*measured, numbers, translate),
+                          {namesWidth, valuesWidth},
+                          false});
     return spreadsheet::workbook(sheets);
+}
+
+std::string readingsFile(Format format, const std::optional<Measured>& measured, const NumberText& numbers,
+                         const Translate& translate)
+{
+    return format == Format::Workbook ? workbook(measured, numbers, translate) : readingsCsv(measured);
 }
 
 } // namespace window

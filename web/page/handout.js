@@ -63,7 +63,10 @@ function totalReflectionHandout({ api, page, label, drawing, heap, ratio, refuse
   };
   const contents = {
     picture: (action) => picture(action.scale),
-    readings: async (action) => new Blob([api.readingsCsv()], { type: action.mediaType }),
+    readings: async (action) => {
+      const { bytes, length } = api.readingsFile(action.format);
+      return new Blob([heap().slice(bytes, bytes + length)], { type: action.mediaType });
+    },
   };
   const suffix = (action) => action.scale === 1 ? '' : `@${action.scale}x`;
   const ways = {
@@ -82,5 +85,6 @@ function totalReflectionHandout({ api, page, label, drawing, heap, ratio, refuse
 
   return totalReflectionMenu({ label, items: page.menu.filter(allowed).map((action) => ({
     text: action.words, group: action.group, act: () => ways[action.how](action),
+    available: () => !action.needsRun || api.measured(),
   })) });
 }

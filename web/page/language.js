@@ -11,19 +11,8 @@ const totalReflectionLanguage = (() => {
   const language = [asked, ...navigator.languages].filter(Boolean).map(languageOf)
     .find((code) => spoken.includes(code)) ?? 'en';
 
-  // The locale's decimal separator when it is one character other than a digit, a sign or a
-  // letter; a point otherwise.
-  function decimalSeparatorOf(tag) {
-    try {
-      const [locale] = Intl.getCanonicalLocales(String(tag).replace(/_/g, '-'));
-      const parts = new Intl.NumberFormat(locale).formatToParts(1.5);
-      const separator = parts.find((part) => part.type === 'decimal')?.value ?? '';
-      return [...separator].length === 1 && !/[\p{L}\p{N}+\-]/u.test(separator) ? separator : null;
-    } catch {
-      return null;
-    }
-  }
-  const decimalSeparator = [asked, navigator.language].filter(Boolean).map(decimalSeparatorOf)
+  // The locale's decimal separator (numbers.js); a point where neither names one.
+  const decimalSeparator = [asked, navigator.language].filter(Boolean).map(totalReflectionDecimalSeparatorOf)
     .find(Boolean) ?? '.';
 
   function translate(context, text) {

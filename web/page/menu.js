@@ -1,6 +1,7 @@
 'use strict';
 // The drawing's menu, which takes the place of the browser's own: its items in groups, a line
-// between two groups. It opens where
+// between two groups, an item that has nothing to act on yet (`available` says) shown but not
+// chosen. It opens where
 // the drawing is pressed with the right button or held down by a finger, and from the keyboard
 // with the menu key or Shift+F10; the arrows walk it, Enter or Space chooses, Escape closes it.
 function totalReflectionMenu({ items, label }) {
@@ -15,6 +16,8 @@ function totalReflectionMenu({ items, label }) {
     const button = Object.assign(document.createElement('button'), { type: 'button', textContent: text, tabIndex: -1 });
     button.setAttribute('role', 'menuitem');
     button.addEventListener('click', () => {
+      if (button.getAttribute('aria-disabled') === 'true')
+        return;
       close();
       act();
     });
@@ -38,6 +41,7 @@ function totalReflectionMenu({ items, label }) {
   function open(x, y) {
     if (menu.hidden)
       returnFocus = document.activeElement;
+    items.forEach(({ available }, k) => buttons[k].setAttribute('aria-disabled', String(!available())));
     menu.hidden = false;
     const [width, height] = [menu.offsetWidth, menu.offsetHeight];
     menu.style.left = `${Math.max(0, Math.min(x, innerWidth - width))}px`;

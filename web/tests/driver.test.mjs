@@ -5,9 +5,10 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { differingReadings } from './harness.mjs';
 
 const desktop = process.env.TR_DRIVER;
@@ -96,6 +97,41 @@ for (const args of [['--readings', ''], ['--readings'], ['click'], ['scroll', '3
     assert.deepEqual(web, dsk);
   });
 }
+
+// The run's result in words, in each language, from both: glass at 60 degrees typed under the
+// option 35, which draws the case below the critical angle.
+for (const language of ['en', 'cs', 'de']) {
+  test(`the statement in ${language}`, { skip: !desktop || !webDriver }, () => {
+    const folder = mkdtempSync(path.join(os.tmpdir(), 'total-reflection-statement-'));
+    try {
+      const args = ['--lang', language, 'click', 'opSklo', 'type', 'nAlfa', '60', 'click', 'cmdStart', '--statement'];
+      const files = ['desktop.txt', 'web.txt'].map((name) => path.join(folder, name));
+      trace(desktop, [...args, files[0]]);
+      trace('node', [webDriver, ...args, files[1]]);
+      const [dsk, web] = files.map((file) => readFileSync(file, 'utf8'));
+      assert.match(dsk, /41[.,]8/);
+      assert.equal(web, dsk);
+    } finally {
+      rmSync(folder, { recursive: true, force: true });
+    }
+  });
+}
+
+// The WebAssembly driver's workbook, read by a reader that is not ours: every reading a number
+// equal to its CSV's, and the statement on its second sheet.
+test('the workbook of the start-up run', { skip: !webDriver }, () => {
+  const folder = mkdtempSync(path.join(os.tmpdir(), 'total-reflection-workbook-'));
+  try {
+    const [book, csv, statement] = ['run.xlsx', 'run.csv', 'run.txt'].map((name) => path.join(folder, name));
+    trace('node', [webDriver, '--lang', 'de', 'click', 'cmdStart', '--readings', book, '--statement', statement]);
+    trace('node', [webDriver, 'click', 'cmdStart', '--readings', csv]);
+    const python = existsSync('/usr/bin/python3') ? '/usr/bin/python3' : 'python3';
+    execFileSync(python, [fileURLToPath(new URL('../../tests/check-workbook.py', import.meta.url)), book, csv,
+      statement], { stdio: 'pipe' });
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+});
 
 // The readings of the start-up run, and of none: the WebAssembly driver's file holds the desktop
 // driver's numbers (which the desktop's tests hold to the straightforward sweep).

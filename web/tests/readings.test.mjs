@@ -105,16 +105,20 @@ test('the drawing\'s menu copies the readings in the page\'s language and saves 
       const reference = desktopReadings(['click', 'cmdStart']);
       await tab.mouse.click(...await onTheDrawing(tab), { button: 'right' });
       assert.deepEqual(await offered(tab), ['Bild kopieren', 'Bild speichern…',
-        'Bild in doppelter Auflösung speichern…', 'Messwerte kopieren', 'Messwerte speichern…']);
+        'Bild in doppelter Auflösung speichern…', 'Messwerte kopieren', 'Messwerte speichern…',
+        'Messwerte als CSV speichern…']);
       await choose(tab, 'Messwerte kopieren');
       const copied = await tab.evaluate(() => navigator.clipboard.readText());
       const differing = differingReadings(copied, reference, { column: '\t', decimal: ',' });
       assert.equal(differing, -1, `line ${differing + 1} of the copy`);
 
+      // Saved after other options are chosen, the readings are named after the run that made them.
+      for (const option of ['opSklo', 'opVětší', 'opVelkáDistance'])
+        await tab.click(`#${option}`);
       await tab.keyboard.down('Shift');
       await tab.keyboard.press('F10');
       await tab.keyboard.up('Shift');
-      await choose(tab, 'Messwerte speichern…');
+      await choose(tab, 'Messwerte als CSV speichern…');
       assert.deepEqual(await saved(folder, 1), ['water-35-750.csv']);
       assert.equal(differingReadings(readFileSync(path.join(folder, 'water-35-750.csv'), 'utf8'), reference), -1);
 
@@ -124,7 +128,11 @@ test('the drawing\'s menu copies the readings in the page\'s language and saves 
       assert.deepEqual(await saved(folder, 2), ['water-35-750.csv', 'water-35-750.png']);
       await tab.keyboard.press('ContextMenu');
       await choose(tab, 'Bild in doppelter Auflösung speichern…');
-      assert.deepEqual(await saved(folder, 3), ['water-35-750.csv', 'water-35-750.png', 'water-35-750@2x.png']);
+      await tab.keyboard.press('ContextMenu');
+      await choose(tab, 'Messwerte speichern…');
+      assert.deepEqual(await saved(folder, 4),
+        ['water-35-750.csv', 'water-35-750.png', 'water-35-750.xlsx', 'water-35-750@2x.png']);
+      assert.equal(readFileSync(path.join(folder, 'water-35-750.xlsx')).subarray(0, 2).toString(), 'PK');
       const canvas = await tab.$eval('canvas', (canvas) => [canvas.width, canvas.height]);
       for (const [file, times] of [['water-35-750.png', 1], ['water-35-750@2x.png', 2]]) {
         const png = readFileSync(path.join(folder, file));
