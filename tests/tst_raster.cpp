@@ -1,3 +1,4 @@
+#include "reference/StartupSettings.h"
 #include "sim/Run.h"
 #include "surface/QtCanvas.h"
 #include "surface/Raster.h"
@@ -25,16 +26,6 @@ struct Pixels {
     std::vector<std::uint32_t> data;
     surface::raster::Buffer buffer;
 };
-
-sim::RunSettings settings(const char* caption, const char* substance, const char* distance, double index, double alpha)
-{
-    sim::RunSettings s = window::caseNamed(caption, substance, distance);
-    s.refIndex = index;
-    s.alphaDeg = alpha;
-    s.distanceH = std::atof(distance);
-    s.slowdown = 1;
-    return s;
-}
 
 QImage clientArea(const surface::QtCanvas& canvas)
 {
@@ -165,7 +156,7 @@ private slots:
     void sceneCoversTheWholeClientArea()
     {
         surface::QtCanvas canvas(QSize(763, 575), 1);
-        sim::run(settings("60", "Sklo", "1500", 1.5, 60), canvas);
+        sim::run(reference::fastSettings("60", "Sklo", "1500", 1.5, 60), canvas);
         const QImage image = clientArea(canvas);
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
@@ -185,8 +176,8 @@ private slots:
     void secondRunLeavesNothingOfTheFirst()
     {
         QFETCH(qreal, ratio);
-        const sim::RunSettings first = settings("Mezní", "Sklo", "100", 1.5, 41.839);
-        const sim::RunSettings second = settings("35", "Voda", "1500", 1.33, 35);
+        const sim::RunSettings first = reference::fastSettings("Mezní", "Sklo", "100", 1.5, 41.839);
+        const sim::RunSettings second = reference::fastSettings("35", "Voda", "1500", 1.33, 35);
         surface::QtCanvas twice(QSize(763, 575), ratio);
         sim::run(first, twice);
         const QImage afterFirst = twice.image();

@@ -147,16 +147,6 @@ std::vector<Track> tracks(const sim::RunSettings& settings)
     };
 }
 
-sim::RunSettings settings(const char* angle, const char* substance, const char* distance, double index, double alpha)
-{
-    sim::RunSettings s = window::caseNamed(angle, substance, distance);
-    s.refIndex = index;
-    s.alphaDeg = alpha;
-    s.distanceH = std::atof(distance);
-    s.slowdown = 1;
-    return s;
-}
-
 // A run at one device pixel per pixel, and where its shapes' edges lie: where a pixel's
 // neighbours have another colour than it, and where the pictures at two and three device pixels
 // per pixel show detail finer than a pixel (the Cornu spirals' arrows are a fifth of a pixel
@@ -206,8 +196,8 @@ private slots:
     void initTestCase()
     {
         runs_.emplace_back("start-up", reference::startupSettings());
-        runs_.emplace_back("glass 35 1500", settings("35", "Sklo", "1500", 1.5, 35));
-        runs_.emplace_back("water critical 100", settings("Mezní", "Voda", "100", 1.33, 48.783));
+        runs_.emplace_back("glass 35 1500", reference::fastSettings("35", "Sklo", "1500", 1.5, 35));
+        runs_.emplace_back("water critical 100", reference::fastSettings("Mezní", "Voda", "100", 1.33, 48.783));
     }
 
     void sameDrawingAtEveryRatio_data()
