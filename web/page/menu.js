@@ -3,7 +3,8 @@
 // between two groups. It opens where
 // the drawing is pressed with the right button or held down by a finger, and from the keyboard
 // with the menu key or Shift+F10; the arrows walk it, Enter or Space chooses, Escape closes it.
-function totalReflectionMenu({ items, label }) {
+// It stands in `into`, the page's content.
+function totalReflectionMenu({ items, label, into }) {
   // A finger held this long without moving this far asks for the menu.
   const holdMs = 500;
   const holdSlopPx = 10;
@@ -30,7 +31,7 @@ function totalReflectionMenu({ items, label }) {
   });
   // The menu key pressed within the menu asks for no other.
   menu.addEventListener('contextmenu', (event) => event.preventDefault());
-  document.body.append(menu);
+  into.append(menu);
 
   let returnFocus = null;
 

@@ -255,8 +255,8 @@
       scrollBar: { parts: page.scrollBarParts, press: (part) => act(() => api.scrollPress(part)),
         drag: (to) => act(() => api.scroll(to)), words: api.paceText },
     } });
-    menu = totalReflectionHandout({ api, page, label: design.drawingName, drawing: built.drawing,
-      heap: () => module.HEAPU8, ratio: () => fit.ratio, refuse });
+    menu = totalReflectionHandout({ api, page, label: design.drawingName, into: desk.parentElement,
+      drawing: built.drawing, heap: () => module.HEAPU8, ratio: () => fit.ratio, refuse });
     menu.attach(built.windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
     api.start(decimalSeparator);
     state = api.state();

@@ -9,6 +9,7 @@ import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { after, before } from 'node:test';
 import assert from 'node:assert/strict';
+import axe from 'axe-core';
 import puppeteer from 'puppeteer-core';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
@@ -158,6 +159,17 @@ export function differingReadings(table, reference, { column = ',', decimal = '.
       const [value, other] = [Number(word.replace(decimal, '.')), Number(others[k])];
       return word === others[k] || Math.abs(value - other) <= 1e-5 * Math.abs(other) + 1e-9;
     });
+  });
+}
+
+// What axe-core finds wrong in the page as it stands, one line for each rule it breaks, with the
+// elements that break it. Every rule but `target-size`: the window's controls keep the sizes of
+// their design.
+export async function accessibilityFaults(tab) {
+  await tab.evaluate(axe.source);
+  return tab.evaluate(async () => {
+    const { violations } = await axe.run(document, { rules: { 'target-size': { enabled: false } } });
+    return violations.map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target.join(' ')).join(', ')}`);
   });
 }
 

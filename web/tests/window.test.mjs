@@ -6,7 +6,7 @@
 
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { desktopState, launch, pagesForTests, pageUrl, runEnded } from './harness.mjs';
+import { accessibilityFaults, desktopState, launch, pagesForTests, pageUrl, runEnded } from './harness.mjs';
 
 const withPage = pagesForTests();
 
@@ -185,6 +185,32 @@ test('every control and line is announced by the name the design gives it', () =
   walk(tree);
   assert.deepEqual(named.filter(([, name]) => !announced.has(name)), []);
 }));
+
+// The page as assistive technology reads it, checked by axe-core in the states a user meets it in.
+const readStates = [
+  ['at start-up', async () => {}],
+  ['after a run', async (tab) => {
+    await tab.click('#cmdStart');
+    await runEnded(tab);
+  }],
+  ['with the drawing\'s menu open', async (tab) => {
+    await tab.keyboard.press('ContextMenu');
+    await tab.waitForFunction(() => document.activeElement.getAttribute('role') === 'menuitem');
+  }],
+  ['with a refusal open', async (tab) => {
+    await perform(tab, 'type nIndex x');
+    await tab.click('#cmdStart');
+    await tab.waitForSelector('dialog[open]');
+  }],
+  ['on a phone held upright', async () => {}, { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true,
+    hasTouch: true }],
+];
+for (const [name, reach, viewport] of readStates) {
+  test(`axe-core finds nothing wrong ${name}`, () => withPage(async (tab) => {
+    await reach(tab);
+    assert.deepEqual(await accessibilityFaults(tab), []);
+  }, viewport && { viewport }));
+}
 
 describe('the keyboard', () => {
   // Round the whole tab order, from Start back to Start, forward and back: the stops are the
