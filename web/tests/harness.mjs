@@ -173,6 +173,19 @@ export async function accessibilityFaults(tab) {
   });
 }
 
+// Fingers on the screen, through the browser's own touch input: `type` is touchStart, touchMove,
+// touchEnd or touchCancel, and `points` where each finger is, as [x, y].
+const touchSessions = new WeakMap();
+export async function touch(tab, type, points = []) {
+  if (!touchSessions.has(tab))
+    touchSessions.set(tab, tab.createCDPSession());
+  const session = await touchSessions.get(tab);
+  await session.send('Input.dispatchTouchEvent', { type, touchPoints: points.map(([x, y], id) => ({ x, y, id })) });
+}
+
+// A finger kept on the screen, or still, for so long: a hold is a user's input that lasts.
+export const holdFor = (ms) => new Promise((resume) => setTimeout(resume, ms));
+
 // The canvas's RGBA bytes.
 export async function canvasBytes(tab) {
   const base64 = await tab.evaluate(() => {

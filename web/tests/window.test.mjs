@@ -6,7 +6,7 @@
 
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { accessibilityFaults, desktopState, launch, pagesForTests, pageUrl, runEnded } from './harness.mjs';
+import { accessibilityFaults, desktopState, launch, pagesForTests, pageUrl, runEnded, touch, windowSize } from './harness.mjs';
 
 const withPage = pagesForTests();
 
@@ -315,6 +315,26 @@ describe('what a careless or hostile user gives the page', () => {
     await runEnded(tab);
     assert.equal(await tab.evaluate(() => document.getElementById('message').open), false);
   }));
+
+  // A drag of the thumb by a finger that the browser takes back, as for a gesture of its own, ends
+  // there: a mouse that passes over the thumb afterwards leaves the pace as it is.
+  test('a drag of the scroll bar\'s thumb that the browser cancels ends', () => withPage(async (tab) => {
+    const thumb = () => tab.$eval('#HScroll1 .thumb', (element) => {
+      const box = element.getBoundingClientRect();
+      return [box.left + box.width / 2, box.top + box.height / 2];
+    });
+    const pace = () => tab.$eval('#HScroll1', (bar) => bar.getAttribute('aria-valuenow'));
+    const [x, y] = await thumb();
+    await touch(tab, 'touchStart', [[x, y]]);
+    await touch(tab, 'touchMove', [[x + 40, y]]);
+    await touch(tab, 'touchCancel');
+    const dragged = await pace();
+    assert.notEqual(dragged, '0');
+    const [left, top] = await thumb();
+    await tab.mouse.move(left, top);
+    await tab.mouse.move(left + 30, top);
+    assert.equal(await pace(), dragged);
+  }, { viewport: { ...windowSize, hasTouch: true } }));
 
   // The module receives exactly what was typed: a NUL does not end it, and a lone surrogate, which
   // no UTF-8 can hold, becomes U+FFFD.
