@@ -11,12 +11,15 @@ function totalReflectionHandout({ api, page, label, into, drawing, heap, ratio, 
   const { texts } = page;
 
   // Where the asynchronous clipboard is not to be had: a browser without it, or a page from disk.
+  // The text is copied from a box of its own, which takes the focus for a moment; it then goes back.
   function copyByCommand(text) {
+    const focused = document.activeElement;
     const box = make('textarea', { value: text, readOnly: true, className: 'copied' });
     document.body.append(box);
     box.select();
     const copied = document.execCommand('copy');
     box.remove();
+    focused?.focus?.({ preventScroll: true });
     return copied;
   }
 

@@ -170,6 +170,7 @@
   // then ends in the frame that shows it.
   function beginRun() {
     running = true;
+    menu.close();
     desk.setAttribute('aria-busy', 'true');
     // The drawing now covers the prompt beneath it.
     built.controls.get(design.beneathDrawing).outer.setAttribute('aria-hidden', 'true');
@@ -243,7 +244,7 @@
     design = api.design();
     page = api.page();
     setAside = totalReflectionSetAside({ desk, api, kinds: page.inputKinds, running: () => running, click, windowKey,
-      keyOf });
+      menuKey: (event) => menu.key(event), keyOf });
     document.documentElement.lang = language;
     closedNote.textContent = page.texts.closed;
     message.setAttribute('aria-label', design.window.caption);
