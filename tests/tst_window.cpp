@@ -239,8 +239,7 @@ private slots:
                     QWindowSystemInterface::handleKeyEvent(window.windowHandle(), type, k, Qt::NoModifier);
             };
             key(Qt::Key_Menu);
-            // A menu opened from the keyboard has no item chosen until the first Down.
-            for (auto step = 0; step <= before; ++step)
+            for (auto step = 0; step < before; ++step)
                 key(Qt::Key_Down);
             key(Qt::Key_Return);
         };

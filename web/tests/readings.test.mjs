@@ -45,7 +45,7 @@ const statementRows = [
     await tab.focus('#HScroll1');
     await tab.keyboard.press('End');
     await tab.click('#cmdStart');
-    await new Promise((resume) => setTimeout(resume, 300));
+    await tab.evaluate(() => new Promise((shown) => requestAnimationFrame(() => requestAnimationFrame(shown))));
     await tab.click('#cmdKonec');
   }, words: ['The run was stopped after', 'Detector V'], pace: null },
 ];
