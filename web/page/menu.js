@@ -83,6 +83,15 @@ function totalReflectionMenu({ items, label, into }) {
     return true;
   }
 
+  // A key handed back after a run while the menu has the focus, as one pressed then would have
+  // been: the menu's, whether it does anything in it or not. Returns whether the menu took it.
+  function takeKey(event) {
+    if (!menu.contains(document.activeElement))
+      return false;
+    key(event);
+    return true;
+  }
+
   menu.addEventListener('keydown', (event) => {
     if (!key(event))
       return;
@@ -133,5 +142,5 @@ function totalReflectionMenu({ items, label, into }) {
     }, { passive: false });
   }
 
-  return { attach, open, close, key };
+  return { attach, open, close, takeKey };
 }

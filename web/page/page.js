@@ -244,7 +244,7 @@
     design = api.design();
     page = api.page();
     setAside = totalReflectionSetAside({ desk, api, kinds: page.inputKinds, running: () => running, click, windowKey,
-      menuKey: (event) => menu.key(event), keyOf });
+      menuKey: (event) => menu.takeKey(event), keyOf });
     document.documentElement.lang = language;
     closedNote.textContent = page.texts.closed;
     message.setAttribute('aria-label', design.window.caption);

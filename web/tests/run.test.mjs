@@ -128,11 +128,15 @@ const menuDuringRun = [
     assert.equal(await busy(tab), false, 'Enter pressed a button behind the menu');
     assert.equal(await tab.evaluate(() => document.activeElement.id), 'opMenší');
   }],
-  ['a right click on the drawing', async (tab) => tab.mouse.click(...await drawingPoint(tab), { button: 'right' }),
-    async (tab) => {
-      await tab.waitForFunction(() => document.activeElement.getAttribute('role') === 'menuitem');
-      assert.equal(await tab.$eval('#menu', (menu) => menu.hidden), false);
-    }],
+  // A key after the right click is the menu's, not the angle's box's, which had the focus.
+  ['a right click on the drawing, then a digit', async (tab) => {
+    await tab.mouse.click(...await drawingPoint(tab), { button: 'right' });
+    await tab.keyboard.type('5');
+  }, async (tab) => {
+    await tab.waitForFunction(() => document.activeElement.getAttribute('role') === 'menuitem');
+    assert.equal(await tab.$eval('#menu', (menu) => menu.hidden), false);
+    assert.equal(await value(tab, 'nAlfa'), '35');
+  }],
   ['a finger held on the drawing', async (tab) => {
     await touch(tab, 'touchStart', [await drawingPoint(tab)]);
     await holdFor(700);
