@@ -214,11 +214,18 @@ private slots:
         QCOMPARE(window.canvas().image(), picture);
     }
 
-    // The drawing's menu asked for by its key during a run opens after the run, and takes the keys
-    // that came after that one, as with no run: Down to "Copy readings" and Return copy the run's
-    // readings, and the option that had the focus is left as it was.
-    void menuKeyDuringARunOpensTheMenuAfterIt()
+    // The drawing's menu asked for during a run, by its key or by the right button, opens after the
+    // run, and takes the keys that came after the asking, as with no run: Down to "Copy readings"
+    // and Return copy the run's readings, and the option that had the focus is left as it was.
+    void menuAskedDuringARunOpensAfterIt_data()
     {
+        QTest::addColumn<bool>("rightClick");
+        QTest::newRow("the menu key") << false;
+        QTest::newRow("a right click on the drawing") << true;
+    }
+    void menuAskedDuringARunOpensAfterIt()
+    {
+        QFETCH(bool, rightClick);
         ProbeSurface probe;
         frmKavrona window({&probe, {}});
         window.show();
@@ -238,7 +245,15 @@ private slots:
                 for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
                     QWindowSystemInterface::handleKeyEvent(window.windowHandle(), type, k, Qt::NoModifier);
             };
-            key(Qt::Key_Menu);
+            if (rightClick) {
+                const QPointF at(window.width() * 0.15, window.height() * 0.8);
+                for (const auto& [buttons, type] : {std::pair(Qt::RightButton, QEvent::MouseButtonPress),
+                                                    std::pair(Qt::NoButton, QEvent::MouseButtonRelease)})
+                    QWindowSystemInterface::handleMouseEvent(window.windowHandle(), at, window.mapToGlobal(at), buttons,
+                                                             Qt::RightButton, type);
+            } else {
+                key(Qt::Key_Menu);
+            }
             for (auto step = 0; step < before; ++step)
                 key(Qt::Key_Down);
             key(Qt::Key_Return);
