@@ -100,7 +100,8 @@ for (const [name, act, after, focused] of duringRun) {
     const handedBack = (cells, values, focused) => document.activeElement.id === focused &&
       cells.every((cell, k) => document.getElementById(cell).value === values[k]);
     await tab.waitForFunction(handedBack, { timeout: 10000 }, cells, values, focused).catch(() => {});
-    assert.deepEqual(await tab.evaluate((cells) => cells.map((cell) => document.getElementById(cell).value), cells), values);
+    const shown = await tab.evaluate((cells) => cells.map((cell) => document.getElementById(cell).value), cells);
+    assert.deepEqual(shown, values);
     assert.equal(await tab.evaluate(() => document.activeElement.id), focused);
     // The browser went on showing frames all through the run.
     assert.ok(await tab.evaluate(() => window.framesShown) > 10, 'the run held up the browser');

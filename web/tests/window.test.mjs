@@ -6,7 +6,8 @@
 
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { accessibilityFaults, desktopState, launch, pagesForTests, pageUrl, runEnded, touch, windowSize } from './harness.mjs';
+import { accessibilityFaults, desktopState, launch, pagesForTests, pageUrl, runEnded, touch, windowSize }
+  from './harness.mjs';
 
 const withPage = pagesForTests();
 
