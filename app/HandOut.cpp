@@ -83,7 +83,9 @@ void HandOut::openMenu(const QPoint& at)
             menu_->addAction(actions[qsizetype(k)]);
         }
     }
+    // Its first item chosen, as on the page: the same keys choose the same item on both.
     menu_->popup(window_->mapToGlobal(at));
+    menu_->setActiveAction(menu_->actions().constFirst());
 }
 
 void HandOut::act(const window::MenuAction& action)

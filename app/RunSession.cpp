@@ -3,7 +3,7 @@
 #include "app/KeyRule.h"
 #include "window/Design.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMetaObject>
 #include <QWidget>
@@ -52,6 +52,14 @@ std::string controlOf(QObject* watched)
             return name;
     }
     return {};
+}
+
+// Where a key handed back goes: to the menu a key before it opened, or where it was meant to go.
+QObject* keyTarget(QObject* kept)
+{
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup->focusWidget() ? popup->focusWidget() : popup;
+    return kept;
 }
 
 } // namespace
@@ -128,7 +136,10 @@ void RunSession::handBack()
         if (!token)
             return;
         const auto kept = setAside_.extract(*token);
-        if (!kept.empty() && kept.mapped().first)
-            QCoreApplication::sendEvent(kept.mapped().first, kept.mapped().second.get());
+        if (kept.empty() || !kept.mapped().first)
+            continue;
+        const auto& [widget, event] = kept.mapped();
+        const bool key = kindOf(event->type()) == window::Input::Kind::Key;
+        QCoreApplication::sendEvent(key ? keyTarget(widget) : widget.data(), event.get());
     }
 }

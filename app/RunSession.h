@@ -17,7 +17,8 @@ class QWidget;
 // turn, then one frame each time the loop comes round, each within the frame budget, the picture
 // shown after each. What the user does meanwhile meets a window that knows a run is going on: the
 // window's rule (window/RunInput.h) says what waits for the run's end, and that waits here, at the
-// widget it was meant for, until the form hands it back.
+// widget it was meant for, until the form hands it back; a key then goes to a menu that a key
+// handed back before it opened.
 class RunSession final : public QObject {
 public:
     // `frameDrawn` shows what a frame has drawn; `ended` is told when a run has drawn its last.

@@ -5,6 +5,7 @@
 #include "app/LineControl.h"
 #include "app/Twips.h"
 #include "app/frmKavrona.h"
+#include "window/Menu.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,6 +15,8 @@
 #include <QScrollBar>
 #include <QtTest>
 #include <qpa/qwindowsysteminterface.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -209,6 +212,57 @@ private slots:
         QTRY_COMPARE(cell(window, watched.toUtf8().constData()), after);
         QVERIFY(window.isVisible());
         QCOMPARE(window.canvas().image(), picture);
+    }
+
+    // The drawing's menu asked for during a run, by its key or by the right button, opens after the
+    // run, and takes the keys that came after the asking, as with no run: Down to "Copy readings"
+    // and Return copy the run's readings, and the option that had the focus is left as it was.
+    void menuAskedDuringARunOpensAfterIt_data()
+    {
+        QTest::addColumn<bool>("rightClick");
+        QTest::newRow("the menu key") << false;
+        QTest::newRow("a right click on the drawing") << true;
+    }
+    void menuAskedDuringARunOpensAfterIt()
+    {
+        QFETCH(bool, rightClick);
+        ProbeSurface probe;
+        frmKavrona window({&probe, {}});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        child<QLineEdit>(window, "nSpomaleni")->setText(QStringLiteral("100001"));
+        child(window, "opMenší")->setFocus(Qt::TabFocusReason);
+        QGuiApplication::clipboard()->clear();
+        const auto actions = window::menu();
+        const auto copiesReadings = [](const window::MenuAction& action) {
+            return action.what == window::Handed::Readings && action.how == window::Way::Copy;
+        };
+        const auto before = std::ranges::find_if(actions, copiesReadings) - actions.begin();
+        probe.hooks[5000] = [&] {
+            const auto key = [&](Qt::Key k) {
+                for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+                    QWindowSystemInterface::handleKeyEvent(window.windowHandle(), type, k, Qt::NoModifier);
+            };
+            if (rightClick) {
+                const QPointF at(window.width() * 0.15, window.height() * 0.8);
+                for (const auto& [buttons, type] : {std::pair(Qt::RightButton, QEvent::MouseButtonPress),
+                                                    std::pair(Qt::NoButton, QEvent::MouseButtonRelease)})
+                    QWindowSystemInterface::handleMouseEvent(window.windowHandle(), at, window.mapToGlobal(at), buttons,
+                                                             Qt::RightButton, type);
+            } else {
+                key(Qt::Key_Menu);
+            }
+            for (auto step = 0; step < before; ++step)
+                key(Qt::Key_Down);
+            key(Qt::Key_Return);
+        };
+        start(window);
+        QVERIFY(runEnded(window));
+        QTRY_VERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("step\t")));
+        QVERIFY(!window.running());
+        QVERIFY(child<QRadioButton>(window, "opMenší")->isChecked());
     }
 
     // Exit, pressed by the mouse or reached by Tab and pressed by Enter, or the close button,

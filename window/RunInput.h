@@ -25,7 +25,10 @@ struct Input {
 enum class Handling { Now, AfterRun };
 
 // While a run draws, what the user does waits for the run's end, and is then handled in the
-// order it came, at the control it was meant for, as if it had only just arrived. Three things
+// order it came, at the control it was meant for, as if it had only just arrived: a key at the
+// control that had the focus when it was pressed, but where a key handed back before it has opened
+// a menu (the drawing's, or a text box's own), at the menu, which takes the keys after that one as
+// it would have with no run. Three things
 // do not wait: the window's close, Exit, whether pressed by pointer or by key, and moving the
 // focus with Tab and Shift+Tab, so that Exit can be reached from the keyboard. The close is the
 // front end's own; the rest is decided here.

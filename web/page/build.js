@@ -80,6 +80,7 @@ function totalReflectionBuild({ design, desk, statement, api, translated, on }) 
 
   const properties = design.window;
   document.title = properties.caption;
+  document.getElementById('caption').textContent = properties.caption;
   const windowBox = make('div', { id: properties.name, className: 'window' });
   windowBox.setAttribute('role', 'group');
   windowBox.setAttribute('aria-label', properties.caption);

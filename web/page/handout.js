@@ -6,17 +6,20 @@
 // window's settings, such as water-35-750.csv. An action the browser does not allow (a picture on
 // a clipboard that takes only text) is left out.
 // `heap` is the module's memory, `ratio` the drawing's device pixels per pixel of the window.
-function totalReflectionHandout({ api, page, label, drawing, heap, ratio, refuse }) {
+function totalReflectionHandout({ api, page, label, into, drawing, heap, ratio, refuse }) {
   const make = (tag, properties) => Object.assign(document.createElement(tag), properties);
   const { texts } = page;
 
   // Where the asynchronous clipboard is not to be had: a browser without it, or a page from disk.
+  // The text is copied from a box of its own, which takes the focus for a moment; it then goes back.
   function copyByCommand(text) {
+    const focused = document.activeElement;
     const box = make('textarea', { value: text, readOnly: true, className: 'copied' });
     document.body.append(box);
     box.select();
     const copied = document.execCommand('copy');
     box.remove();
+    focused?.focus?.({ preventScroll: true });
     return copied;
   }
 
@@ -83,7 +86,7 @@ function totalReflectionHandout({ api, page, label, drawing, heap, ratio, refuse
   };
   const allowed = (action) => ways[action.how] !== ways.copy || copyable[action.what]();
 
-  return totalReflectionMenu({ label, items: page.menu.filter(allowed).map((action) => ({
+  return totalReflectionMenu({ label, into, items: page.menu.filter(allowed).map((action) => ({
     text: action.words, group: action.group, act: () => ways[action.how](action),
     available: () => !action.needsRun || api.measured(),
   })) });

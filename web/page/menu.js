@@ -4,7 +4,8 @@
 // chosen. It opens where
 // the drawing is pressed with the right button or held down by a finger, and from the keyboard
 // with the menu key or Shift+F10; the arrows walk it, Enter or Space chooses, Escape closes it.
-function totalReflectionMenu({ items, label }) {
+// It stands in `into`, the page's content.
+function totalReflectionMenu({ items, label, into }) {
   // A finger held this long without moving this far asks for the menu.
   const holdMs = 500;
   const holdSlopPx = 10;
@@ -33,7 +34,7 @@ function totalReflectionMenu({ items, label }) {
   });
   // The menu key pressed within the menu asks for no other.
   menu.addEventListener('contextmenu', (event) => event.preventDefault());
-  document.body.append(menu);
+  into.append(menu);
 
   let returnFocus = null;
 
@@ -49,7 +50,17 @@ function totalReflectionMenu({ items, label }) {
     buttons[0].focus();
   }
 
+  // A finger on the drawing, until it has been held long enough to open the menu.
+  let hold = null;
+  const cancelHold = () => {
+    clearTimeout(hold?.timer);
+    hold = null;
+  };
+
+  // Closes the menu, and forgets a finger that had not yet asked for it: a run that begins, or the
+  // window's close, leaves no menu to open over it.
   function close() {
+    cancelHold();
     if (menu.hidden)
       return;
     menu.hidden = true;
@@ -57,14 +68,36 @@ function totalReflectionMenu({ items, label }) {
     returnFocus = null;
   }
 
-  menu.addEventListener('keydown', (event) => {
+  // A key at the item with the focus, the same whether pressed now or handed back after a run: the
+  // arrows, Home and End walk the menu, Enter and Space choose, Escape and Tab close it. Returns
+  // whether the key was the menu's.
+  function key(event) {
     const at = buttons.indexOf(document.activeElement);
+    if (at < 0)
+      return false;
     const to = { ArrowDown: at + 1, ArrowUp: at - 1, Home: 0, End: buttons.length - 1 }[event.key];
     if (to !== undefined)
       buttons[(to + buttons.length) % buttons.length].focus();
+    else if (event.key === 'Enter' || event.key === ' ')
+      buttons[at].click();
     else if (event.key === 'Escape' || event.key === 'Tab')
       close();
     else
+      return false;
+    return true;
+  }
+
+  // A key handed back after a run while the menu has the focus, as one pressed then would have
+  // been: the menu's, whether it does anything in it or not. Returns whether the menu took it.
+  function takeKey(event) {
+    if (!menu.contains(document.activeElement))
+      return false;
+    key(event);
+    return true;
+  }
+
+  menu.addEventListener('keydown', (event) => {
+    if (!key(event))
       return;
     event.preventDefault();
     event.stopPropagation();
@@ -87,17 +120,12 @@ function totalReflectionMenu({ items, label }) {
       open(inside ? event.clientX : box.left + box.width / 3, inside ? event.clientY : box.top + box.height / 3);
     });
     // A browser that makes no context menu of a held finger is given one; the finger's lifting
-    // then makes no click, which would take the focus from the menu.
-    let hold = null;
+    // then makes no click, which would take the focus from the menu. A second finger makes it a
+    // gesture, such as a pinch, and no hold.
     let heldOpen = false;
-    const cancel = () => {
-      clearTimeout(hold?.timer);
-      hold = null;
-    };
     element.addEventListener('pointerdown', (event) => {
-      cancel();
       heldOpen = false;
-      if (event.pointerType === 'mouse' || !wanted(event.target))
+      if (event.pointerType === 'mouse' || !event.isPrimary || !wanted(event.target))
         return;
       const [x, y] = [event.clientX, event.clientY];
       hold = { x, y, timer: setTimeout(() => {
@@ -107,16 +135,16 @@ function totalReflectionMenu({ items, label }) {
     });
     element.addEventListener('pointermove', (event) => {
       if (hold && Math.hypot(event.clientX - hold.x, event.clientY - hold.y) > holdSlopPx)
-        cancel();
+        cancelHold();
     });
     for (const type of ['pointerup', 'pointercancel'])
-      element.addEventListener(type, cancel);
+      element.addEventListener(type, cancelHold);
     element.addEventListener('touchend', (event) => {
-      if (heldOpen)
+      if (heldOpen && event.cancelable)
         event.preventDefault();
       heldOpen = false;
     }, { passive: false });
   }
 
-  return { attach, open, close };
+  return { attach, open, close, takeKey };
 }

@@ -170,6 +170,7 @@
   // then ends in the frame that shows it.
   function beginRun() {
     running = true;
+    menu.close();
     desk.setAttribute('aria-busy', 'true');
     // The drawing now covers the prompt beneath it.
     built.controls.get(design.beneathDrawing).outer.setAttribute('aria-hidden', 'true');
@@ -243,7 +244,7 @@
     design = api.design();
     page = api.page();
     setAside = totalReflectionSetAside({ desk, api, kinds: page.inputKinds, running: () => running, click, windowKey,
-      keyOf });
+      menuKey: (event) => menu.takeKey(event), keyOf });
     document.documentElement.lang = language;
     closedNote.textContent = page.texts.closed;
     message.setAttribute('aria-label', design.window.caption);
@@ -255,8 +256,8 @@
       scrollBar: { parts: page.scrollBarParts, press: (part) => act(() => api.scrollPress(part)),
         drag: (to) => act(() => api.scroll(to)), words: api.paceText },
     } });
-    menu = totalReflectionHandout({ api, page, label: design.drawingName, drawing: built.drawing,
-      heap: () => module.HEAPU8, ratio: () => fit.ratio, refuse });
+    menu = totalReflectionHandout({ api, page, label: design.drawingName, into: desk.parentElement,
+      drawing: built.drawing, heap: () => module.HEAPU8, ratio: () => fit.ratio, refuse });
     menu.attach(built.windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
     api.start(decimalSeparator);
     state = api.state();

@@ -62,8 +62,12 @@ function totalReflectionScrollBar(design, { parts, press, drag, words }) {
     const share = (event.clientX - grip - room.left) / (room.width - thumb.getBoundingClientRect().width);
     drag(Math.round(Math.min(Math.max(share, 0), 1) * design.scrollMaximum));
   });
-  thumb.addEventListener('pointerup', () => {
-    grip = null;
-  });
+  // The drag ends where the pointer lifts, or where the browser takes the pointer back for a
+  // gesture of its own.
+  for (const type of ['pointerup', 'pointercancel']) {
+    thumb.addEventListener(type, () => {
+      grip = null;
+    });
+  }
   return bar;
 }

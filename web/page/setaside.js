@@ -3,11 +3,14 @@
 // run's end; that is stopped at the document before any control sees it, and kept with how to do
 // it again: the same handler, later, at the same control. A paste key is let through so that the
 // browser makes its paste, which is kept instead; a tap makes pointer events and a click, kept like
-// a mouse's. Only a key the user really pressed acts by itself, so for a key handed back the page
-// does what the browser would have done: presses a button, edits a text box.
+// a mouse's; a right click asks for the drawing's menu again at the same point. Only a key the user
+// really pressed acts by itself, so for a key handed back the page does what the browser would have
+// done: walks or chooses from the drawing's menu that a key handed back before it opened, which
+// takes the keys after it (window/RunInput.h), presses a button, edits a text box.
 // `kinds` names the kinds of input as the window's rule knows them; `keyOf` reads a key as the
-// window's rules read it.
-function totalReflectionSetAside({ desk, api, kinds: { pointer, key, other }, running, click, windowKey, keyOf }) {
+// window's rules read it; `menuKey` hands a key to the drawing's menu, and says whether it took it.
+function totalReflectionSetAside({ desk, api, kinds: { pointer, key, other }, running, click, windowKey, menuKey,
+  keyOf }) {
   const kept = new Map();
   const kinds = { pointerdown: pointer, pointerup: pointer, mousedown: pointer, mouseup: pointer, click: pointer,
     dblclick: pointer, auxclick: pointer, contextmenu: pointer, keydown: key, keyup: key, keypress: key,
@@ -15,6 +18,8 @@ function totalReflectionSetAside({ desk, api, kinds: { pointer, key, other }, ru
   const again = {
     click: (event, target) => () => clickAgain(target),
     keydown: (event, target) => () => keyAgain(target, event),
+    contextmenu: (event, target) => () => desk.contains(target) && target.dispatchEvent(new MouseEvent('contextmenu',
+      { bubbles: true, cancelable: true, clientX: event.clientX, clientY: event.clientY })),
     paste: (event, target) => {
       const text = event.clipboardData?.getData('text/plain') ?? '';
       return () => editText(target, { insert: text });
@@ -54,7 +59,10 @@ function totalReflectionSetAside({ desk, api, kinds: { pointer, key, other }, ru
   }
 
   function keyAgain(element, event) {
-    if (!(element instanceof HTMLElement) || !desk.contains(element) || windowKey(element, event))
+    if (menuKey(event))
+      return;
+    const windows = element instanceof HTMLElement && (desk.contains(element) || element === document.body);
+    if (!windows || windowKey(element, event))
       return;
     if (element.type !== 'text' || event.metaKey || (event.altKey && !event.ctrlKey))
       return;

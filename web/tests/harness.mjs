@@ -9,6 +9,7 @@ import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { after, before } from 'node:test';
 import assert from 'node:assert/strict';
+import axe from 'axe-core';
 import puppeteer from 'puppeteer-core';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
@@ -160,6 +161,30 @@ export function differingReadings(table, reference, { column = ',', decimal = '.
     });
   });
 }
+
+// What axe-core finds wrong in the page as it stands, one line for each rule it breaks, with the
+// elements that break it. Every rule but `target-size`: the window's controls keep the sizes of
+// their design.
+export async function accessibilityFaults(tab) {
+  await tab.evaluate(axe.source);
+  return tab.evaluate(async () => {
+    const { violations } = await axe.run(document, { rules: { 'target-size': { enabled: false } } });
+    return violations.map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target.join(' ')).join(', ')}`);
+  });
+}
+
+// Fingers on the screen, through the browser's own touch input: `type` is touchStart, touchMove,
+// touchEnd or touchCancel, and `points` where each finger is, as [x, y].
+const touchSessions = new WeakMap();
+export async function touch(tab, type, points = []) {
+  if (!touchSessions.has(tab))
+    touchSessions.set(tab, tab.createCDPSession());
+  const session = await touchSessions.get(tab);
+  await session.send('Input.dispatchTouchEvent', { type, touchPoints: points.map(([x, y], id) => ({ x, y, id })) });
+}
+
+// A finger kept on the screen, or still, for so long: a hold is a user's input that lasts.
+export const holdFor = (ms) => new Promise((resume) => setTimeout(resume, ms));
 
 // The canvas's RGBA bytes.
 export async function canvasBytes(tab) {

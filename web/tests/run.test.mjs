@@ -8,7 +8,7 @@ import { mkdirSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { test } from 'node:test';
-import { canvasBytes, desktopState, pagesForTests, runEnded } from './harness.mjs';
+import { canvasBytes, desktopState, holdFor, pagesForTests, runEnded, touch, windowSize } from './harness.mjs';
 
 const canvasFolder = process.env.TR_CANVAS_DIR ?? path.join(os.tmpdir(), 'total-reflection-canvas');
 
@@ -17,13 +17,14 @@ const withPage = pagesForTests();
 const value = (tab, id) => tab.$eval(`#${id}`, (element) => element.type === 'radio' ? element.checked : element.value);
 const busy = (tab) => tab.evaluate(() => document.getElementById('desk').hasAttribute('aria-busy'));
 
-// A run slow enough to act during it, a second or so: the scroll bar a page on, Start pressed
-// with the focus in the angle's box, the caret at its end. The frames the browser shows from
-// then on are counted.
-async function beginSlowRun(tab) {
+// A run slow enough to act during it, a second or so for each page the scroll bar is moved on:
+// Start pressed with the focus in the angle's box, the caret at its end. The frames the browser
+// shows from then on are counted.
+async function beginSlowRun(tab, pages = 1) {
   await tab.focus('#HScroll1');
   await tab.keyboard.press('Home');
-  await tab.keyboard.press('PageUp');
+  for (let page = 0; page < pages; ++page)
+    await tab.keyboard.press('PageUp');
   await tab.evaluate(() => {
     const angle = document.getElementById('nAlfa');
     angle.focus();
@@ -94,13 +95,66 @@ for (const [name, act, after, focused] of duringRun) {
       .map((input) => input.type === 'radio' ? input.checked : input.value)), before);
     await runEnded(tab);
     const expected = desktopState(['scroll 3277', ...after]);
-    assert.deepEqual(
-      await tab.evaluate((cells) => cells.map((cell) => document.getElementById(cell).value), Object.keys(expected.cells)),
-      Object.values(expected.cells));
+    const [cells, values] = [Object.keys(expected.cells), Object.values(expected.cells)];
+    // What was set aside is handed back once the run has ended, in a task of its own.
+    const handedBack = (cells, values, focused) => document.activeElement.id === focused &&
+      cells.every((cell, k) => document.getElementById(cell).value === values[k]);
+    await tab.waitForFunction(handedBack, { timeout: 10000 }, cells, values, focused).catch(() => {});
+    const shown = await tab.evaluate((cells) => cells.map((cell) => document.getElementById(cell).value), cells);
+    assert.deepEqual(shown, values);
     assert.equal(await tab.evaluate(() => document.activeElement.id), focused);
     // The browser went on showing frames all through the run.
     assert.ok(await tab.evaluate(() => window.framesShown) > 10, 'the run held up the browser');
   }));
+}
+
+// The drawing's menu asked for during a run, from the keyboard or by the right button, opens after
+// the run, and the keys that came after the asking walk it and choose from it, as with no run: the
+// menu key, then the arrows down to "Copy readings" and Enter copy the readings. A finger held
+// during a run opens no menu in the middle of it.
+const drawingPoint = (tab) => tab.$eval('canvas', (canvas) => {
+  const box = canvas.getBoundingClientRect();
+  return [box.left + box.width * 0.15, box.top + box.height * 0.8];
+});
+const menuDuringRun = [
+  ['the menu key, the arrows and Enter', async (tab, items) => {
+    const steps = items.indexOf('Copy readings');
+    await tab.keyboard.press('Tab');
+    await tab.keyboard.press('ContextMenu');
+    for (let k = 0; k < steps; ++k)
+      await tab.keyboard.press('ArrowDown');
+    await tab.keyboard.press('Enter');
+  }, async (tab) => {
+    await tab.waitForFunction(async () => (await navigator.clipboard.readText()).startsWith('step\t'));
+    assert.equal(await busy(tab), false, 'Enter pressed a button behind the menu');
+    assert.equal(await tab.evaluate(() => document.activeElement.id), 'opMenší');
+  }],
+  // A key after the right click is the menu's, not the angle's box's, which had the focus.
+  ['a right click on the drawing, then a digit', async (tab) => {
+    await tab.mouse.click(...await drawingPoint(tab), { button: 'right' });
+    await tab.keyboard.type('5');
+  }, async (tab) => {
+    await tab.waitForFunction(() => document.activeElement.getAttribute('role') === 'menuitem');
+    assert.equal(await tab.$eval('#menu', (menu) => menu.hidden), false);
+    assert.equal(await value(tab, 'nAlfa'), '35');
+  }],
+  ['a finger held on the drawing', async (tab) => {
+    await touch(tab, 'touchStart', [await drawingPoint(tab)]);
+    await holdFor(700);
+    await touch(tab, 'touchEnd');
+  }, async () => {}],
+];
+for (const [name, act, after] of menuDuringRun) {
+  test(`during a run, ${name} opens no menu; after it, as outside a run`, () => withPage(async (tab) => {
+    await tab.browserContext().overridePermissions('file://', ['clipboard-read', 'clipboard-write']);
+    const items = await tab.$$eval('#menu [role=menuitem]', (buttons) => buttons.map((item) => item.textContent));
+    await beginSlowRun(tab, 3);
+    await act(tab, items);
+    assert.equal(await tab.$eval('#menu', (menu) => menu.hidden), true);
+    assert.equal(await busy(tab), true, 'the run ended before the input was made');
+    await runEnded(tab);
+    await after(tab);
+  }, { viewport: { ...windowSize, hasTouch: true } }));
 }
 
 // Exit does not wait, whether clicked or reached by Tab and pressed by Enter.

@@ -6,7 +6,8 @@
 
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { desktopState, launch, pagesForTests, pageUrl, runEnded } from './harness.mjs';
+import { accessibilityFaults, desktopState, launch, pagesForTests, pageUrl, runEnded, touch, windowSize }
+  from './harness.mjs';
 
 const withPage = pagesForTests();
 
@@ -186,6 +187,32 @@ test('every control and line is announced by the name the design gives it', () =
   assert.deepEqual(named.filter(([, name]) => !announced.has(name)), []);
 }));
 
+// The page as assistive technology reads it, checked by axe-core in the states a user meets it in.
+const readStates = [
+  ['at start-up', async () => {}],
+  ['after a run', async (tab) => {
+    await tab.click('#cmdStart');
+    await runEnded(tab);
+  }],
+  ['with the drawing\'s menu open', async (tab) => {
+    await tab.keyboard.press('ContextMenu');
+    await tab.waitForFunction(() => document.activeElement.getAttribute('role') === 'menuitem');
+  }],
+  ['with a refusal open', async (tab) => {
+    await perform(tab, 'type nIndex x');
+    await tab.click('#cmdStart');
+    await tab.waitForSelector('dialog[open]');
+  }],
+  ['on a phone held upright', async () => {}, { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true,
+    hasTouch: true }],
+];
+for (const [name, reach, viewport] of readStates) {
+  test(`axe-core finds nothing wrong ${name}`, () => withPage(async (tab) => {
+    await reach(tab);
+    assert.deepEqual(await accessibilityFaults(tab), []);
+  }, viewport && { viewport }));
+}
+
 describe('the keyboard', () => {
   // Round the whole tab order, from Start back to Start, forward and back: the stops are the
   // window's, the option groups one stop each and the stop before Start included.
@@ -289,6 +316,26 @@ describe('what a careless or hostile user gives the page', () => {
     await runEnded(tab);
     assert.equal(await tab.evaluate(() => document.getElementById('message').open), false);
   }));
+
+  // A drag of the thumb by a finger that the browser takes back, as for a gesture of its own, ends
+  // there: a mouse that passes over the thumb afterwards leaves the pace as it is.
+  test('a drag of the scroll bar\'s thumb that the browser cancels ends', () => withPage(async (tab) => {
+    const thumb = () => tab.$eval('#HScroll1 .thumb', (element) => {
+      const box = element.getBoundingClientRect();
+      return [box.left + box.width / 2, box.top + box.height / 2];
+    });
+    const pace = () => tab.$eval('#HScroll1', (bar) => bar.getAttribute('aria-valuenow'));
+    const [x, y] = await thumb();
+    await touch(tab, 'touchStart', [[x, y]]);
+    await touch(tab, 'touchMove', [[x + 40, y]]);
+    await touch(tab, 'touchCancel');
+    const dragged = await pace();
+    assert.notEqual(dragged, '0');
+    const [left, top] = await thumb();
+    await tab.mouse.move(left, top);
+    await tab.mouse.move(left + 30, top);
+    assert.equal(await pace(), dragged);
+  }, { viewport: { ...windowSize, hasTouch: true } }));
 
   // The module receives exactly what was typed: a NUL does not end it, and a lone surrogate, which
   // no UTF-8 can hold, becomes U+FFFD.
