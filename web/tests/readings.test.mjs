@@ -187,6 +187,8 @@ test('copied without the asynchronous clipboard, the focus comes back', () => wi
       window.copied = event.target.value;
     });
   });
+  await tab.keyboard.press('Enter');
+  await runEnded(tab);
   await tab.keyboard.press('ContextMenu');
   await choose(tab, 'Copy readings');
   assert.match(await tab.evaluate(() => window.copied), /^step\t/);
