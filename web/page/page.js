@@ -31,7 +31,8 @@
   }
 
   // The window fitted to the viewport: its box, its controls and lines, and its drawing, drawn
-  // afresh at the new resolution. During a run the window keeps its size until the run's end.
+  // afresh at the new resolution a share per frame, the old picture shown at the new size until the
+  // new one is whole. During a run the window keeps its size until the run's end.
   function layout() {
     if (running) {
       refit = true;
@@ -42,20 +43,32 @@
     if (fit.ratio !== design.ratio) {
       api.resize(fit.ratio);
       design.ratio = fit.ratio;
+      redraw();
     }
     const { windowBox, drawing } = built;
     const [width, height] = [fit.device(design.window.width), fit.device(design.window.height)];
     Object.assign(windowBox.style, { left: `${fit.left}px`, top: `${fit.top}px`, width: `${fit.css(width)}px`,
       height: `${fit.css(height)}px` });
     windowBox.style.setProperty('--scale', fit.scale);
-    // Setting a canvas's size clears it, even to the size it has.
-    const canvas = api.drawing();
-    if (drawing.width !== canvas.width || drawing.height !== canvas.height)
-      Object.assign(drawing, { width: canvas.width, height: canvas.height });
-    Object.assign(drawing.style, { width: `${fit.css(drawing.width)}px`, height: `${fit.css(drawing.height)}px` });
+    Object.assign(drawing.style, { width: `${fit.css(width)}px`, height: `${fit.css(height)}px` });
     mirror();
     paint();
     built.makeRoom();
+  }
+
+  // The drawing afresh, a share in each frame until it is whole and shown.
+  let redrawing = false;
+  function redraw() {
+    if (redrawing)
+      return;
+    redrawing = true;
+    const share = () => {
+      const more = api.redraw();
+      if (paint() || more)
+        return requestAnimationFrame(share);
+      redrawing = false;
+    };
+    requestAnimationFrame(share);
   }
 
   // ---- The window's state, mirrored ----
@@ -86,15 +99,43 @@
     }
   }
 
-  // What the drawing has changed since it was last painted, straight from the module's memory.
+  // What the drawing has changed since it was last painted, straight from the module's memory. A
+  // picture at a new resolution is copied a band of rows per frame onto a canvas of its own, and
+  // shown once whole, with what changed meanwhile; returns whether bands are left.
+  const pixelsPerFrame = 1 << 21;
+  let fresh;
   function paint() {
-    const [left, top, right, bottom] = api.changed();
-    if (right <= left || bottom <= top)
-      return;
     const { drawing } = built;
-    const { pixels } = api.drawing();
-    const bytes = new Uint8ClampedArray(module.HEAPU8.buffer, pixels, drawing.width * drawing.height * 4);
-    drawing.getContext('2d').putImageData(new ImageData(bytes, drawing.width), 0, 0, left, top, right - left, bottom - top);
+    const { pixels, width, height } = api.drawing();
+    const image = () => new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pixels, width * height * 4), width);
+    const put = (canvas, [left, top, right, bottom]) => {
+      if (right > left && bottom > top)
+        canvas.getContext('2d').putImageData(image(), 0, 0, left, top, right - left, bottom - top);
+    };
+    const changed = api.changed();
+    if (drawing.width === width && drawing.height === height) {
+      put(drawing, changed);
+      return false;
+    }
+    if (fresh?.canvas.width !== width || fresh?.canvas.height !== height) {
+      fresh = { canvas: Object.assign(document.createElement('canvas'), { width, height }), row: 0,
+        changed: [width, height, 0, 0] };
+    } else {
+      const [l, t, r, b] = changed;
+      if (r > l && b > t)
+        fresh.changed = [Math.min(l, fresh.changed[0]), Math.min(t, fresh.changed[1]), Math.max(r, fresh.changed[2]),
+          Math.max(b, fresh.changed[3])];
+    }
+    const rows = Math.max(1, Math.floor(pixelsPerFrame / width));
+    put(fresh.canvas, [0, fresh.row, width, Math.min(fresh.row + rows, height)]);
+    fresh.row += rows;
+    if (fresh.row < height)
+      return true;
+    Object.assign(drawing, { width, height });
+    drawing.getContext('2d').drawImage(fresh.canvas, 0, 0);
+    put(drawing, fresh.changed);
+    fresh = undefined;
+    return false;
   }
 
   // ---- What the user does ----
@@ -260,7 +301,7 @@
     menu.attach(built.windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
     api.start(decimalSeparator);
     state = api.state();
-    fit = totalReflectionFit(design.window.width, design.window.height, layout);
+    fit = totalReflectionFit(api, layout);
     layout();
     document.fonts.ready.then(built.makeRoom);
     desk.removeAttribute('aria-busy');
