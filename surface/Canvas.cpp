@@ -7,6 +7,12 @@
 namespace surface {
 
 Canvas::Canvas(int logicalWidth, int logicalHeight, double ratio, PixelOrder order)
+    : Canvas(logicalWidth, logicalHeight, ratio, order, Uncleared{})
+{
+    cleared(Clock::time_point::max());
+}
+
+Canvas::Canvas(int logicalWidth, int logicalHeight, double ratio, PixelOrder order, Uncleared)
     : logicalWidth_(logicalWidth)
     , logicalHeight_(logicalHeight)
     , order_(order)
@@ -43,11 +49,25 @@ void Canvas::clear(double ratio)
     ratio_ = ratio;
     width_ = int(std::lround(logicalWidth_ * ratio));
     height_ = int(std::lround(logicalHeight_ * ratio));
-    pixels_.assign(std::size_t(width_) * std::size_t(height_), 0u);
+    pixels_.clear();
+    pixels_.reserve(std::size_t(width_) * std::size_t(height_));
     covered_ = false;
     drawing_ = PixelCanvas(ratio, order_);
     history_ = {};
     history_.setDrawWidth(drawing_.drawWidth());
+}
+
+bool Canvas::cleared(Clock::time_point deadline)
+{
+    // So many pixels are cleared between readings of the clock.
+    constexpr std::size_t pixelsPerClockReading = std::size_t(1) << 20;
+    const std::size_t all = std::size_t(width_) * std::size_t(height_);
+    while (pixels_.size() < all) {
+        pixels_.resize(std::min(pixels_.size() + pixelsPerClockReading, all), 0u);
+        if (pixels_.size() < all && Clock::now() >= deadline)
+            return false;
+    }
+    return true;
 }
 
 void Canvas::setRatio(double ratio)
@@ -58,7 +78,7 @@ void Canvas::setRatio(double ratio)
 
 void Canvas::beginRatio(double ratio)
 {
-    next_ = std::make_unique<Canvas>(logicalWidth_, logicalHeight_, ratio, order_);
+    next_.reset(new Canvas(logicalWidth_, logicalHeight_, ratio, order_, Uncleared{}));
     redrawn_ = 0;
 }
 
@@ -66,6 +86,8 @@ bool Canvas::redraw(Clock::time_point deadline)
 {
     if (!next_)
         return false;
+    if (!next_->cleared(deadline))
+        return true;
     // The clock is read once in so many calls.
     constexpr std::size_t callsPerClockReading = 1024;
     const std::size_t calls = history_.calls.size();

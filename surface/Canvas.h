@@ -58,8 +58,15 @@ public:
     void Circle(float x, float y, float radius) override;
 
 private:
+    // Its pixels cleared by cleared().
+    struct Uncleared {};
+    Canvas(int logicalWidth, int logicalHeight, double ratio, PixelOrder order, Uncleared);
+
     raster::Buffer buffer() { return {pixels_.data(), width_, height_, width_}; }
+    // A canvas at a resolution, its pixels to be cleared: a share at a time until the deadline,
+    // whether they all are.
     void clear(double ratio);
+    bool cleared(Clock::time_point deadline);
     void touched(const raster::Rect& rect);
     void finishRedraw();
 

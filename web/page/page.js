@@ -100,8 +100,9 @@
   }
 
   // What the drawing has changed since it was last painted, straight from the module's memory. A
-  // picture at a new resolution is copied a band of rows per frame onto a canvas of its own, and
-  // shown once whole, with what changed meanwhile; returns whether bands are left.
+  // picture at a new resolution is copied a band of rows per frame onto a canvas of its own laid
+  // over the old one, then a band per frame into the drawing itself, with what changed meanwhile,
+  // so that no frame copies the whole of a large picture; returns whether bands are left.
   const pixelsPerFrame = 1 << 21;
   let fresh;
   function paint() {
@@ -113,27 +114,37 @@
         canvas.getContext('2d').putImageData(image(), 0, 0, left, top, right - left, bottom - top);
     };
     const changed = api.changed();
-    if (drawing.width === width && drawing.height === height) {
+    if (!fresh && drawing.width === width && drawing.height === height) {
       put(drawing, changed);
       return false;
     }
     if (fresh?.canvas.width !== width || fresh?.canvas.height !== height) {
-      fresh = { canvas: Object.assign(document.createElement('canvas'), { width, height }), row: 0,
+      fresh?.canvas.remove();
+      fresh = { canvas: Object.assign(document.createElement('canvas'), { width, height }), put: 0, copied: 0,
         changed: [width, height, 0, 0] };
-    } else {
-      const [l, t, r, b] = changed;
-      if (r > l && b > t)
-        fresh.changed = [Math.min(l, fresh.changed[0]), Math.min(t, fresh.changed[1]), Math.max(r, fresh.changed[2]),
-          Math.max(b, fresh.changed[3])];
+      fresh.canvas.setAttribute('aria-hidden', 'true');
+      drawing.after(fresh.canvas);
+    } else if (changed[2] > changed[0] && changed[3] > changed[1]) {
+      put(fresh.canvas, changed);
+      fresh.changed = fresh.changed.map((edge, k) => (k < 2 ? Math.min : Math.max)(edge, changed[k]));
     }
+    fresh.canvas.style.cssText = `${drawing.style.cssText} pointer-events: none;`;
     const rows = Math.max(1, Math.floor(pixelsPerFrame / width));
-    put(fresh.canvas, [0, fresh.row, width, Math.min(fresh.row + rows, height)]);
-    fresh.row += rows;
-    if (fresh.row < height)
+    if (fresh.put < height) {
+      put(fresh.canvas, [0, fresh.put, width, Math.min(fresh.put + rows, height)]);
+      fresh.put += rows;
       return true;
-    Object.assign(drawing, { width, height });
-    drawing.getContext('2d').drawImage(fresh.canvas, 0, 0);
+    }
+    if (drawing.width !== width || drawing.height !== height)
+      Object.assign(drawing, { width, height });
+    if (fresh.copied < height) {
+      const band = Math.min(rows, height - fresh.copied);
+      drawing.getContext('2d').drawImage(fresh.canvas, 0, fresh.copied, width, band, 0, fresh.copied, width, band);
+      fresh.copied += rows;
+      return true;
+    }
     put(drawing, fresh.changed);
+    fresh.canvas.remove();
     fresh = undefined;
     return false;
   }
