@@ -123,21 +123,15 @@ void paint(QWidget* widget, Kind kind, Tint back, Tint fore)
     widget->setPalette(palette);
 }
 
-void setFont(QWidget* widget, const window::Font& font, const QFont& windowFont)
+// A control's font at a scale: every property set explicitly, so that an option keeps the window's
+// font rather than inheriting its frame's bold caption font. A font the design sets is bold.
+QFont fontOf(const window::Font& font, double scale)
 {
-    if (!font.family) {
-        // Every property set explicitly, so that an option keeps the window's font rather
-        // than inheriting its frame's bold caption font.
-        QFont f(windowFont.family());
-        f.setPointSizeF(windowFont.pointSizeF());
-        f.setBold(false);
-        widget->setFont(f);
-        return;
-    }
-    QFont f(QString::fromUtf8(font.family));
-    f.setPointSizeF(font.points);
-    f.setBold(true);
-    widget->setFont(f);
+    const window::Font& f = font.family ? font : window::properties().defaultFont;
+    QFont q(QString::fromUtf8(f.family));
+    q.setPointSizeF(f.points * scale);
+    q.setBold(font.family != nullptr);
+    return q;
 }
 
 // How many pixels a caption lacks in its control, for the controls that may grow: the captions
@@ -168,16 +162,34 @@ void makeRoom(QWidget* widget, const window::Control& c)
     const int lacking = shortfall(widget);
     if (lacking <= 0)
         return;
-    const int t = surface::twipsPerPixel;
-    twips::place(widget, twips::geometry(widget).adjusted(-window::grownLeft(c, lacking) * t, 0,
-                                                          (lacking - window::grownLeft(c, lacking)) * t, 0));
+    const int left = window::grownLeft(c, lacking);
+    widget->setGeometry(widget->geometry().adjusted(-left, 0, lacking - left, 0));
 }
 
-void createLines(QWidget* window, Widgets& widgets)
+// A caption's letters within its box, by the window's rule: the line edit centres its line
+// between its text margins, which are set about the line where the rule puts it, a line's height
+// beyond it on either side, so that they clip nothing of the letters.
+void placeLine(QLineEdit* box)
+{
+    const QString text = box->text();
+    const QFontMetrics metrics = box->fontMetrics();
+    const int line = std::max(metrics.boundingRect(text).height(), metrics.height());
+    const int height = box->height();
+    const QRectF ink = QFontMetricsF(box->font()).tightBoundingRect(text);
+    // In device pixels; the line edit puts its line on whole pixels of its own.
+    const double d = box->devicePixelRatioF();
+    const double top = window::captionLineTop(
+        {height * d, double((height - line + 1) / 2) * d, metrics.ascent() * d, -ink.top() * d, ink.bottom() * d, d});
+    const int lineTop = int(std::lround(top / d));
+    const QMargins margins = box->textMargins();
+    box->setTextMargins(margins.left(), lineTop - line, margins.right(), height - lineTop - 2 * line);
+}
+
+void createLines(QWidget* window, Widgets& widgets, const window::Fit& fit)
 {
     for (const window::Line& line : window::lines()) {
         auto* control =
-            new LineControl(window, QPoint(line.from.x, line.from.y), QPoint(line.to.x, line.to.y), line.width);
+            new LineControl(window, QPoint(line.from.x, line.from.y), QPoint(line.to.x, line.to.y), line.width, fit);
         control->setObjectName(QString::fromUtf8(line.name));
         widgets.emplace(line.name, control);
     }
@@ -190,15 +202,15 @@ void prepareWindow(QWidget* window)
     const window::WindowProperties& p = window::properties();
     window->setObjectName(QString::fromUtf8(p.name));
     window->setWindowTitle(QString::fromStdString(window::caption(languages::translate)));
-    window->setFixedSize(twips::toPixels(p.clientWidth), twips::toPixels(p.clientHeight));
+    const QSize size(twips::toPixels(p.clientWidth), twips::toPixels(p.clientHeight));
+    window->resize(size);
+    window->setMinimumSize(size * window::zoomSteps[0]);
     window->setPalette(designPalette());
     window->setAutoFillBackground(true);
-    QFont defaultFont(QString::fromUtf8(p.defaultFont.family));
-    defaultFont.setPointSizeF(p.defaultFont.points);
-    window->setFont(defaultFont);
+    window->setFont(fontOf({}, 1));
 }
 
-Widgets createControls(QWidget* window)
+Widgets createControls(QWidget* window, const window::Fit& fit)
 {
     Widgets widgets;
     std::vector<std::pair<int, QWidget*>> tabOrder;
@@ -206,23 +218,39 @@ Widgets createControls(QWidget* window)
         QWidget* container = c.container ? widgets.at(c.container) : window;
         QWidget* widget = create(c, container);
         widget->setObjectName(QString::fromUtf8(c.name));
-        twips::place(widget, QRect(c.place.left, c.place.top, c.place.width, c.place.height));
-        setFont(widget, c.font, window->font());
-        makeRoom(widget, c);
+        twips::place(widget, QRect(c.place.left, c.place.top, c.place.width, c.place.height), fit);
         paint(widget, c.kind, c.back, c.fore);
         widget->setHidden(c.hidden);
         widgets.emplace(c.name, widget);
         if (window::takesFocus(c.kind))
             tabOrder.emplace_back(c.tab, widget);
         if (c.name == window::linesFollow)
-            createLines(window, widgets);
+            createLines(window, widgets, fit);
     }
+    fitControls(widgets, fit);
     // The focus chain that assistive tools walk, in the design's tab order; Tab itself follows
     // the window's rule, which also makes an option group one stop.
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     return widgets;
+}
+
+void fitControls(const Widgets& widgets, const window::Fit& fit)
+{
+    for (const window::Control& c : window::controls())
+        fitControl(widgets.find(c.name)->second, c, fit);
+    for (const window::Line& line : window::lines())
+        static_cast<LineControl*>(widgets.find(line.name)->second)->setFit(fit);
+}
+
+void fitControl(QWidget* widget, const window::Control& c, const window::Fit& fit)
+{
+    twips::place(widget, twips::geometry(widget), fit);
+    widget->setFont(fontOf(c.font, fit.scale));
+    makeRoom(widget, c);
+    if (auto* box = qobject_cast<QLineEdit*>(widget); box && window::isCaption(c))
+        placeLine(box);
 }
 
 } // namespace layout

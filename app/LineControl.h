@@ -1,15 +1,18 @@
 #pragma once
 
+#include "window/Geometry.h"
+
 #include <QPoint>
 #include <QWidget>
 
 // A line control: a solid line between two end points in twips, standing above the run's
-// drawing. It takes no input; clicks pass through to what lies beneath.
+// drawing, at the window's fit. It takes no input; clicks pass through to what lies beneath.
 class LineControl final : public QWidget {
 public:
-    LineControl(QWidget* parent, QPoint from, QPoint to, int width);
+    LineControl(QWidget* parent, QPoint from, QPoint to, int width, const window::Fit& fit);
 
     void setEnds(QPoint from, QPoint to);
+    void setFit(const window::Fit& fit);
     QPoint from() const { return from_; }
     QPoint to() const { return to_; }
     int lineWidth() const { return width_; }
@@ -23,4 +26,5 @@ private:
     QPoint from_;
     QPoint to_;
     int width_{1};
+    window::Fit fit_;
 };

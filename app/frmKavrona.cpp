@@ -6,6 +6,7 @@
 #include "app/Languages.h"
 #include "app/LineControl.h"
 #include "app/Twips.h"
+#include "app/Zoom.h"
 #include "window/Choices.h"
 #include "window/Focus.h"
 #include "window/Glossary.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QWindow>
 
 frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     : QWidget(parent)
@@ -27,11 +29,12 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     , languageNumbers_(languages::languageNumbers())
 {
     layout::prepareWindow(this);
+    fit_ = window::fitted(width(), height(), 1);
     // The canvas first, so that the controls stand above the drawing.
     canvasView_ = new CanvasView(this);
     if (observers_.drawing)
         tee_ = std::make_unique<surface::TeeSurface>(canvasView_->canvas(), *observers_.drawing);
-    widgets_ = layout::createControls(this);
+    widgets_ = layout::createControls(this, fit_);
     accessibility::prepare(this);
     // The prompt lies beneath the drawing: the first run paints over it.
     widget(window::beneathDrawing)->lower();
@@ -46,17 +49,21 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
             accessibility::describeDrawing(this, QString::fromStdString(window::statement(
                                                      *form_->measured(), languageNumbers_, languages::translate)));
             handOut_->offer();
+            if (refitWaiting_)
+                refit();
             if (observers_.runEnded)
                 observers_.runEnded();
         });
     forwardInput();
+    // The picture at the window's resolution as it is shown, its zoom too.
     handOut_ = new HandOut(this,
-                           {[this](qreal ratio) { return picture(ratio); },
+                           {[this](qreal ratio) { return picture(ratio * fit_.scale); },
                             [this]() -> const std::optional<window::Measured>& { return form_->measured(); },
                             [this] { return fileName(); }, observers_.chooseFile},
                            languageNumbers_);
     // From the keyboard the menu opens over the drawing, where a pointer would open it.
     new KeyRule(this, form_->state(), [this] { handOut_->openMenu(QPoint(width() / 3, height() / 3)); });
+    new Zoom(this, [this] { return fit_.scale; });
     form_->Form_Load();
     // Ready to run: Enter or Space starts.
     widget(window::startButton)->setFocus();
@@ -103,14 +110,15 @@ void frmKavrona::forwardInput()
 
 QImage frmKavrona::picture(qreal devicePixelRatio)
 {
-    if (devicePixelRatio == devicePixelRatioF())
-        return grab().toImage();
+    if (devicePixelRatio == canvasView_->canvas().ratio() && !canvasView_->canvas().redrawing())
+        return grab(box()).toImage();
     // The controls are painted at the resolution asked for; the drawing is redrawn at it.
     const QImage drawing = canvasView_->canvas().redrawn(devicePixelRatio);
     canvasView_->showInstead(&drawing);
-    QPixmap picture(size() * devicePixelRatio);
-    picture.setDevicePixelRatio(devicePixelRatio);
-    render(&picture);
+    const qreal perPixel = devicePixelRatio / fit_.scale;
+    QPixmap picture(drawing.size());
+    picture.setDevicePixelRatio(perPixel);
+    render(&picture, QPoint(), QRegion(box()));
     canvasView_->showInstead(nullptr);
     return picture.toImage();
 }
@@ -162,6 +170,37 @@ void frmKavrona::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void frmKavrona::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    refit();
+}
+
+void frmKavrona::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Another screen may have another resolution.
+    connect(windowHandle(), &QWindow::screenChanged, this, &frmKavrona::refit, Qt::UniqueConnection);
+    refit();
+}
+
+void frmKavrona::refit()
+{
+    if (!form_)
+        return;
+    refitWaiting_ = running();
+    if (refitWaiting_)
+        return;
+    fit_ = window::fitted(width(), height(), 1);
+    layout::fitControls(widgets_, fit_);
+    canvasView_->fit(fit_, fit_.scale * devicePixelRatioF());
+}
+
+QRect frmKavrona::box() const
+{
+    return canvasView_->geometry();
+}
+
 bool frmKavrona::focusNextPrevChild(bool next)
 {
     const QWidget* focused = QApplication::focusWidget();
@@ -190,7 +229,9 @@ void frmKavrona::shownChanged(const window::Control& control, bool shown)
 
 void frmKavrona::moved(const window::Control& control, window::Point topLeft)
 {
-    twips::move(widget(control.name), topLeft.x, topLeft.y);
+    QWidget* moving = widget(control.name);
+    twips::move(moving, topLeft.x, topLeft.y, fit_);
+    layout::fitControl(moving, control, fit_);
 }
 
 void frmKavrona::selected(const window::Control& option)

@@ -31,7 +31,10 @@ struct WindowObservers {
 // The program's one window on the desktop: a view of window::Form, which holds the settings
 // and the handlers. The widgets are built from the window's design; clicks, typing and the
 // scroll bar go to the form, and every change of the form's state is mirrored in the widgets.
-// A run draws on the window's canvas, a frame at a time from the event loop (RunSession).
+// A run draws on the window's canvas, a frame at a time from the event loop (RunSession). The
+// window may take any size: its design is fitted into it as the page fits it into a browser's,
+// as large as it fits, centred (window/Geometry.h); a size it takes during a run is fitted at the
+// run's end.
 class frmKavrona final : public QWidget, private window::StateObserver {
 public:
     using Observers = WindowObservers;
@@ -54,11 +57,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Tab and Shift+Tab follow the window's tab order (window/Focus.h).
     bool focusNextPrevChild(bool next) override;
 
 private:
     void refuse(const window::Refusal& refusal);
+    // The design fitted into the window as it now is, unless a run is drawing.
+    void refit();
+    // Where the design stands in the window.
+    QRect box() const;
 
     // The form's state, mirrored.
     void textChanged(const window::Control& box, const std::string& text) override;
@@ -83,4 +92,7 @@ private:
     window::NumberText numbers_;
     window::NumberText languageNumbers_;
     std::unique_ptr<window::Form> form_;
+    // The window's pixels are the room's: the screen maps them onto its device pixels.
+    window::Fit fit_;
+    bool refitWaiting_{};
 };

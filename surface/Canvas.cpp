@@ -7,31 +7,112 @@
 namespace surface {
 
 Canvas::Canvas(int logicalWidth, int logicalHeight, double ratio, PixelOrder order)
+    : Canvas(logicalWidth, logicalHeight, ratio, order, Uncleared{})
+{
+    cleared(Clock::time_point::max());
+}
+
+Canvas::Canvas(int logicalWidth, int logicalHeight, double ratio, PixelOrder order, Uncleared)
     : logicalWidth_(logicalWidth)
     , logicalHeight_(logicalHeight)
     , order_(order)
     , drawing_(ratio, order)
 {
-    setRatio(ratio);
+    clear(ratio);
 }
 
-void Canvas::setRatio(double ratio)
+// A copy is of the picture as it stands; one being drawn afresh is the original's to finish.
+Canvas::Canvas(const Canvas& other)
+    : logicalWidth_(other.logicalWidth_)
+    , logicalHeight_(other.logicalHeight_)
+    , order_(other.order_)
+    , ratio_(other.ratio_)
+    , width_(other.width_)
+    , height_(other.height_)
+    , pixels_(other.pixels_)
+    , drawing_(other.drawing_)
+    , history_(other.history_)
+    , changed_(other.changed_)
+    , covered_(other.covered_)
+{
+}
+
+Canvas& Canvas::operator=(const Canvas& other)
+{
+    if (this != &other)
+        *this = Canvas(other);
+    return *this;
+}
+
+void Canvas::clear(double ratio)
 {
     ratio_ = ratio;
     width_ = int(std::lround(logicalWidth_ * ratio));
     height_ = int(std::lround(logicalHeight_ * ratio));
-    pixels_.assign(std::size_t(width_) * std::size_t(height_), 0u);
+    pixels_.clear();
+    pixels_.reserve(std::size_t(width_) * std::size_t(height_));
     covered_ = false;
     drawing_ = PixelCanvas(ratio, order_);
-    const RecordingSurface calls = std::move(history_);
     history_ = {};
     history_.setDrawWidth(drawing_.drawWidth());
-    calls.replayOnto(*this);
+}
+
+bool Canvas::cleared(Clock::time_point deadline)
+{
+    // So many pixels are cleared between readings of the clock.
+    constexpr std::size_t pixelsPerClockReading = std::size_t(1) << 20;
+    const std::size_t all = std::size_t(width_) * std::size_t(height_);
+    while (pixels_.size() < all) {
+        pixels_.resize(std::min(pixels_.size() + pixelsPerClockReading, all), 0u);
+        if (pixels_.size() < all && Clock::now() >= deadline)
+            return false;
+    }
+    return true;
+}
+
+void Canvas::setRatio(double ratio)
+{
+    beginRatio(ratio);
+    finishRedraw();
+}
+
+void Canvas::beginRatio(double ratio)
+{
+    next_.reset(new Canvas(logicalWidth_, logicalHeight_, ratio, order_, Uncleared{}));
+    redrawn_ = 0;
+}
+
+bool Canvas::redraw(Clock::time_point deadline)
+{
+    if (!next_)
+        return false;
+    if (!next_->cleared(deadline))
+        return true;
+    // The clock is read once in so many calls.
+    constexpr std::size_t callsPerClockReading = 1024;
+    const std::size_t calls = history_.calls.size();
+    while (redrawn_ < calls) {
+        const std::size_t next = std::min(redrawn_ + callsPerClockReading, calls);
+        history_.replayOnto(*next_, redrawn_, next);
+        redrawn_ = next;
+        if (redrawn_ < calls && Clock::now() >= deadline)
+            return true;
+    }
+    const std::unique_ptr<Canvas> redrawn = std::move(next_);
+    *this = std::move(*redrawn);
     changed_ = {0, 0, width_, height_};
+    return false;
+}
+
+void Canvas::finishRedraw()
+{
+    redraw(Clock::time_point::max());
 }
 
 void Canvas::setScaleMode(int mode)
 {
+    if (redrawing())
+        finishRedraw();
     if (!covered())
         return;
     // Whatever was drawn before is about to be painted over: only the run that starts counts.
@@ -42,18 +123,24 @@ void Canvas::setScaleMode(int mode)
 
 void Canvas::setDrawWidth(int pixels)
 {
+    if (redrawing())
+        finishRedraw();
     history_.setDrawWidth(pixels);
     drawing_.setDrawWidth(pixels);
 }
 
 void Canvas::Line(int flags, float x1, float y1, float x2, float y2, Colour colour)
 {
+    if (redrawing())
+        finishRedraw();
     history_.Line(flags, x1, y1, x2, y2, colour);
     touched(drawing_.line(buffer(), flags, x1, y1, x2, y2, colour));
 }
 
 void Canvas::Circle(float x, float y, float radius)
 {
+    if (redrawing())
+        finishRedraw();
     history_.Circle(x, y, radius);
     touched(drawing_.circle(buffer(), x, y, radius));
 }

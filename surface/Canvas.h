@@ -5,7 +5,9 @@
 #include "surface/RecordingSurface.h"
 #include "surface/Surface.h"
 
+#include <chrono>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace surface {
@@ -16,10 +18,19 @@ namespace surface {
 // Transparent until painted, so that what lies beneath the drawing shows through. The canvas
 // keeps the calls that made its picture, so that it can draw the same picture afresh at another
 // resolution, never enlarged; a run paints over the whole canvas, so the calls before the last
-// run are let go as it starts.
+// run are let go as it starts. At a high resolution the picture afresh is more than a frame's
+// work: it is then drawn a share at a time, the picture at the old resolution standing until the
+// new one is whole.
 class Canvas final : public Surface {
 public:
+    using Clock = std::chrono::steady_clock;
+
     Canvas(int logicalWidth, int logicalHeight, double ratio, PixelOrder order);
+    Canvas(const Canvas& other);
+    Canvas& operator=(const Canvas& other);
+    Canvas(Canvas&&) noexcept = default;
+    Canvas& operator=(Canvas&&) noexcept = default;
+    ~Canvas() override = default;
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -32,6 +43,13 @@ public:
     raster::Rect takeChanged();
     // The same picture drawn afresh at another resolution: the whole canvas changes.
     void setRatio(double ratio);
+    // The same, a share at a time: the picture stands as it is, at its own resolution, until
+    // redraw() has drawn the new one whole. Anything drawn meanwhile waits for it.
+    void beginRatio(double ratio);
+    // Draws the next share of the new picture, until the deadline has passed; whether more is left.
+    // Once none is, the new picture takes the old one's place, and the whole canvas has changed.
+    bool redraw(Clock::time_point deadline);
+    bool redrawing() const { return next_ != nullptr; }
 
     // The canvas works in twips only, the one mode a run sets; a run begins by setting it.
     void setScaleMode(int mode) override;
@@ -40,8 +58,17 @@ public:
     void Circle(float x, float y, float radius) override;
 
 private:
+    // Its pixels cleared by cleared().
+    struct Uncleared {};
+    Canvas(int logicalWidth, int logicalHeight, double ratio, PixelOrder order, Uncleared);
+
     raster::Buffer buffer() { return {pixels_.data(), width_, height_, width_}; }
+    // A canvas at a resolution, its pixels to be cleared: a share at a time until the deadline,
+    // whether they all are.
+    void clear(double ratio);
+    bool cleared(Clock::time_point deadline);
     void touched(const raster::Rect& rect);
+    void finishRedraw();
 
     int logicalWidth_;
     int logicalHeight_;
@@ -54,6 +81,9 @@ private:
     RecordingSurface history_;
     raster::Rect changed_;
     mutable bool covered_{};
+    // The picture at the new resolution while it is drawn, and how many of the calls it has had.
+    std::unique_ptr<Canvas> next_;
+    std::size_t redrawn_{};
 };
 
 } // namespace surface

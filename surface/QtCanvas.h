@@ -25,6 +25,12 @@ public:
     // The same picture drawn afresh at another resolution, not enlarged: lines stay one pen
     // wide and sharp.
     QImage redrawn(qreal devicePixelRatio) const;
+    // The canvas's own picture drawn afresh at another resolution, a share at a time: the picture
+    // stands at its old resolution until redraw() has drawn the new one whole (surface::Canvas).
+    void beginRatio(qreal devicePixelRatio) { canvas_.beginRatio(devicePixelRatio); }
+    bool redraw(Canvas::Clock::time_point deadline) { return canvas_.redraw(deadline); }
+    bool redrawing() const { return canvas_.redrawing(); }
+    qreal ratio() const { return canvas_.ratio(); }
 
     void setScaleMode(int mode) override { canvas_.setScaleMode(mode); }
     void setDrawWidth(int pixels) override { canvas_.setDrawWidth(pixels); }

@@ -12,3 +12,9 @@ set_tests_properties(tst_languages PROPERTIES
 add_test(NAME tst_languages_de COMMAND tst_languages captions titleNamesAndRefusal)
 set_tests_properties(tst_languages_de PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANGUAGE=de")
+# Captions' letters within their boxes at a fractional and a whole resolution too.
+foreach(ratio 1.25 2)
+    add_test(NAME tst_languages_ink_${ratio} COMMAND tst_languages captionInkWithinItsBox)
+    set_tests_properties(tst_languages_ink_${ratio} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_SCALE_FACTOR=${ratio}")
+endforeach()

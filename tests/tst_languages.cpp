@@ -4,6 +4,7 @@
 #include "app/frmKavrona.h"
 #include "window/Choices.h"
 #include "window/Design.h"
+#include "window/Geometry.h"
 #include "window/NumberText.h"
 #include "window/Readings.h"
 
@@ -308,6 +309,38 @@ private slots:
                         !other->geometry().intersects(w->geometry()),
                         qPrintable(QStringLiteral("%1 covers %2").arg(QString::fromUtf8(c.name), other->objectName())));
             }
+        }
+    }
+
+    // No letter of a caption reaches the last row of its box, at the screen's resolution (run at
+    // 1, 1.25 and 2): descenders and accents stand within it, however short the box.
+    void captionInkWithinItsBox_data() { captionsFit_data(); }
+    void captionInkWithinItsBox()
+    {
+        QFETCH(QString, language);
+        languages::use(language);
+        frmKavrona window;
+        window.show();
+        for (const window::Control& c : window::controls()) {
+            auto* w = window.findChild<QWidget*>(QString::fromUtf8(c.name));
+            if (!window::isCaption(c) || c.hidden)
+                continue;
+            const QImage box = w->grab().toImage();
+            const QRgb background = w->palette().color(w->backgroundRole()).rgb();
+            int ink = 0;
+            int lastRow = 0;
+            for (int y = 0; y < box.height(); ++y) {
+                for (int x = 0; x < box.width(); ++x) {
+                    const bool inked = box.pixel(x, y) != background;
+                    ink += inked;
+                    lastRow += inked && y == box.height() - 1;
+                }
+            }
+            QVERIFY2(ink > 0 && lastRow == 0,
+                     qPrintable(QStringLiteral("%1 \"%2\": %3 of %4 pixels of ink on its last row")
+                                    .arg(QString::fromUtf8(c.name), captionOf(w))
+                                    .arg(lastRow)
+                                    .arg(ink)));
         }
     }
 

@@ -1,4 +1,7 @@
+#include "Runs.h"
+
 #include "app/frmKavrona.h"
+#include "window/Geometry.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -53,6 +56,43 @@ private slots:
             for (int x = 0; x < picture.width(); ++x)
                 differing += onScreen.pixel(x, y) != picture.pixel(x, y) ? 1 : 0;
         QCOMPARE(differing, 0);
+    }
+
+    // On the whole screen (F11) and zoomed (Ctrl+Plus) the window grows, and the finished picture
+    // is drawn afresh at the new resolution, never enlarged: the same pixels as a run drawn there.
+    void fillsTheScreenAndZooms_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("F11, the whole screen") << int(Qt::Key_F11) << int(Qt::NoModifier) << 0.0;
+        QTest::newRow("Ctrl+Plus, the next size up") << int(Qt::Key_Plus) << int(Qt::ControlModifier) << 1.1;
+    }
+    void fillsTheScreenAndZooms()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(double, zoom);
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X server (run under xvfb-run with QT_QPA_PLATFORM=xcb)");
+
+        frmKavrona window;
+        window.show();
+        // The window's keys are the active window's.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        start(window);
+        QVERIFY(runEnded(window));
+        const QSize size = zoom > 0 ? (QSizeF(window.size()) * zoom).toSize() : window.screen()->size();
+        QTest::keyClick(&window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_COMPARE(window.size(), size);
+        QTRY_VERIFY(!window.canvas().redrawing());
+        const qreal ratio = window::fitted(size.width(), size.height(), 1).scale * window.devicePixelRatioF();
+        const QImage refitted = window.canvas().image();
+        QCOMPARE(refitted.size(), QSize(qRound(763 * ratio), qRound(575 * ratio)));
+        start(window);
+        QVERIFY(runEnded(window));
+        QVERIFY(window.canvas().image() == refitted);
     }
 };
 

@@ -18,6 +18,7 @@
 #include "window/Keys.h"
 #include "window/Menu.h"
 #include "window/Readings.h"
+#include "window/RunLoop.h"
 #include "window/ScrollBar.h"
 #include "window/Translate.h"
 #include "window/Workbook.h"
@@ -116,6 +117,8 @@ struct Page {
     }
     // The drawing, as the desktop's canvas draws it, in the byte order of a browser's ImageData.
     surface::Canvas canvas{window::clientPixels().width, window::clientPixels().height, 1.0, surface::PixelOrder::Rgba};
+    // The device pixels per pixel the window is laid out at; the drawing follows, a share per frame.
+    double ratio{1};
     window::NumberText numbers;
     window::Form form{canvas, numbers, sim::sweepSteps, translate};
     // Start's last refusal, for its message.
@@ -188,12 +191,35 @@ const Call calls[] = {
          return std::string("null");
      }},
     // The state, its lines in the drawing's device pixels.
-    {"state", [](const web::Arguments&) { return window::stateJson(page->form.state(), page->canvas.ratio()); }},
-    // The drawing at so many device pixels per pixel of the window: the same picture drawn afresh.
+    {"state", [](const web::Arguments&) { return window::stateJson(page->form.state(), page->ratio); }},
+    // The window fitted into a room so many of the browser's pixels wide and high, at so many
+    // device pixels to one of them: its scale, its device pixels per pixel and its place.
+    {"fit",
+     [](const web::Arguments& a) {
+         const window::Fit f = window::fitted(a.number(0), a.number(1), a.number(2));
+         return "{\"scale\":" + number(f.scale) + ",\"ratio\":" + number(f.ratio) + ",\"left\":" + number(f.left) +
+                ",\"top\":" + number(f.top) + "}";
+     }},
+    // The drawing at so many device pixels per pixel of the window: the same picture drawn afresh,
+    // a share at a time (redraw), the old one standing meanwhile.
     {"resize",
      [](const web::Arguments& a) {
-         page->canvas.setRatio(a.number(0));
+         page->ratio = a.number(0);
+         page->canvas.beginRatio(page->ratio);
          return std::string("null");
+     }},
+    // The next share of the drawing afresh, within a frame's budget; whether more is left.
+    {"redraw",
+     [](const web::Arguments&) {
+         return truth(page->canvas.redraw(surface::Canvas::Clock::now() + window::frameBudget));
+     }},
+    // Where a caption's line stands in its box (window/Geometry.h): the box's height, the line's
+    // top where the browser puts it, the font's ascent, the ink above and below the baseline, and
+    // the step the line moves by, all in device pixels.
+    {"captionLine",
+     [](const web::Arguments& a) {
+         return number(
+             window::captionLineTop({a.number(0), a.number(1), a.number(2), a.number(3), a.number(4), a.number(5)}));
      }},
     {"click", [](const web::Arguments& a) { return clicked(page->form.click(a.text(0))); }},
     {"type",

@@ -86,7 +86,7 @@ std::string controlJson(const Control& c, const Translate& translate)
            ",\"fore\":" + colour(c.fore) + ",\"align\":" + quoted(alignment(c.align)) +
            ",\"hidden\":" + truth(c.hidden) + ",\"takesFocus\":" + truth(takesFocus(c.kind)) +
            ",\"bordered\":" + truth(c.bordered) + ",\"mayGrow\":" + truth(mayGrow(c)) +
-           ",\"accessibleName\":" + quoted(accessibleName(c, translate)) + "}";
+           ",\"caption\":" + truth(isCaption(c)) + ",\"accessibleName\":" + quoted(accessibleName(c, translate)) + "}";
 }
 
 template <class Items, class Write> std::string list(const Items& items, Write write)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace window {
 namespace {
@@ -26,12 +27,83 @@ int lastWithin(double far)
     return int(std::floor(far - 0.5));
 }
 
+// A scale within this of a step is at it.
+constexpr double sameScale = 1e-3;
+
+// A number rounded half up, as a web page's script rounds it.
+double roundedHalfUp(double x)
+{
+    return std::floor(x + 0.5);
+}
+
 } // namespace
 
 Size clientPixels()
 {
     const WindowProperties& p = properties();
     return {p.clientWidth / surface::twipsPerPixel, p.clientHeight / surface::twipsPerPixel};
+}
+
+Fit fitted(double roomWidth, double roomHeight, double devicePixelRatio)
+{
+    const Size window = clientPixels();
+    Fit fit;
+    fit.devicePixelRatio = devicePixelRatio > 0 ? devicePixelRatio : 1;
+    const double scale = std::min(roomWidth / window.width, roomHeight / window.height);
+    fit.scale = scale > 0 && std::isfinite(scale) ? scale : 1;
+    fit.ratio = fit.scale * fit.devicePixelRatio;
+    const double d = fit.devicePixelRatio;
+    const auto centred = [&fit, d](double room, int size) {
+        return std::max(std::floor((room * d - devicePixels(fit, size)) / 2), 0.0) / d;
+    };
+    fit.left = centred(roomWidth, window.width);
+    fit.top = centred(roomHeight, window.height);
+    return fit;
+}
+
+int devicePixels(const Fit& fit, double pixels)
+{
+    return int(roundedHalfUp(pixels * fit.ratio));
+}
+
+double zoomedIn(double scale)
+{
+    for (const double step : zoomSteps) {
+        if (step > scale + sameScale)
+            return step;
+    }
+    return std::max(scale, std::end(zoomSteps)[-1]);
+}
+
+double zoomedOut(double scale)
+{
+    for (auto step = std::rbegin(zoomSteps); step != std::rend(zoomSteps); ++step) {
+        if (*step < scale - sameScale)
+            return *step;
+    }
+    return std::min(scale, zoomSteps[0]);
+}
+
+double captionLineTop(const CaptionLine& line)
+{
+    // The bounds the line's top may take: the ink's top on the box's first row at the highest, the
+    // ink's bottom just above the box's last row at the lowest.
+    const double highest = line.inkAbove - line.ascent;
+    const double lowest = line.boxHeight - 1 - line.inkBelow - line.ascent;
+    if (line.top >= highest && line.top <= lowest)
+        return line.top;
+    const double step = line.step > 0 ? line.step : 1;
+    const double first = std::ceil(highest / step) * step;
+    const double last = std::floor(lowest / step) * step;
+    if (first <= last)
+        return std::clamp(line.top, first, last);
+    // The ink is taller than the box: it is cut as evenly as the steps allow.
+    return std::floor((highest + lowest) / 2 / step) * step;
+}
+
+bool isCaption(const Control& control)
+{
+    return (control.kind == Kind::TextBox && !control.bordered) || control.kind == Kind::Label;
 }
 
 Rect linePixels(Point from, Point to, int width, double ratio)

@@ -122,14 +122,17 @@ function totalReflectionBuild({ design, desk, statement, api, translated, on }) 
       height: `${fit.css(edges[3] - edges[1])}px` });
   }
 
-  // A caption that may grow and lacks room grows into the free space beside it, as the module
-  // says: measured in the window's own fonts, once they are in. The design's own words are left as
-  // designed.
+  // The captions' words in their boxes, measured in the window's own fonts once they are in: a
+  // caption that may grow and lacks room grows into the free space beside it, as the module says
+  // (the design's own words are left as designed); and each caption's line stands where the
+  // module's rule puts it, so that the ink of its letters stays within its box.
   function makeRoom() {
-    if (!translated || document.fonts.status !== 'loaded')
+    if (document.fonts.status !== 'loaded')
       return;
     for (const { designed, element, outer } of controls.values()) {
-      if (!designed.mayGrow)
+      if (designed.caption)
+        placeLine(element);
+      if (!translated || !designed.mayGrow)
         continue;
       outer.style.removeProperty('--room');
       outer.style.removeProperty('margin-left');
@@ -143,6 +146,29 @@ function totalReflectionBuild({ design, desk, statement, api, translated, on }) 
       outer.style.setProperty('--room', `${lacking}px`);
       outer.style.marginLeft = `${-api.grownLeft(designed.name, lacking)}px`;
     }
+  }
+
+  // A caption's line, its top moved from where the browser centres it by padding one side of its
+  // box: the browser centres the line, as tall as the box's content, within what is left.
+  const measure = document.createElement('canvas').getContext('2d');
+  function placeLine(element) {
+    element.style.removeProperty('padding-top');
+    element.style.removeProperty('padding-bottom');
+    element.style.removeProperty('line-height');
+    const style = getComputedStyle(element);
+    measure.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+    const metrics = measure.measureText(element.value ?? element.textContent);
+    const dpr = window.devicePixelRatio || 1;
+    const height = Math.round(element.getBoundingClientRect().height * dpr);
+    const [ascent, descent] = [metrics.fontBoundingBoxAscent * dpr, metrics.fontBoundingBoxDescent * dpr];
+    const centred = (height - ascent - descent) / 2;
+    const top = api.captionLine(height, centred, ascent, metrics.actualBoundingBoxAscent * dpr,
+      metrics.actualBoundingBoxDescent * dpr, 1);
+    const shift = (top - centred) / dpr;
+    if (!shift)
+      return;
+    Object.assign(element.style, { paddingTop: `${Math.max(2 * shift, 0)}px`,
+      paddingBottom: `${Math.max(-2 * shift, 0)}px`, lineHeight: `${height / dpr - 2 * Math.abs(shift)}px` });
   }
 
   return { windowBox, drawing, controls, lines, place, makeRoom };

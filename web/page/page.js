@@ -31,7 +31,8 @@
   }
 
   // The window fitted to the viewport: its box, its controls and lines, and its drawing, drawn
-  // afresh at the new resolution. During a run the window keeps its size until the run's end.
+  // afresh at the new resolution a share per frame, the old picture shown at the new size until the
+  // new one is whole. During a run the window keeps its size until the run's end.
   function layout() {
     if (running) {
       refit = true;
@@ -42,20 +43,32 @@
     if (fit.ratio !== design.ratio) {
       api.resize(fit.ratio);
       design.ratio = fit.ratio;
+      redraw();
     }
     const { windowBox, drawing } = built;
     const [width, height] = [fit.device(design.window.width), fit.device(design.window.height)];
     Object.assign(windowBox.style, { left: `${fit.left}px`, top: `${fit.top}px`, width: `${fit.css(width)}px`,
       height: `${fit.css(height)}px` });
     windowBox.style.setProperty('--scale', fit.scale);
-    // Setting a canvas's size clears it, even to the size it has.
-    const canvas = api.drawing();
-    if (drawing.width !== canvas.width || drawing.height !== canvas.height)
-      Object.assign(drawing, { width: canvas.width, height: canvas.height });
-    Object.assign(drawing.style, { width: `${fit.css(drawing.width)}px`, height: `${fit.css(drawing.height)}px` });
+    Object.assign(drawing.style, { width: `${fit.css(width)}px`, height: `${fit.css(height)}px` });
     mirror();
     paint();
     built.makeRoom();
+  }
+
+  // The drawing afresh, a share in each frame until it is whole and shown.
+  let redrawing = false;
+  function redraw() {
+    if (redrawing)
+      return;
+    redrawing = true;
+    const share = () => {
+      const more = api.redraw();
+      if (paint() || more)
+        return requestAnimationFrame(share);
+      redrawing = false;
+    };
+    requestAnimationFrame(share);
   }
 
   // ---- The window's state, mirrored ----
@@ -86,15 +99,54 @@
     }
   }
 
-  // What the drawing has changed since it was last painted, straight from the module's memory.
+  // What the drawing has changed since it was last painted, straight from the module's memory. A
+  // picture at a new resolution is copied a band of rows per frame onto a canvas of its own laid
+  // over the old one, then a band per frame into the drawing itself, with what changed meanwhile,
+  // so that no frame copies the whole of a large picture; returns whether bands are left.
+  const pixelsPerFrame = 1 << 21;
+  let fresh;
   function paint() {
-    const [left, top, right, bottom] = api.changed();
-    if (right <= left || bottom <= top)
-      return;
     const { drawing } = built;
-    const { pixels } = api.drawing();
-    const bytes = new Uint8ClampedArray(module.HEAPU8.buffer, pixels, drawing.width * drawing.height * 4);
-    drawing.getContext('2d').putImageData(new ImageData(bytes, drawing.width), 0, 0, left, top, right - left, bottom - top);
+    const { pixels, width, height } = api.drawing();
+    const image = () => new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pixels, width * height * 4), width);
+    const put = (canvas, [left, top, right, bottom]) => {
+      if (right > left && bottom > top)
+        canvas.getContext('2d').putImageData(image(), 0, 0, left, top, right - left, bottom - top);
+    };
+    const changed = api.changed();
+    if (!fresh && drawing.width === width && drawing.height === height) {
+      put(drawing, changed);
+      return false;
+    }
+    if (fresh?.canvas.width !== width || fresh?.canvas.height !== height) {
+      fresh?.canvas.remove();
+      fresh = { canvas: Object.assign(document.createElement('canvas'), { width, height }), put: 0, copied: 0,
+        changed: [width, height, 0, 0] };
+      fresh.canvas.setAttribute('aria-hidden', 'true');
+      drawing.after(fresh.canvas);
+    } else if (changed[2] > changed[0] && changed[3] > changed[1]) {
+      put(fresh.canvas, changed);
+      fresh.changed = fresh.changed.map((edge, k) => (k < 2 ? Math.min : Math.max)(edge, changed[k]));
+    }
+    fresh.canvas.style.cssText = `${drawing.style.cssText} pointer-events: none;`;
+    const rows = Math.max(1, Math.floor(pixelsPerFrame / width));
+    if (fresh.put < height) {
+      put(fresh.canvas, [0, fresh.put, width, Math.min(fresh.put + rows, height)]);
+      fresh.put += rows;
+      return true;
+    }
+    if (drawing.width !== width || drawing.height !== height)
+      Object.assign(drawing, { width, height });
+    if (fresh.copied < height) {
+      const band = Math.min(rows, height - fresh.copied);
+      drawing.getContext('2d').drawImage(fresh.canvas, 0, fresh.copied, width, band, 0, fresh.copied, width, band);
+      fresh.copied += rows;
+      return true;
+    }
+    put(drawing, fresh.changed);
+    fresh.canvas.remove();
+    fresh = undefined;
+    return false;
   }
 
   // ---- What the user does ----
@@ -261,7 +313,7 @@
     menu.attach(built.windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
     api.start(decimalSeparator);
     state = api.state();
-    fit = totalReflectionFit(design.window.width, design.window.height, layout);
+    fit = totalReflectionFit(api, layout);
     layout();
     document.fonts.ready.then(built.makeRoom);
     desk.removeAttribute('aria-busy');

@@ -2,13 +2,16 @@
 // the window: from navigation to the window's first paint, the median of ten runs at the fastest
 // pace (from the click on Start to the run's end), the most work any frame of them did (the
 // click's own turn included; the first run, in which the browser still warms up, apart), how soon a key pressed during a slow run acts (Tab, which moves the
-// focus at once), and the bytes the page loads.
+// focus at once), and the bytes the page loads. Then a refit after a run, from the window's own
+// size to a 1280 x 800 screen at two device pixels per pixel, 1920 x 1080 at three and 3000 x 2000
+// at four: its longest frame's work, the longest task the browser reports, and how long until the
+// new picture is whole.
 //
 //   node web/tests/bench.mjs [PAGE_FILE_OR_URL]
 // default: TR_PAGE_FILE, or build/web/total-reflection.html
 
 import { pathToFileURL } from 'node:url';
-import { launch, openPage, pageUrl, windowSize } from './harness.mjs';
+import { launch, openPage, pageUrl, runEnded, windowSize } from './harness.mjs';
 
 const argument = process.argv[2];
 const url = !argument ? pageUrl : /^[a-z]+:/.test(argument) ? argument : pathToFileURL(argument).href;
@@ -81,6 +84,36 @@ try {
     console.log(`  longest work  ${longestWork.toFixed(1)} ms in one frame (${firstRunsWork.toFixed(1)} ms in the first run)`);
     console.log(`  Tab in a run  ${median(latencies).toFixed(1)} ms median, ${Math.max(...latencies).toFixed(1)} ms at most`);
     console.log(`  loaded        ${loaded.bytes} bytes`);
+  }
+  for (const [width, height, ratio] of [[1280, 800, 2], [1920, 1080, 3], [3000, 2000, 4]]) {
+    const { tab, problems, close } = await openPage(chromium.browser, { url });
+    await tab.click('#cmdStart');
+    await runEnded(tab);
+    await tab.evaluate(() => {
+      window.work = [];
+      window.tasks = [];
+      new PerformanceObserver((list) => window.tasks.push(...list.getEntries().map((entry) => entry.duration)))
+        .observe({ type: 'longtask' });
+      const frame = window.requestAnimationFrame.bind(window);
+      window.requestAnimationFrame = (callback) => frame((now) => {
+        const start = performance.now();
+        callback(now);
+        window.work.push(performance.now() - start);
+      });
+      window.refitFrom = performance.now();
+    });
+    await tab.setViewport({ width, height, deviceScaleFactor: ratio });
+    const wide = Math.round(windowSize.width * Math.min(width / windowSize.width, height / windowSize.height) * ratio);
+    await tab.waitForFunction((wide) => document.querySelector('canvas').width === wide &&
+      document.querySelectorAll('canvas').length === 1, { timeout: 120000, polling: 'raf' }, wide);
+    const refit = await tab.evaluate(() => ({ whole: performance.now() - window.refitFrom,
+      frame: Math.max(0, ...window.work), task: Math.max(0, ...window.tasks), frames: window.work.length }));
+    await close();
+    if (problems.length)
+      console.error(problems.join('\n'));
+    console.log(`refit to ${width} x ${height} x ${ratio}`);
+    console.log(`  longest frame ${refit.frame.toFixed(1)} ms of ${refit.frames}; longest task ${refit.task.toFixed(1)} ms`);
+    console.log(`  whole after   ${refit.whole.toFixed(1)} ms`);
   }
 } finally {
   await chromium.close();

@@ -110,3 +110,49 @@ test('a change of resolution after a run draws the picture afresh at the new one
   await runEnded(tab);
   assert.ok(redrawn.equals(await canvasBytes(tab)), 'the picture redrawn differs from a run at the new resolution');
 }));
+
+// No letter of a caption reaches the last row of its box, in every language, at one, 1.25 and two
+// device pixels per pixel: descenders and accents stand within the box, however short it is.
+test('the captions\' letters stand within their boxes', async () => {
+  for (const language of ['en-US', 'cs', 'de']) {
+    for (const ratio of [1, 1.25, 2]) {
+      await withPage(async (tab) => {
+        // The captions alone: a control standing over a caption's box is not its letters.
+        await tab.evaluate(async () => {
+          await document.fonts.ready;
+          for (const other of document.querySelectorAll('.window > :not(.textbox, .label), .textbox.bordered'))
+            other.style.visibility = 'hidden';
+        });
+        const png = await tab.screenshot({ encoding: 'base64' });
+        const cut = await tab.evaluate(async (png) => {
+          const image = await createImageBitmap(await (await fetch(`data:image/png;base64,${png}`)).blob());
+          const context = new OffscreenCanvas(image.width, image.height).getContext('2d');
+          context.drawImage(image, 0, 0);
+          const dpr = devicePixelRatio;
+          const cut = [];
+          for (const box of document.querySelectorAll('.textbox:not(.bordered), .label')) {
+            if (box.closest('[hidden]'))
+              continue;
+            const r = box.getBoundingClientRect();
+            const [left, top, right, bottom] = [r.left, r.top, r.right, r.bottom].map((edge) => Math.round(edge * dpr));
+            const background = getComputedStyle(box).backgroundColor.match(/\d+/g).map(Number);
+            const bytes = context.getImageData(left, top, right - left, bottom - top).data;
+            // Ink is the letters' black, blended: darker in every channel. A box's edge that the browser
+            // blends with the window beneath it is not.
+            const inked = (k) => background.every((value, c) => bytes[k + c] <= value - 24);
+            let ink = 0;
+            let lastRow = 0;
+            for (let k = 0; k < bytes.length; k += 4) {
+              ink += inked(k);
+              lastRow += inked(k) && k >= bytes.length - (right - left) * 4;
+            }
+            if (!ink || lastRow)
+              cut.push(`${box.id} "${box.value ?? box.textContent}": ${lastRow} of ${ink} pixels of ink on its last row`);
+          }
+          return cut;
+        }, png);
+        assert.deepEqual(cut, [], `${language} at ${ratio}`);
+      }, { language, viewport: { ...windowSize, deviceScaleFactor: ratio } });
+    }
+  }
+});
