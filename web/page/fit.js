@@ -17,6 +17,21 @@ function totalReflectionFit(width, height, changed) {
     // Pixels of the window as device pixels, and as the browser's pixels that land on them.
     device: (pixels) => Math.round(pixels * fit.ratio),
     css: (devicePixels) => devicePixels / fit.dpr,
+    // A control's box on whole device pixels: its place and size in pixels of the window, and the
+    // place of the frame it stands in, if it stands in one.
+    placeControl(element, [x, y, controlWidth, controlHeight], [fx, fy] = [0, 0]) {
+      const edges = [fx + x, fy + y, fx + x + controlWidth, fy + y + controlHeight].map(fit.device);
+      const [left, top] = [edges[0] - fit.device(fx), edges[1] - fit.device(fy)];
+      Object.assign(element.style, { left: `${fit.css(left)}px`, top: `${fit.css(top)}px`,
+        width: `calc(${fit.css(edges[2] - edges[0])}px + var(--spill, 0px) + var(--room, 0px))`,
+        height: `${fit.css(edges[3] - edges[1])}px` });
+    },
+    // The window's box where it is drawn, and the scale its contents are drawn at.
+    place(box) {
+      Object.assign(box.style, { left: `${fit.left}px`, top: `${fit.top}px`, width: `${fit.css(fit.device(width))}px`,
+        height: `${fit.css(fit.device(height))}px` });
+      box.style.setProperty('--scale', fit.scale);
+    },
   };
   const watchRatio = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
     .addEventListener('change', () => {

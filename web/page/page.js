@@ -41,11 +41,7 @@
     const t = design.twipsPerPixel;
     const [x, y] = state.places[name].map((twips) => twips / t);
     const [fx, fy] = designed.container ? state.places[designed.container].map((twips) => twips / t) : [0, 0];
-    const edges = [fx + x, fy + y, fx + x + designed.width / t, fy + y + designed.height / t].map(fit.device);
-    const [left, top] = [edges[0] - fit.device(fx), edges[1] - fit.device(fy)];
-    Object.assign(outer.style, { left: `${fit.css(left)}px`, top: `${fit.css(top)}px`,
-      width: `calc(${fit.css(edges[2] - edges[0])}px + var(--spill, 0px) + var(--room, 0px))`,
-      height: `${fit.css(edges[3] - edges[1])}px` });
+    fit.placeControl(outer, [x, y, designed.width / t, designed.height / t], [fx, fy]);
   }
 
   function createElement(designed) {
@@ -145,7 +141,8 @@
         createLines(above);
     }
     windowBox.append(beneath, drawing, ...above);
-    desk.append(windowBox);
+    // In place of the window's first look, if the page showed it.
+    desk.replaceChildren(windowBox);
     buildMenu();
   }
 
@@ -176,10 +173,7 @@
       api.resize(fit.ratio);
       design.ratio = fit.ratio;
     }
-    const [width, height] = [fit.device(design.window.width), fit.device(design.window.height)];
-    Object.assign(windowBox.style, { left: `${fit.left}px`, top: `${fit.top}px`, width: `${fit.css(width)}px`,
-      height: `${fit.css(height)}px` });
-    windowBox.style.setProperty('--scale', fit.scale);
+    fit.place(windowBox);
     // Setting a canvas's size clears it, even to the size it has.
     const [canvasWidth, canvasHeight] = [api.canvasWidth(), api.canvasHeight()];
     if (drawing.width !== canvasWidth || drawing.height !== canvasHeight)
@@ -410,9 +404,10 @@
     document.fonts.ready.then(makeRoom);
     desk.removeAttribute('aria-busy');
     controls.get(design.startButton).element.focus({ preventScroll: true });
-    // Served with its manifest, the page keeps its files for when there is no network.
+    // Served with its manifest, the page keeps its files for when there is no network; where it
+    // cannot, it works while there is one.
     if ('serviceWorker' in navigator && document.querySelector('link[rel=manifest]'))
-      navigator.serviceWorker.register('sw.js');
+      navigator.serviceWorker.register('sw.js').catch(() => {});
   }).catch((error) => {
     stopped(error);
     throw error;

@@ -14,7 +14,7 @@ import { launch, openPage, pageUrl, runEnded } from './harness.mjs';
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const folder = path.resolve(process.env.TR_PAGE_DIR ?? path.join(root, 'build/web/site'));
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.woff2': 'font/woff2',
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.woff2': 'font/woff2', '.wasm': 'application/wasm',
   '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
 
 // The folder on a web server of its own on this computer, which can be taken away again.

@@ -3,13 +3,12 @@
 
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import { mkdtemp, rm } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { after, before } from 'node:test';
 import assert from 'node:assert/strict';
-import puppeteer from 'puppeteer-core';
+import { launchChromium } from '../tools/chromium.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 
@@ -17,32 +16,7 @@ export const pageFile = path.resolve(process.env.TR_PAGE_FILE ?? path.join(root,
 export const pageUrl = pathToFileURL(pageFile).href;
 export const driverFile = process.env.TR_DRIVER ?? path.join(root, 'build/dev/tools/total-reflection-driver');
 
-export async function launch() {
-  const profile = await mkdtemp(path.join(os.tmpdir(), 'total-reflection-chromium-'));
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    args: [
-      '--no-sandbox', // as root
-      '--headless',
-      '--disable-gpu',
-      '--disable-quic',
-      '--no-first-run',
-      '--disable-background-networking',
-      '--disable-component-update',
-      '--disable-sync',
-      '--lang=en-US',
-    ],
-  });
-  return {
-    browser,
-    async close() {
-      await browser.close();
-      await rm(profile, { recursive: true, force: true });
-    },
-  };
-}
+export const launch = launchChromium;
 
 // A tab on the page, ready once the window has been built and has the focus. `problems`
 // collects console errors, uncaught exceptions and failed requests; `allowed`, if given, says
