@@ -6,12 +6,22 @@ document.addEventListener('DOMContentLoaded', () => {
   const later = document.getElementById('after-first-look');
   if (!later)
     return;
-  requestAnimationFrame(() => setTimeout(() => {
+  const load = () => {
     for (const element of later.content.children) {
       // In the order written, as deferred scripts run.
       document.body.append(element.tagName === 'SCRIPT'
         ? Object.assign(document.createElement('script'), { src: element.getAttribute('src'), async: false })
         : element.cloneNode());
     }
-  }));
+  };
+  // The browser says when the first look has been painted; one that does not say is given a frame.
+  const shown = document.getElementById('desk').childElementCount > 0;
+  if (!shown || !PerformanceObserver.supportedEntryTypes?.includes('paint'))
+    return requestAnimationFrame(() => setTimeout(load));
+  new PerformanceObserver((entries, observer) => {
+    if (entries.getEntriesByName('first-contentful-paint').length) {
+      observer.disconnect();
+      load();
+    }
+  }).observe({ type: 'paint', buffered: true });
 });

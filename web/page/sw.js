@@ -25,8 +25,6 @@ async function keep() {
   await Promise.all(answers.map(([file, response]) => cache.put(file, response)));
 }
 
-// Where a build cannot be kept, none is: the page then comes from the network, as a page with no
-// worker does, and nothing old is shown in place of a new build that did not fit.
 async function letGo(keep) {
   for (const name of await caches.keys()) {
     if (name.startsWith(ours) && !keep(name))
@@ -34,11 +32,19 @@ async function letGo(keep) {
   }
 }
 
+// Where a build cannot be kept, none is, and no worker answers for the page: it then comes from
+// the network, as a page with no worker does, and nothing old is shown in place of a new build
+// that did not fit. The page asks for a worker again on its next load. The worker is let go
+// without waiting, as letting it go waits for this install to end.
+async function giveUp(error) {
+  await letGo((name) => name !== kept && !noRoom(error)).catch(() => {});
+  if (noRoom(error))
+    self.registration.unregister();
+  throw error;
+}
+
 self.addEventListener('install', (event) => {
-  event.waitUntil(keep().catch(async (error) => {
-    await letGo((name) => name !== kept && !noRoom(error)).catch(() => {});
-    throw error;
-  }).then(() => self.skipWaiting()));
+  event.waitUntil(keep().catch(giveUp).then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {

@@ -8,7 +8,7 @@ import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { after, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchChromium } from '../tools/chromium.mjs';
+import { launchChromium, within } from '../tools/chromium.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 
@@ -18,6 +18,10 @@ export const driverFile = process.env.TR_DRIVER ?? path.join(root, 'build/dev/to
 
 export const launch = launchChromium;
 
+// How long a test file's hooks may take: a browser that fails in one fails it within a minute,
+// and is closed.
+export const hookTimeout = 60000;
+
 // A tab on the page, ready once the window has been built and has the focus. `problems`
 // collects console errors, uncaught exceptions and failed requests; `allowed`, if given, says
 // which requests may go out, the others being stopped and counted as problems.
@@ -25,11 +29,25 @@ export const launch = launchChromium;
 // one pixel per pixel, as the desktop's.
 export const windowSize = { width: 763, height: 575 };
 
-// `downloads`, if given, is the folder the page's files are saved into.
+// `downloads`, if given, is the folder the page's files are saved into; `prepare`, if given, is
+// done to the tab before the page is opened in it. A tab that fails to open is closed.
 export async function openPage(browser, { url = pageUrl, language = 'en-US', allowed, viewport = windowSize,
-  downloads } = {}) {
+  downloads, prepare } = {}) {
   const context = await browser.createBrowserContext(downloads && {
     downloadBehavior: { policy: 'allow', downloadPath: downloads } });
+  try {
+    return { ...await openIn(context, { url, language, allowed, viewport, prepare }),
+      close: () => within(context.close(), 10000, 'closing the tab').catch(() => {}) };
+  } catch (error) {
+    await context.close().catch(() => {});
+    throw error;
+  }
+}
+
+// The window has been built and has the focus.
+export const windowReady = (tab) => tab.waitForFunction(() => document.activeElement?.id === 'cmdStart', { timeout: 30000 });
+
+async function openIn(context, { url, language, allowed, viewport, prepare }) {
   const tab = await context.newPage();
   const problems = [];
   if (allowed) {
@@ -56,9 +74,10 @@ export async function openPage(browser, { url = pageUrl, language = 'en-US', all
     Object.defineProperty(navigator, 'languages', { get: () => [lang] });
   }, language);
   await tab.setViewport(viewport);
+  await prepare?.(tab);
   await tab.goto(url);
-  await tab.waitForFunction(() => document.activeElement?.id === 'cmdStart', { timeout: 30000 });
-  return { tab, problems, close: () => context.close() };
+  await windowReady(tab);
+  return { tab, problems };
 }
 
 // Resolves when the run that has begun has ended.
@@ -154,8 +173,8 @@ export function pagesForTests() {
   let chromium;
   before(async () => {
     chromium = await launch();
-  });
-  after(() => chromium?.close());
+  }, { timeout: hookTimeout });
+  after(() => chromium?.close(), { timeout: hookTimeout });
   return async function withPage(body, options) {
     const page = await openPage(chromium.browser, options);
     try {

@@ -3,6 +3,7 @@
 
 import { spawn } from 'node:child_process';
 import { setTimeout as sleep } from 'node:timers/promises';
+import { within } from '../tools/chromium.mjs';
 
 const miniBrowser = process.env.MINIBROWSER ?? '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 // The key WebDriver names Tab.
@@ -10,9 +11,18 @@ export const tabKey = '\uE004';
 
 export async function launchWebKit() {
   const port = 40000 + Math.floor(Math.random() * 20000);
-  const driver = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
+  // In a process group of its own, so that the browser it starts ends with it.
+  const driver = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore', detached: true });
+  const end = () => {
+    try {
+      process.kill(-driver.pid, 'SIGKILL');
+    } catch {
+      // Already ended.
+    }
+  };
+  // A call that is not answered within a minute fails.
   const call = async (method, path, body) => {
-    const response = await fetch(`http://127.0.0.1:${port}${path}`, {
+    const response = await fetch(`http://127.0.0.1:${port}${path}`, { signal: AbortSignal.timeout(60000),
       method, headers: { 'content-type': 'application/json' }, body: body && JSON.stringify(body) });
     const { value } = await response.json();
     if (value?.error)
@@ -25,8 +35,10 @@ export async function launchWebKit() {
       session = await call('POST', '/session', { capabilities: { alwaysMatch: {
         'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation'] } } } });
     } catch (error) {
-      if (attempt > 50)
+      if (attempt > 50) {
+        end();
         throw error;
+      }
       await sleep(100);
     }
   }
@@ -57,8 +69,8 @@ export async function launchWebKit() {
     tab,
     version: session.capabilities.browserVersion,
     async close() {
-      await call('DELETE', at).catch(() => {});
-      driver.kill();
+      await within(call('DELETE', at), 10000).catch(() => {});
+      end();
     },
   };
 }
