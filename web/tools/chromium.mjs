@@ -3,7 +3,16 @@
 import { mkdtemp, rm } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
+import { setTimeout as sleep } from 'node:timers/promises';
 import puppeteer from 'puppeteer-core';
+
+// What `promise` comes to, or a failure once `ms` have passed.
+export const within = (promise, ms, what = 'it') => Promise.race([promise,
+  sleep(ms, null, { ref: false }).then(() => { throw new Error(`${what} took more than ${ms} ms`); })]);
+
+// A browser closed, or its process ended where it does not close within ten seconds.
+export const closeBrowser = (browser) =>
+  within(browser.close(), 10000).catch(() => browser.process()?.kill('SIGKILL'));
 
 export const chromiumPath = process.env.CHROMIUM ?? '/usr/bin/chromium';
 
@@ -29,7 +38,7 @@ export async function launchChromium({ timeout = 30000 } = {}) {
     return {
       browser,
       async close() {
-        await browser.close().catch(() => browser.process()?.kill('SIGKILL'));
+        await closeBrowser(browser);
         await rm(profile, { recursive: true, force: true });
       },
     };
