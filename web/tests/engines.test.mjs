@@ -22,7 +22,7 @@ const canvasFolder = process.env.TR_CANVAS_DIR ?? path.join(os.tmpdir(), 'total-
 // takes them, so that one test drives both engines.
 async function launchFirefox() {
   const browser = await puppeteer.launch({ browser: 'firefox', headless: true,
-    executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', timeout: 30000, protocolTimeout: 60000 });
+    executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', timeout: 30000, protocolTimeout: 45000 });
   const page = await browser.newPage().catch(async (error) => {
     await closeBrowser(browser);
     throw error;

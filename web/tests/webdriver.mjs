@@ -20,22 +20,25 @@ export async function launchWebKit() {
       // Already ended.
     }
   };
-  // A call that is not answered within a minute fails.
-  const call = async (method, path, body) => {
-    const response = await fetch(`http://127.0.0.1:${port}${path}`, { signal: AbortSignal.timeout(60000),
+  // A call that is not answered within 45 s fails.
+  const call = async (method, path, body, timeout = 45000) => {
+    const response = await fetch(`http://127.0.0.1:${port}${path}`, { signal: AbortSignal.timeout(timeout),
       method, headers: { 'content-type': 'application/json' }, body: body && JSON.stringify(body) });
     const { value } = await response.json();
     if (value?.error)
       throw new Error(`WebDriver ${path}: ${value.error}: ${value.message}`);
     return value;
   };
+  // The driver takes a moment to listen; a browser that has not started within 30 s has failed.
+  const deadline = Date.now() + 30000;
   let session;
-  for (let attempt = 0; !session; ++attempt) {
+  while (!session) {
     try {
       session = await call('POST', '/session', { capabilities: { alwaysMatch: {
-        'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation'] } } } });
+        'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation'] } } } },
+      Math.max(deadline - Date.now(), 1));
     } catch (error) {
-      if (attempt > 50) {
+      if (Date.now() >= deadline) {
         end();
         throw error;
       }

@@ -29,12 +29,12 @@ export const chromiumArgs = [
 ];
 
 // A browser that does not start within `timeout` ms fails, its process ended; so does any one
-// call to it that takes longer than a minute.
+// call to it that takes longer than 45 s.
 export async function launchChromium({ timeout = 30000 } = {}) {
   const profile = await mkdtemp(path.join(os.tmpdir(), 'total-reflection-chromium-'));
   try {
     const browser = await puppeteer.launch({ executablePath: chromiumPath, headless: true, userDataDir: profile,
-      args: chromiumArgs, timeout, protocolTimeout: 60000 });
+      args: chromiumArgs, timeout, protocolTimeout: 45000 });
     return {
       browser,
       async close() {
