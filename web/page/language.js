@@ -23,13 +23,8 @@ const totalReflectionLanguage = (() => {
       return null;
     }
   }
-  // Worked out while the browser has nothing else to do, or when first asked for, by the window as
-  // it starts: a browser's first number format takes a while to make, and the window's first look
-  // needs none.
-  let decimalSeparator;
-  const separatorAsked = () => decimalSeparator ??= [asked, navigator.language].filter(Boolean)
-    .map(decimalSeparatorOf).find(Boolean) ?? '.';
-  globalThis.requestIdleCallback?.(separatorAsked);
+  const decimalSeparator = [asked, navigator.language].filter(Boolean).map(decimalSeparatorOf)
+    .find(Boolean) ?? '.';
 
   function translate(context, text) {
     const table = Object.hasOwn(totalReflectionTranslations, language) ? totalReflectionTranslations[language] : {};
@@ -37,5 +32,5 @@ const totalReflectionLanguage = (() => {
     return Object.hasOwn(table, key) ? table[key] : null;
   }
 
-  return { language, get decimalSeparator() { return separatorAsked(); }, translate, spoken };
+  return { language, decimalSeparator, translate, spoken };
 })();
