@@ -25,9 +25,10 @@ async function keep() {
   await Promise.all(answers.map(([file, response]) => cache.put(file, response)));
 }
 
-async function letGo(keep) {
+// Every build kept but those that stay.
+async function letGo(stays) {
   for (const name of await caches.keys()) {
-    if (name.startsWith(ours) && !keep(name))
+    if (name.startsWith(ours) && !stays(name))
       await caches.delete(name);
   }
 }
