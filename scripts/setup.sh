@@ -26,8 +26,9 @@ packages=(
     xvfb xauth xdotool libxcb1-dev
     dpkg-dev file desktop-file-utils appstream help2man
 )
-# The browser's front end: Emscripten, Chromium for its tests, fonttools to make its web fonts,
-# and node with npm for the tests' packages.
+# The browser's front end: Emscripten, Chromium for its tests and for the window's first look that
+# its build takes, fonttools to make its web fonts, and node with npm for the packages that drive
+# Chromium.
 if [ "$mode" = test ] || [ "$mode" = web ]; then
     packages+=(emscripten chromium python3-fonttools python3-brotli)
     command -v node >/dev/null || packages+=(nodejs)

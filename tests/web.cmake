@@ -34,3 +34,16 @@ if(TR_WEB_TESTS AND NODE AND FIREFOX AND WEBKIT_DRIVER AND XVFB_RUN AND EXISTS $
     set_tests_properties(web_engines PROPERTIES TIMEOUT 600 FIXTURES_REQUIRED web_canvas RUN_SERIAL TRUE ENVIRONMENT
         "TR_PAGE_FILE=${TR_WEB_BUILD}/total-reflection.html;TR_CANVAS_DIR=${canvasDir};FIREFOX=${FIREFOX}")
 endif()
+
+# The folder as a plain web space serves it (python's own web server): a new build arrives whole,
+# the second load runs it and so does a load with no network after that, a build that arrived in
+# part never runs, and where nothing can be kept the page still works; and a phone's first load,
+# as Lighthouse simulates it.
+find_program(PYTHON3 python3)
+if(TR_WEB_TESTS AND NODE AND PYTHON3 AND EXISTS ${TR_WEB_BUILD}/site/index.html)
+    add_test(NAME web_site COMMAND ${NODE} --test ${PROJECT_SOURCE_DIR}/web/tests/site.test.mjs)
+    set_tests_properties(web_site PROPERTIES TIMEOUT 300 ENVIRONMENT "TR_WEB_BUILD=${TR_WEB_BUILD}")
+    add_test(NAME web_first_load COMMAND ${NODE} --test ${PROJECT_SOURCE_DIR}/web/tests/lighthouse.test.mjs)
+    set_tests_properties(web_first_load PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE ENVIRONMENT
+        "TR_PAGE_DIR=${TR_WEB_BUILD}/site")
+endif()

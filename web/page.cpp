@@ -194,12 +194,6 @@ const Call calls[] = {
     {"state", [](const web::Arguments&) { return window::stateJson(page->form.state(), page->ratio); }},
     // The window fitted into a room so many of the browser's pixels wide and high, at so many
     // device pixels to one of them: its scale, its device pixels per pixel and its place.
-    {"fit",
-     [](const web::Arguments& a) {
-         const window::Fit f = window::fitted(a.number(0), a.number(1), a.number(2));
-         return "{\"scale\":" + number(f.scale) + ",\"ratio\":" + number(f.ratio) + ",\"left\":" + number(f.left) +
-                ",\"top\":" + number(f.top) + "}";
-     }},
     // The drawing at so many device pixels per pixel of the window: the same picture drawn afresh,
     // a share at a time (redraw), the old one standing meanwhile.
     {"resize",
@@ -216,11 +210,6 @@ const Call calls[] = {
     // Where a caption's line stands in its box (window/Geometry.h): the box's height, the line's
     // top where the browser puts it, the font's ascent, the ink above and below the baseline, and
     // the step the line moves by, all in device pixels.
-    {"captionLine",
-     [](const web::Arguments& a) {
-         return number(
-             window::captionLineTop({a.number(0), a.number(1), a.number(2), a.number(3), a.number(4), a.number(5)}));
-     }},
     {"click", [](const web::Arguments& a) { return clicked(page->form.click(a.text(0))); }},
     {"type",
      [](const web::Arguments& a) {

@@ -1,6 +1,6 @@
 #include "window/RoundedNumber.h"
 
-#include <cassert>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -17,10 +17,9 @@ constexpr int mostDecimals = 4;
 
 std::string roundedText(double value, int decimals, const NumberText& numbers)
 {
-    assert(decimals >= 0 && decimals <= mostDecimals);
     if (!std::isfinite(value))
         return numbers.text(value);
-    const double scale = std::pow(10.0, decimals);
+    const double scale = std::pow(10.0, std::clamp(decimals, 0, mostDecimals));
     double rounded = std::abs(value) < largestWithoutExponent ? std::round(value * scale) / scale : std::round(value);
     if (rounded == 0)
         rounded = 0; // -0 too

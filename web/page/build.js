@@ -106,7 +106,8 @@ function totalReflectionBuild({ design, desk, statement, api, translated, on }) 
       createLines(above);
   }
   windowBox.append(beneath, drawing, ...above);
-  desk.append(windowBox);
+  // In place of the window's first look, if the page showed it.
+  desk.replaceChildren(windowBox);
 
   // A control's box, on whole device pixels of the window as it is fitted: its place in the
   // state, within its frame if it stands in one.
@@ -115,23 +116,19 @@ function totalReflectionBuild({ design, desk, statement, api, translated, on }) 
     const t = design.twipsPerPixel;
     const [x, y] = state.places[name].map((twips) => twips / t);
     const [fx, fy] = designed.container ? state.places[designed.container].map((twips) => twips / t) : [0, 0];
-    const edges = [fx + x, fy + y, fx + x + designed.width / t, fy + y + designed.height / t].map(fit.device);
-    const [left, top] = [edges[0] - fit.device(fx), edges[1] - fit.device(fy)];
-    Object.assign(outer.style, { left: `${fit.css(left)}px`, top: `${fit.css(top)}px`,
-      width: `calc(${fit.css(edges[2] - edges[0])}px + var(--spill, 0px) + var(--room, 0px))`,
-      height: `${fit.css(edges[3] - edges[1])}px` });
+    fit.placeControl(outer, [x, y, designed.width / t, designed.height / t], [fx, fy]);
   }
 
   // The captions' words in their boxes, measured in the window's own fonts once they are in: a
   // caption that may grow and lacks room grows into the free space beside it, as the module says
   // (the design's own words are left as designed); and each caption's line stands where the
   // module's rule puts it, so that the ink of its letters stays within its box.
-  function makeRoom() {
+  function makeRoom(fit) {
     if (document.fonts.status !== 'loaded')
       return;
     for (const { designed, element, outer } of controls.values()) {
       if (designed.caption)
-        placeLine(element);
+        fit.placeCaption(element);
       if (!translated || !designed.mayGrow)
         continue;
       outer.style.removeProperty('--room');
@@ -146,29 +143,6 @@ function totalReflectionBuild({ design, desk, statement, api, translated, on }) 
       outer.style.setProperty('--room', `${lacking}px`);
       outer.style.marginLeft = `${-api.grownLeft(designed.name, lacking)}px`;
     }
-  }
-
-  // A caption's line, its top moved from where the browser centres it by padding one side of its
-  // box: the browser centres the line, as tall as the box's content, within what is left.
-  const measure = document.createElement('canvas').getContext('2d');
-  function placeLine(element) {
-    element.style.removeProperty('padding-top');
-    element.style.removeProperty('padding-bottom');
-    element.style.removeProperty('line-height');
-    const style = getComputedStyle(element);
-    measure.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
-    const metrics = measure.measureText(element.value ?? element.textContent);
-    const dpr = window.devicePixelRatio || 1;
-    const height = Math.round(element.getBoundingClientRect().height * dpr);
-    const [ascent, descent] = [metrics.fontBoundingBoxAscent * dpr, metrics.fontBoundingBoxDescent * dpr];
-    const centred = (height - ascent - descent) / 2;
-    const top = api.captionLine(height, centred, ascent, metrics.actualBoundingBoxAscent * dpr,
-      metrics.actualBoundingBoxDescent * dpr, 1);
-    const shift = (top - centred) / dpr;
-    if (!shift)
-      return;
-    Object.assign(element.style, { paddingTop: `${Math.max(2 * shift, 0)}px`,
-      paddingBottom: `${Math.max(-2 * shift, 0)}px`, lineHeight: `${height / dpr - 2 * Math.abs(shift)}px` });
   }
 
   return { windowBox, drawing, controls, lines, place, makeRoom };

@@ -1,20 +1,63 @@
 'use strict';
-// How large the window is drawn: the window library's fit (window/Geometry.h), asked of the
-// module with the viewport's size and the device's pixel ratio: as large as the viewport lets it
-// be, its proportions kept, centred; its edges, its controls' and its lines' on whole device
-// pixels, and its drawing at as many device pixels per pixel of the window as it is shown with, so
-// that nothing is enlarged. `changed` is told when the viewport's size or the device's pixel ratio
+// How large the window is drawn: the window library's fit (window/Geometry.h), compiled for the
+// page into fitrule.js, asked with the viewport's size and the device's pixel ratio: as large as
+// the viewport lets it be, its proportions kept, centred; its edges, its controls' and its lines'
+// on whole device pixels, and its drawing at as many device pixels per pixel of the window as it is
+// shown with, so that nothing is enlarged. The same for the window's first look, before the page's
+// module has arrived. `changed` is told when the viewport's size or the device's pixel ratio
 // changes: a resized or rotated window, a zoom, another monitor.
-function totalReflectionFit(api, changed) {
+function totalReflectionFit(changed) {
+  const rule = totalReflectionFitRule;
+  const measure = document.createElement('canvas').getContext('2d');
   const fit = {
     measure() {
       const room = document.documentElement;
       const dpr = window.devicePixelRatio || 1;
-      Object.assign(fit, { dpr }, api.fit(room.clientWidth, room.clientHeight, dpr));
+      const at = [room.clientWidth, room.clientHeight, dpr];
+      Object.assign(fit, { dpr, scale: rule.tr_fit_scale(...at), ratio: rule.tr_fit_ratio(...at),
+        left: rule.tr_fit_left(...at), top: rule.tr_fit_top(...at) });
     },
     // Pixels of the window as device pixels, and as the browser's pixels that land on them.
-    device: (pixels) => Math.round(pixels * fit.ratio),
+    device: (pixels) => rule.tr_device_pixels(pixels, fit.ratio),
     css: (devicePixels) => devicePixels / fit.dpr,
+    // A control's box on whole device pixels: its place and size in pixels of the window, and the
+    // place of the frame it stands in, if it stands in one.
+    placeControl(element, [x, y, controlWidth, controlHeight], [fx, fy] = [0, 0]) {
+      const edges = [fx + x, fy + y, fx + x + controlWidth, fy + y + controlHeight].map(fit.device);
+      const [left, top] = [edges[0] - fit.device(fx), edges[1] - fit.device(fy)];
+      Object.assign(element.style, { left: `${fit.css(left)}px`, top: `${fit.css(top)}px`,
+        width: `calc(${fit.css(edges[2] - edges[0])}px + var(--spill, 0px) + var(--room, 0px))`,
+        height: `${fit.css(edges[3] - edges[1])}px` });
+    },
+    // A caption's line, where the window's rule puts it so that the ink of its letters stays within
+    // its box: moved from where the browser centres it by padding one side of the box, the
+    // browser centring the line, as tall as the box's content, within what is left. Measured in
+    // the caption's own font, once the page's fonts are in.
+    placeCaption(element) {
+      element.style.removeProperty('padding-top');
+      element.style.removeProperty('padding-bottom');
+      element.style.removeProperty('line-height');
+      const style = getComputedStyle(element);
+      measure.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+      const metrics = measure.measureText(element.value ?? element.textContent);
+      const height = Math.round(element.getBoundingClientRect().height * fit.dpr);
+      const [ascent, descent] = [metrics.fontBoundingBoxAscent * fit.dpr, metrics.fontBoundingBoxDescent * fit.dpr];
+      const centred = (height - ascent - descent) / 2;
+      const top = rule.tr_caption_line(height, centred, ascent, metrics.actualBoundingBoxAscent * fit.dpr,
+        metrics.actualBoundingBoxDescent * fit.dpr, 1);
+      const shift = (top - centred) / fit.dpr;
+      if (!shift)
+        return;
+      Object.assign(element.style, { paddingTop: `${Math.max(2 * shift, 0)}px`,
+        paddingBottom: `${Math.max(-2 * shift, 0)}px`, lineHeight: `${height / fit.dpr - 2 * Math.abs(shift)}px` });
+    },
+    // The window's box where it is drawn, and the scale its contents are drawn at.
+    place(box) {
+      Object.assign(box.style, { left: `${fit.left}px`, top: `${fit.top}px`,
+        width: `${fit.css(fit.device(rule.tr_window_width()))}px`,
+        height: `${fit.css(fit.device(rule.tr_window_height()))}px` });
+      box.style.setProperty('--scale', fit.scale);
+    },
   };
   const watchRatio = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
     .addEventListener('change', () => {

@@ -21,5 +21,5 @@ const totalReflectionLanguage = (() => {
     return Object.hasOwn(table, key) ? table[key] : null;
   }
 
-  return { language, decimalSeparator, translate };
+  return { language, decimalSeparator, translate, spoken };
 })();

@@ -46,14 +46,11 @@
       redraw();
     }
     const { windowBox, drawing } = built;
-    const [width, height] = [fit.device(design.window.width), fit.device(design.window.height)];
-    Object.assign(windowBox.style, { left: `${fit.left}px`, top: `${fit.top}px`, width: `${fit.css(width)}px`,
-      height: `${fit.css(height)}px` });
-    windowBox.style.setProperty('--scale', fit.scale);
-    Object.assign(drawing.style, { width: `${fit.css(width)}px`, height: `${fit.css(height)}px` });
+    fit.place(windowBox);
+    Object.assign(drawing.style, { width: windowBox.style.width, height: windowBox.style.height });
     mirror();
     paint();
-    built.makeRoom();
+    built.makeRoom(fit);
   }
 
   // The drawing afresh, a share in each frame until it is whole and shown.
@@ -313,14 +310,15 @@
     menu.attach(built.windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
     api.start(decimalSeparator);
     state = api.state();
-    fit = totalReflectionFit(api, layout);
+    fit = totalReflectionFit(layout);
     layout();
-    document.fonts.ready.then(built.makeRoom);
+    document.fonts.ready.then(() => built.makeRoom(fit));
     desk.removeAttribute('aria-busy');
     built.controls.get(design.startButton).element.focus({ preventScroll: true });
-    // Served with its manifest, the page keeps its files for when there is no network.
+    // Served with its manifest, the page keeps its files for when there is no network; where it
+    // cannot, it works while there is one.
     if ('serviceWorker' in navigator && document.querySelector('link[rel=manifest]'))
-      navigator.serviceWorker.register('sw.js');
+      navigator.serviceWorker.register('sw.js').catch(() => {});
   }).catch((error) => {
     stopped(error);
     throw error;

@@ -5,17 +5,25 @@
 // focus at once), and the bytes the page loads. Then a refit after a run, from the window's own
 // size to a 1280 x 800 screen at two device pixels per pixel, 1920 x 1080 at three and 3000 x 2000
 // at four: its longest frame's work, the longest task the browser reports, and how long until the
-// new picture is whole.
+// new picture is whole. Then the folder's first load as Lighthouse simulates it on its mobile and
+// desktop profiles, from python's own web server: the performance score, when the first and the
+// largest content were painted, and the time the main thread was blocked.
 //
 //   node web/tests/bench.mjs [PAGE_FILE_OR_URL]
-// default: TR_PAGE_FILE, or build/web/total-reflection.html
+// default: TR_PAGE_FILE, or build/web/total-reflection.html; the folder: TR_PAGE_DIR, or
+// build/web/site
 
-import { pathToFileURL } from 'node:url';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import { launch, openPage, pageUrl, runEnded, windowSize } from './harness.mjs';
+import { firstLoad, profiles } from './lighthouse.mjs';
+import { servePython } from './served.mjs';
 
 const argument = process.argv[2];
 const url = !argument ? pageUrl : /^[a-z]+:/.test(argument) ? argument : pathToFileURL(argument).href;
 const runs = 10;
+const folder = path.resolve(process.env.TR_PAGE_DIR
+  ?? path.join(path.dirname(fileURLToPath(import.meta.url)), '../../build/web/site'));
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
@@ -117,4 +125,18 @@ try {
   }
 } finally {
   await chromium.close();
+}
+
+const served = await servePython(folder);
+try {
+  console.log(`folder        ${folder}`);
+  for (const profile of Object.keys(profiles)) {
+    const { score, firstPaint, largestPaint, blocking } = await firstLoad(served.url, profile);
+    console.log(`lighthouse ${profile}`);
+    console.log(`  score         ${score.toFixed(2)}`);
+    console.log(`  first paint   ${firstPaint.toFixed(0)} ms of content, the largest at ${largestPaint.toFixed(0)} ms`);
+    console.log(`  blocked       ${blocking.toFixed(0)} ms`);
+  }
+} finally {
+  served.stop();
 }

@@ -12,7 +12,8 @@ import os from 'node:os';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
-import { pageUrl, windowSize } from './harness.mjs';
+import { closeBrowser } from '../tools/chromium.mjs';
+import { hookTimeout, pageUrl, windowSize } from './harness.mjs';
 import { launchWebKit, tabKey } from './webdriver.mjs';
 
 const canvasFolder = process.env.TR_CANVAS_DIR ?? path.join(os.tmpdir(), 'total-reflection-canvas');
@@ -21,8 +22,11 @@ const canvasFolder = process.env.TR_CANVAS_DIR ?? path.join(os.tmpdir(), 'total-
 // takes them, so that one test drives both engines.
 async function launchFirefox() {
   const browser = await puppeteer.launch({ browser: 'firefox', headless: true,
-    executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr' });
-  const page = await browser.newPage();
+    executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', timeout: 30000, protocolTimeout: 45000 });
+  const page = await browser.newPage().catch(async (error) => {
+    await closeBrowser(browser);
+    throw error;
+  });
   const errors = [];
   page.on('console', (entry) => entry.type() === 'error' && errors.push(entry.text()));
   page.on('pageerror', (error) => errors.push(error.message));
@@ -33,7 +37,7 @@ async function launchFirefox() {
     setViewport: (size) => page.setViewport(size),
     waitFor: (script, timeout = 60000) => page.waitForFunction(`(() => { ${script} })()`, { timeout }),
   };
-  return { tab, errors, close: () => browser.close() };
+  return { tab, errors, close: () => closeBrowser(browser) };
 }
 
 async function launchWebKitTab() {
@@ -65,11 +69,16 @@ const runs = [['water', 'opVoda'], ['glass', 'opSklo']].flatMap(([substance, sub
 for (const [name, launch] of engines) {
   describe(name, () => {
     let browser;
+    // A browser that fails here fails the tests at once, and is closed.
     before(async () => {
       browser = await launch();
-      await browser.tab.setViewport(windowSize);
-    });
-    after(() => browser?.close());
+      await browser.tab.setViewport(windowSize).catch(async (error) => {
+        await browser.close();
+        browser = null;
+        throw error;
+      });
+    }, { timeout: hookTimeout });
+    after(() => browser?.close(), { timeout: hookTimeout });
 
     const open = async () => {
       await browser.tab.goto(pageUrl);

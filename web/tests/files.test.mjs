@@ -9,12 +9,12 @@ import http from 'node:http';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, test } from 'node:test';
-import { launch, openPage, pageUrl, runEnded } from './harness.mjs';
+import { hookTimeout, launch, openPage, pageUrl, runEnded, windowReady } from './harness.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const folder = path.resolve(process.env.TR_PAGE_DIR ?? path.join(root, 'build/web/site'));
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.woff2': 'font/woff2',
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.woff2': 'font/woff2', '.wasm': 'application/wasm',
   '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
 
 // The folder on a web server of its own on this computer, which can be taken away again.
@@ -48,11 +48,11 @@ let server;
 before(async () => {
   chromium = await launch();
   server = await serve();
-});
+}, { timeout: hookTimeout });
 after(async () => {
   server?.close();
   await chromium?.close();
-});
+}, { timeout: hookTimeout });
 
 const forms = [
   ['the single file from file://', () => pageUrl, (url) => url.startsWith('data:') || url === pageUrl],
@@ -92,7 +92,7 @@ test('the folder from a web server opens again once the server is gone', async (
     await tab.waitForFunction(() => navigator.serviceWorker.controller !== null);
     gone.close();
     await tab.reload();
-    await tab.waitForFunction(() => document.activeElement?.id === 'cmdStart', { timeout: 30000 });
+    await windowReady(tab);
     await tab.click('#cmdStart');
     await runEnded(tab);
     assert.deepEqual(problems.filter((problem) => !problem.includes('ERR_CONNECTION_REFUSED')), []);
@@ -100,3 +100,54 @@ test('the folder from a web server opens again once the server is gone', async (
     await close();
   }
 });
+
+// The screen's pixels, as PNG, which differ between two screenshots of the same size.
+function differingPixels(tab, one, other) {
+  return tab.evaluate(async (...pictures) => {
+    const pixels = await Promise.all(pictures.map(async (base64) => {
+      const image = await createImageBitmap(await (await fetch(`data:image/png;base64,${base64}`)).blob());
+      const canvas = new OffscreenCanvas(image.width, image.height);
+      canvas.getContext('2d').drawImage(image, 0, 0);
+      return canvas.getContext('2d').getImageData(0, 0, image.width, image.height).data;
+    }));
+    const [one, other] = pixels.map((bytes) => new Uint32Array(bytes.buffer));
+    return one.filter((pixel, k) => pixel !== other[k]).length;
+  }, one, other);
+}
+
+// Served as a folder, the page shows the window's first look before its module has arrived, and
+// the window then comes to life on the same pixels: nothing moves. Its lines and its drawing come
+// with the module, and its focus once it runs.
+const looks = [
+  ['a phone held upright', { width: 390, height: 844, deviceScaleFactor: 3 }, 'en'],
+  ['a laptop', { width: 1280, height: 800, deviceScaleFactor: 1 }, 'en'],
+  ['the window\'s own size', { width: 763, height: 575, deviceScaleFactor: 1 }, 'cs'],
+];
+for (const [screen, viewport, language] of looks) {
+  test(`the folder's first look on ${screen} (${language}) is where the window comes to life`, async () => {
+    const context = await chromium.browser.createBrowserContext();
+    try {
+      const tab = await context.newPage();
+      await tab.setViewport(viewport);
+      let release;
+      const held = new Promise((resolve) => {
+        release = resolve;
+      });
+      await tab.setRequestInterception(true);
+      tab.on('request', (request) => (request.url().endsWith('/page.js') ? held : Promise.resolve())
+        .then(() => request.continue()));
+      await tab.goto(`${server.url}?lang=${language}`, { waitUntil: 'domcontentloaded' });
+      await tab.waitForFunction(() => document.querySelector('#desk > [inert]') && document.fonts.status === 'loaded');
+      const firstLook = await tab.screenshot({ encoding: 'base64' });
+      release();
+      await windowReady(tab);
+      await tab.evaluate(() => {
+        document.activeElement.blur();
+        document.querySelectorAll('.line, canvas').forEach((drawn) => { drawn.style.visibility = 'hidden'; });
+      });
+      assert.equal(await differingPixels(tab, firstLook, await tab.screenshot({ encoding: 'base64' })), 0);
+    } finally {
+      await context.close();
+    }
+  });
+}

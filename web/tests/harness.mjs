@@ -3,14 +3,13 @@
 
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import { mkdtemp, rm } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { after, before } from 'node:test';
 import assert from 'node:assert/strict';
 import axe from 'axe-core';
-import puppeteer from 'puppeteer-core';
+import { launchChromium, within } from '../tools/chromium.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 
@@ -18,32 +17,11 @@ export const pageFile = path.resolve(process.env.TR_PAGE_FILE ?? path.join(root,
 export const pageUrl = pathToFileURL(pageFile).href;
 export const driverFile = process.env.TR_DRIVER ?? path.join(root, 'build/dev/tools/total-reflection-driver');
 
-export async function launch() {
-  const profile = await mkdtemp(path.join(os.tmpdir(), 'total-reflection-chromium-'));
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    args: [
-      '--no-sandbox', // as root
-      '--headless',
-      '--disable-gpu',
-      '--disable-quic',
-      '--no-first-run',
-      '--disable-background-networking',
-      '--disable-component-update',
-      '--disable-sync',
-      '--lang=en-US',
-    ],
-  });
-  return {
-    browser,
-    async close() {
-      await browser.close();
-      await rm(profile, { recursive: true, force: true });
-    },
-  };
-}
+export const launch = launchChromium;
+
+// How long a test file's hooks may take: a browser that fails in one fails it within a minute,
+// and is closed.
+export const hookTimeout = 60000;
 
 // A tab on the page, ready once the window has been built and has the focus. `problems`
 // collects console errors, uncaught exceptions and failed requests; `allowed`, if given, says
@@ -52,11 +30,25 @@ export async function launch() {
 // one pixel per pixel, as the desktop's.
 export const windowSize = { width: 763, height: 575 };
 
-// `downloads`, if given, is the folder the page's files are saved into.
+// `downloads`, if given, is the folder the page's files are saved into; `prepare`, if given, is
+// done to the tab before the page is opened in it. A tab that fails to open is closed.
 export async function openPage(browser, { url = pageUrl, language = 'en-US', allowed, viewport = windowSize,
-  downloads } = {}) {
+  downloads, prepare } = {}) {
   const context = await browser.createBrowserContext(downloads && {
     downloadBehavior: { policy: 'allow', downloadPath: downloads } });
+  try {
+    return { ...await openIn(context, { url, language, allowed, viewport, prepare }),
+      close: () => within(context.close(), 10000, 'closing the tab').catch(() => {}) };
+  } catch (error) {
+    await context.close().catch(() => {});
+    throw error;
+  }
+}
+
+// The window has been built and has the focus.
+export const windowReady = (tab) => tab.waitForFunction(() => document.activeElement?.id === 'cmdStart', { timeout: 30000 });
+
+async function openIn(context, { url, language, allowed, viewport, prepare }) {
   const tab = await context.newPage();
   const problems = [];
   if (allowed) {
@@ -83,9 +75,10 @@ export async function openPage(browser, { url = pageUrl, language = 'en-US', all
     Object.defineProperty(navigator, 'languages', { get: () => [lang] });
   }, language);
   await tab.setViewport(viewport);
+  await prepare?.(tab);
   await tab.goto(url);
-  await tab.waitForFunction(() => document.activeElement?.id === 'cmdStart', { timeout: 30000 });
-  return { tab, problems, close: () => context.close() };
+  await windowReady(tab);
+  return { tab, problems };
 }
 
 // Resolves when the run that has begun has ended.
@@ -205,8 +198,8 @@ export function pagesForTests() {
   let chromium;
   before(async () => {
     chromium = await launch();
-  });
-  after(() => chromium?.close());
+  }, { timeout: hookTimeout });
+  after(() => chromium?.close(), { timeout: hookTimeout });
   return async function withPage(body, options) {
     const page = await openPage(chromium.browser, options);
     try {

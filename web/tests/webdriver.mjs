@@ -3,6 +3,7 @@
 
 import { spawn } from 'node:child_process';
 import { setTimeout as sleep } from 'node:timers/promises';
+import { within } from '../tools/chromium.mjs';
 
 const miniBrowser = process.env.MINIBROWSER ?? '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 // The key WebDriver names Tab.
@@ -10,23 +11,37 @@ export const tabKey = '\uE004';
 
 export async function launchWebKit() {
   const port = 40000 + Math.floor(Math.random() * 20000);
-  const driver = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
-  const call = async (method, path, body) => {
-    const response = await fetch(`http://127.0.0.1:${port}${path}`, {
+  // In a process group of its own, so that the browser it starts ends with it.
+  const driver = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore', detached: true });
+  const end = () => {
+    try {
+      process.kill(-driver.pid, 'SIGKILL');
+    } catch {
+      // Already ended.
+    }
+  };
+  // A call that is not answered within 45 s fails.
+  const call = async (method, path, body, timeout = 45000) => {
+    const response = await fetch(`http://127.0.0.1:${port}${path}`, { signal: AbortSignal.timeout(timeout),
       method, headers: { 'content-type': 'application/json' }, body: body && JSON.stringify(body) });
     const { value } = await response.json();
     if (value?.error)
       throw new Error(`WebDriver ${path}: ${value.error}: ${value.message}`);
     return value;
   };
+  // The driver takes a moment to listen; a browser that has not started within 30 s has failed.
+  const deadline = Date.now() + 30000;
   let session;
-  for (let attempt = 0; !session; ++attempt) {
+  while (!session) {
     try {
       session = await call('POST', '/session', { capabilities: { alwaysMatch: {
-        'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation'] } } } });
+        'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation'] } } } },
+      Math.max(deadline - Date.now(), 1));
     } catch (error) {
-      if (attempt > 50)
+      if (Date.now() >= deadline) {
+        end();
         throw error;
+      }
       await sleep(100);
     }
   }
@@ -57,8 +72,8 @@ export async function launchWebKit() {
     tab,
     version: session.capabilities.browserVersion,
     async close() {
-      await call('DELETE', at).catch(() => {});
-      driver.kill();
+      await within(call('DELETE', at), 10000).catch(() => {});
+      end();
     },
   };
 }

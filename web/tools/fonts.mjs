@@ -55,7 +55,7 @@ for (const face of faces) {
   src: url("fonts/${file}") format("woff2");
   font-weight: ${face.weight};
   font-style: normal;
-  font-display: block;
+  font-display: swap;
 }
 `);
 }

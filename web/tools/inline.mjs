@@ -8,6 +8,7 @@
 
 import { existsSync, readFileSync, renameSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
+import { escapeFor } from './html.mjs';
 
 const [index, output, ...folders] = process.argv.slice(2);
 if (!index || !output) {
@@ -28,9 +29,6 @@ function find(name, near) {
 
 const isExternal = (url) => /^(data:|#)/.test(url);
 
-// Text that may not end the element it stands in early.
-const escapeFor = (tag, text) => text.replace(new RegExp(`</(${tag})`, 'gi'), '<\\/$1').replace(/<!--/g, '<\\!--');
-
 function inlineCss(file) {
   const css = readFileSync(file, 'utf8').replace(/url\(\s*(["']?)([^"')]+)\1\s*\)/g, (whole, quote, url) => {
     if (isExternal(url))
@@ -48,7 +46,7 @@ const near = path.dirname(path.resolve(index));
 // The single file is no app to install and keeps no files: its manifest goes.
 const page = readFileSync(index, 'utf8').replace(/<link rel="manifest" href="[^"]+">\n?/g, '');
 const styleSheet = /<link rel="stylesheet" href="([^"]+)">/g;
-const script = /<script src="([^"]+)"><\/script>/g;
+const script = /<script (?:defer )?src="([^"]+)"><\/script>/g;
 const icon = /(<link rel="icon" type="([^"]+)" href=")([^"]+)(">)/g;
 
 // Nothing else may be left for the page to fetch.
