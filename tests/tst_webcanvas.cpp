@@ -17,7 +17,8 @@ class WebCanvasTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // At the window's own size, and at twice the resolution, as the driver's --scale 2 draws it.
+    // At the window's own size, and at fractional and whole resolutions, as the driver's --scale
+    // draws it.
     void sameDrawingAsTheDesktop_data()
     {
         QTest::addColumn<QString>("picture");
@@ -32,8 +33,9 @@ private slots:
                                    QStringLiteral("cmdStart")}
                     << qreal(1);
         }
-        QTest::newRow("water 35, twice the resolution")
-            << "water-35@2" << QStringList{QStringLiteral("cmdStart")} << qreal(2);
+        for (const qreal ratio : {1.25, 1.5, 2.0, 3.0})
+            QTest::addRow("water 35 at %g", ratio)
+                << QStringLiteral("water-35@%1").arg(ratio) << QStringList{QStringLiteral("cmdStart")} << ratio;
         QTest::newRow("start-up") << "startup" << QStringList{} << qreal(1);
     }
     void sameDrawingAsTheDesktop()

@@ -3,7 +3,7 @@
 // own resolution, drawn at it, never enlarged.
 //
 //   TR_CANVAS_DIR: where the drawing at twice the resolution is written, for the desktop's to be
-//   compared with (water-35@2.rgba)
+//   compared with (water-35@RATIO.rgba)
 
 import assert from 'node:assert/strict';
 import { mkdirSync, writeFileSync } from 'node:fs';
@@ -89,12 +89,10 @@ for (const ratio of [1.25, 1.5, 2, 3]) {
       const { canvas, width, height } = await boxes(tab);
       assert.deepEqual([width, height], [Math.round(canvas.width * ratio), Math.round(canvas.height * ratio)]);
       assert.deepEqual(await coloursOnScreen(tab), ['000000', 'c0c0c0', 'ffffff']);
-      if (ratio !== 2)
-        return;
-      // At the window's own size, for the desktop's drawing at twice the resolution to be
-      // compared with.
+      // At the window's own size, for the desktop's drawing at the same resolution to be compared
+      // with: the picture that tiles at every ratio (tests/tst_ratios.cpp), in both front ends.
       mkdirSync(canvasFolder, { recursive: true });
-      writeFileSync(path.join(canvasFolder, 'water-35@2.rgba'), await canvasBytes(tab));
+      writeFileSync(path.join(canvasFolder, `water-35@${ratio}.rgba`), await canvasBytes(tab));
     }, { viewport: { ...windowSize, deviceScaleFactor: ratio } }));
 }
 
