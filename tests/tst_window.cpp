@@ -31,6 +31,21 @@ template <class T = QWidget> T* child(const frmKavrona& window, const char* name
 }
 
 // A click as the window system delivers it: queued, handled when input events are processed.
+// The window shown, and the one the window system gives the keys to.
+bool shownActive(frmKavrona& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowExposed(&window) && QTest::qWaitForWindowActive(&window);
+}
+
+// A key pressed and released as the window system delivers it.
+void pressAndRelease(frmKavrona& window, Qt::Key key)
+{
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        QWindowSystemInterface::handleKeyEvent(window.windowHandle(), type, key, Qt::NoModifier);
+}
+
 void queueClick(frmKavrona& window, QWidget* target, QPoint where)
 {
     const QPointF at = target->mapTo(&window, where);
@@ -228,10 +243,7 @@ private slots:
         QFETCH(bool, rightClick);
         ProbeSurface probe;
         frmKavrona window({&probe, {}});
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(shownActive(window));
         child<QLineEdit>(window, "nSpomaleni")->setText(QStringLiteral("100001"));
         child(window, "opMenší")->setFocus(Qt::TabFocusReason);
         QGuiApplication::clipboard()->clear();
@@ -241,10 +253,7 @@ private slots:
         };
         const auto before = std::ranges::find_if(actions, copiesReadings) - actions.begin();
         probe.hooks[5000] = [&] {
-            const auto key = [&](Qt::Key k) {
-                for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
-                    QWindowSystemInterface::handleKeyEvent(window.windowHandle(), type, k, Qt::NoModifier);
-            };
+            const auto key = [&](Qt::Key k) { pressAndRelease(window, k); };
             if (rightClick) {
                 const QPointF at(window.width() * 0.15, window.height() * 0.8);
                 for (const auto& [buttons, type] : {std::pair(Qt::RightButton, QEvent::MouseButtonPress),
@@ -280,18 +289,12 @@ private slots:
         QFETCH(QString, request);
         ProbeSurface probe;
         frmKavrona window({&probe, {}});
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(shownActive(window));
         // The slowest pace: each step's pause outlasts a frame.
         child<QScrollBar>(window, "HScroll1")->setValue(window::scrollMaximum);
         child(window, "cmdStart")->setFocus(Qt::TabFocusReason);
         probe.hooks[5000] = [&] {
-            const auto key = [&](Qt::Key k) {
-                for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
-                    QWindowSystemInterface::handleKeyEvent(window.windowHandle(), type, k, Qt::NoModifier);
-            };
+            const auto key = [&](Qt::Key k) { pressAndRelease(window, k); };
             if (request == QLatin1String("close")) {
                 QWindowSystemInterface::handleCloseEvent(window.windowHandle());
             } else if (request == QLatin1String("keys")) {
