@@ -34,6 +34,7 @@ Canvas::Canvas(const Canvas& other)
     , history_(other.history_)
     , changed_(other.changed_)
     , covered_(other.covered_)
+    , blank_(other.blank_)
 {
 }
 
@@ -52,6 +53,7 @@ void Canvas::clear(double ratio)
     pixels_.clear();
     pixels_.reserve(std::size_t(width_) * std::size_t(height_));
     covered_ = false;
+    blank_ = true;
     drawing_ = PixelCanvas(ratio, order_);
     history_ = {};
     history_.setDrawWidth(drawing_.drawWidth());
@@ -171,6 +173,7 @@ void Canvas::touched(const raster::Rect& rect)
 {
     if (rect.empty())
         return;
+    blank_ = false;
     if (changed_.empty()) {
         changed_ = rect;
         return;

@@ -39,6 +39,8 @@ public:
     // Whether every pixel has been painted. Lines and circles are always opaque, so once it has,
     // the picture hides for good whatever lies beneath it.
     bool covered() const;
+    // Whether nothing has been painted yet: the picture is then transparent at any resolution.
+    bool blank() const { return blank_; }
     // The device pixels changed since they were last taken; empty when none have.
     raster::Rect takeChanged();
     // The same picture drawn afresh at another resolution: the whole canvas changes.
@@ -81,6 +83,7 @@ private:
     RecordingSurface history_;
     raster::Rect changed_;
     mutable bool covered_{};
+    bool blank_{true};
     // The picture at the new resolution while it is drawn, and how many of the calls it has had.
     std::unique_ptr<Canvas> next_;
     std::size_t redrawn_{};

@@ -266,6 +266,41 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1String("; "))));
     }
 
+    // A refit draws the picture afresh a share at a time, from the calls that made it: once
+    // whole, it is the picture drawn at the new ratio from the start. One on which nothing has
+    // been drawn stays transparent, and says so, so that the page has nothing to put.
+    void refitIsThePictureAtTheNewRatio_data()
+    {
+        QTest::addColumn<int>("run"); // -1: nothing drawn
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        QTest::newRow("start-up, 1 to 1.25") << 0 << 1.0 << 1.25;
+        QTest::newRow("water critical 100, 3 to 1.333") << 2 << 3.0 << 1.333;
+        QTest::newRow("nothing drawn, 1 to 2") << -1 << 1.0 << 2.0;
+    }
+    void refitIsThePictureAtTheNewRatio()
+    {
+        QFETCH(int, run);
+        QFETCH(double, from);
+        QFETCH(double, to);
+        const window::Size client = window::clientPixels();
+        surface::Canvas canvas(client.width, client.height, from, surface::PixelOrder::Argb);
+        if (run >= 0)
+            sim::run(runs_[std::size_t(run)].settings, canvas);
+        canvas.beginRatio(to);
+        // Each share given no time at all: the least a frame can do.
+        int shares = 0;
+        while (canvas.redraw(surface::Canvas::Clock::now()))
+            ++shares;
+        QVERIFY2(run < 0 || shares > 1, "drawn afresh in one share");
+        QCOMPARE(canvas.blank(), run < 0);
+        const std::vector<std::uint32_t> refitted(canvas.pixels(), canvas.pixels() + std::size_t(canvas.width()) *
+                                                                                         std::size_t(canvas.height()));
+        const std::vector<std::uint32_t> expected = run < 0 ? std::vector<std::uint32_t>(refitted.size(), 0u)
+                                                            : Picture(runs_[std::size_t(run)].settings, to).pixels;
+        QVERIFY(refitted == expected);
+    }
+
 private:
     std::vector<Reference> runs_;
 };

@@ -134,7 +134,8 @@ std::unique_ptr<Page> page;
 std::string pixelsJson(const surface::Canvas& canvas)
 {
     return "{\"pixels\":" + std::to_string(reinterpret_cast<std::uintptr_t>(canvas.pixels())) +
-           ",\"width\":" + std::to_string(canvas.width()) + ",\"height\":" + std::to_string(canvas.height()) + "}";
+           ",\"width\":" + std::to_string(canvas.width()) + ",\"height\":" + std::to_string(canvas.height()) +
+           ",\"blank\":" + (canvas.blank() ? "true" : "false") + "}";
 }
 
 std::string clicked(const window::Clicked& c)

@@ -106,8 +106,16 @@ function totalReflectionBuild({ design, desk, statement, api, translated, on }) 
       createLines(above);
   }
   windowBox.append(beneath, drawing, ...above);
-  // In place of the window's first look, if the page showed it.
-  desk.replaceChildren(windowBox);
+  // Beside the window's first look, if the page shows it, and unseen until shown: laid out, so that
+  // it can be fitted and its captions measured, while the first look stands.
+  windowBox.style.visibility = 'hidden';
+  desk.append(windowBox);
+
+  // The window in place of its first look.
+  function show() {
+    desk.replaceChildren(windowBox);
+    windowBox.style.removeProperty('visibility');
+  }
 
   // A control's box, on whole device pixels of the window as it is fitted: its place in the
   // state, within its frame if it stands in one.
@@ -126,24 +134,30 @@ function totalReflectionBuild({ design, desk, statement, api, translated, on }) 
   function makeRoom(fit) {
     if (document.fonts.status !== 'loaded')
       return;
-    for (const { designed, element, outer } of controls.values()) {
-      if (designed.caption)
-        fit.placeCaption(element);
-      if (!translated || !designed.mayGrow)
-        continue;
+    const all = [...controls.values()];
+    fit.placeCaptions(all.filter(({ designed }) => designed.caption).map(({ element }) => element));
+    if (!translated)
+      return;
+    // Each control's room measured before any is given it, so that the window is laid out once.
+    const growing = all.filter(({ designed }) => designed.mayGrow);
+    for (const { outer } of growing) {
       outer.style.removeProperty('--room');
       outer.style.removeProperty('margin-left');
+    }
+    const lacking = growing.map(({ designed, element, outer }) => {
       const words = document.createRange();
       words.selectNodeContents(outer.querySelector('label') ?? element);
-      const lacking = designed.kind === 'Option'
+      return designed.kind === 'Option'
         ? Math.ceil(words.getBoundingClientRect().right - outer.getBoundingClientRect().left - outer.clientWidth)
         : element.scrollWidth - element.clientWidth;
-      if (lacking <= 0)
-        continue;
-      outer.style.setProperty('--room', `${lacking}px`);
-      outer.style.marginLeft = `${-api.grownLeft(designed.name, lacking)}px`;
-    }
+    });
+    growing.forEach(({ designed, outer }, k) => {
+      if (lacking[k] <= 0)
+        return;
+      outer.style.setProperty('--room', `${lacking[k]}px`);
+      outer.style.marginLeft = `${-api.grownLeft(designed.name, lacking[k])}px`;
+    });
   }
 
-  return { windowBox, drawing, controls, lines, place, makeRoom };
+  return { windowBox, drawing, controls, lines, place, makeRoom, show };
 }

@@ -29,27 +29,31 @@ function totalReflectionFit(changed) {
         width: `calc(${fit.css(edges[2] - edges[0])}px + var(--spill, 0px) + var(--room, 0px))`,
         height: `${fit.css(edges[3] - edges[1])}px` });
     },
-    // A caption's line, where the window's rule puts it so that the ink of its letters stays within
-    // its box: moved from where the browser centres it by padding one side of the box, the
-    // browser centring the line, as tall as the box's content, within what is left. Measured in
-    // the caption's own font, once the page's fonts are in.
-    placeCaption(element) {
-      element.style.removeProperty('padding-top');
-      element.style.removeProperty('padding-bottom');
-      element.style.removeProperty('line-height');
-      const style = getComputedStyle(element);
-      measure.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
-      const metrics = measure.measureText(element.value ?? element.textContent);
-      const height = Math.round(element.getBoundingClientRect().height * fit.dpr);
-      const [ascent, descent] = [metrics.fontBoundingBoxAscent * fit.dpr, metrics.fontBoundingBoxDescent * fit.dpr];
-      const centred = (height - ascent - descent) / 2;
-      const top = rule.tr_caption_line(height, centred, ascent, metrics.actualBoundingBoxAscent * fit.dpr,
-        metrics.actualBoundingBoxDescent * fit.dpr, 1);
-      const shift = (top - centred) / fit.dpr;
-      if (!shift)
-        return;
-      Object.assign(element.style, { paddingTop: `${Math.max(2 * shift, 0)}px`,
-        paddingBottom: `${Math.max(-2 * shift, 0)}px`, lineHeight: `${height / fit.dpr - 2 * Math.abs(shift)}px` });
+    // Captions' lines, where the window's rule puts them so that the ink of their letters stays
+    // within their boxes: moved from where the browser centres each by padding one side of its box,
+    // the browser centring the line, as tall as the box's content, within what is left. Measured in
+    // each caption's own font, once the page's fonts are in; all are measured before any is moved,
+    // so that the browser lays the window out once, not once per caption.
+    placeCaptions(elements) {
+      for (const element of elements)
+        ['padding-top', 'padding-bottom', 'line-height'].forEach((side) => element.style.removeProperty(side));
+      const shifts = elements.map((element) => {
+        const style = getComputedStyle(element);
+        measure.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+        const metrics = measure.measureText(element.value ?? element.textContent);
+        const height = Math.round(element.getBoundingClientRect().height * fit.dpr);
+        const [ascent, descent] = [metrics.fontBoundingBoxAscent * fit.dpr, metrics.fontBoundingBoxDescent * fit.dpr];
+        const centred = (height - ascent - descent) / 2;
+        const top = rule.tr_caption_line(height, centred, ascent, metrics.actualBoundingBoxAscent * fit.dpr,
+          metrics.actualBoundingBoxDescent * fit.dpr, 1);
+        return { height, shift: (top - centred) / fit.dpr };
+      });
+      elements.forEach((element, k) => {
+        const { height, shift } = shifts[k];
+        if (shift)
+          Object.assign(element.style, { paddingTop: `${Math.max(2 * shift, 0)}px`,
+            paddingBottom: `${Math.max(-2 * shift, 0)}px`, lineHeight: `${height / fit.dpr - 2 * Math.abs(shift)}px` });
+      });
     },
     // The window's box where it is drawn, and the scale its contents are drawn at.
     place(box) {

@@ -104,13 +104,20 @@
   let fresh;
   function paint() {
     const { drawing } = built;
-    const { pixels, width, height } = api.drawing();
+    const { pixels, width, height, blank } = api.drawing();
     const image = () => new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pixels, width * height * 4), width);
     const put = (canvas, [left, top, right, bottom]) => {
       if (right > left && bottom > top)
         canvas.getContext('2d').putImageData(image(), 0, 0, left, top, right - left, bottom - top);
     };
     const changed = api.changed();
+    // Until something is drawn, the drawing is transparent at any size: a new size is taken at
+    // once, with no pixels to put, as at start-up.
+    if (blank) {
+      if (drawing.width !== width || drawing.height !== height)
+        Object.assign(drawing, { width, height });
+      return false;
+    }
     if (!fresh && drawing.width === width && drawing.height === height) {
       put(drawing, changed);
       return false;
@@ -285,8 +292,11 @@
 
   // ---- Start-up ----
 
+  // The window is made in steps, a task each, so that on a slow phone no one task holds the page
+  // for long; it is built beside its first look, unseen, and takes its place once it is fitted.
+  const nextTask = () => new Promise((resolve) => setTimeout(resolve));
   const { language, decimalSeparator, translate } = totalReflectionLanguage;
-  createTotalReflection().then((loaded) => {
+  Promise.all([createTotalReflection(), decimalSeparator]).then(async ([loaded, separator]) => {
     module = loaded;
     module.translate = translate;
     api = totalReflectionModule(module, stopped);
@@ -299,6 +309,7 @@
     message.setAttribute('aria-label', design.window.caption);
     document.getElementById('message-ok').textContent = page.texts.ok;
     document.getElementById('reload').textContent = page.texts.reload;
+    await nextTask();
     built = totalReflectionBuild({ design, desk, statement, api, translated: language !== 'en', on: {
       type: (name, text) => act(() => api.type(name, text)),
       click,
@@ -308,10 +319,17 @@
     menu = totalReflectionHandout({ api, page, label: design.drawingName, into: desk.parentElement,
       drawing: built.drawing, heap: () => module.HEAPU8, ratio: () => fit.ratio, refuse });
     menu.attach(built.windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
-    api.start(decimalSeparator);
+    await nextTask();
+    api.start(separator);
     state = api.state();
     fit = totalReflectionFit(layout);
     layout();
+    // The window shows with its drawing at its own resolution, and nothing of the module's work
+    // left over from its making.
+    do
+      await nextTask();
+    while (redrawing);
+    built.show();
     document.fonts.ready.then(() => built.makeRoom(fit));
     desk.removeAttribute('aria-busy');
     built.controls.get(design.startButton).element.focus({ preventScroll: true });

@@ -13,7 +13,7 @@
   // The captions' lines once the fonts they are measured in are in, and the box is on the page.
   const placeCaptions = () => {
     if (box.isConnected && document.fonts.status === 'loaded')
-      box.querySelectorAll('[data-caption]').forEach(fit.placeCaption);
+      fit.placeCaptions([...box.querySelectorAll('[data-caption]')]);
   };
   const place = () => {
     fit.place(box);
