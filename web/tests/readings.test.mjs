@@ -86,9 +86,11 @@ async function choose(tab, words) {
   assert.fail(`no "${words}" in the menu`);
 }
 
-// The files saved so far, once the browser has written them whole.
+// The files saved so far, once the browser has written them whole: looked for until they are, or
+// for 45 s, as long as a loaded machine may take to encode a large picture.
 async function saved(folder, count) {
-  for (let wait = 0; wait < 100 && readdirSync(folder).filter((name) => !name.endsWith('download')).length < count; ++wait)
+  const whole = () => readdirSync(folder).filter((name) => !name.endsWith('download')).length >= count;
+  for (const until = Date.now() + 45000; !whole() && Date.now() < until;)
     await new Promise((resume) => setTimeout(resume, 50));
   return readdirSync(folder).sort();
 }
