@@ -1,9 +1,9 @@
 'use strict';
-// The language the page speaks and, once known, the decimal separator its numbers take. The language asked for
-// with ?lang=, or else the browser's first that the window speaks; English where it speaks none of
-// them. A value that names no language (a typing slip, or a browser that calls its language "C")
-// is passed over. Numbers follow ?lang=, or else the browser's language, and are written with a
-// decimal point where neither says otherwise.
+// The language the page speaks and, once known, the decimal separator its numbers take. The
+// language asked for with ?lang=, or else the browser's first that the window speaks; English where
+// it speaks none of them. A value that names no language (a typing slip, or a browser that calls
+// its language "C") is passed over. Numbers follow ?lang=, or else the browser's language, and are
+// written with a decimal point where neither says otherwise.
 const totalReflectionLanguage = (() => {
   const asked = new URLSearchParams(location.search).get('lang');
   const spoken = ['en', ...Object.keys(totalReflectionTranslations)];

@@ -53,19 +53,20 @@
     built.makeRoom(fit);
   }
 
-  // The drawing afresh, a share in each frame until it is whole and shown.
-  let redrawing = false;
+  // The drawing afresh, a share in each frame until it is whole and shown; while it is, the promise
+  // of its end.
+  let redrawing;
   function redraw() {
-    if (redrawing)
-      return;
-    redrawing = true;
-    const share = () => {
-      const more = api.redraw();
-      if (paint() || more)
-        return requestAnimationFrame(share);
-      redrawing = false;
-    };
-    requestAnimationFrame(share);
+    redrawing ??= new Promise((whole) => {
+      const share = () => {
+        const more = api.redraw();
+        if (paint() || more)
+          return requestAnimationFrame(share);
+        redrawing = undefined;
+        whole();
+      };
+      requestAnimationFrame(share);
+    });
   }
 
   // ---- The window's state, mirrored ----
@@ -326,9 +327,7 @@
     layout();
     // The window shows with its drawing at its own resolution, and nothing of the module's work
     // left over from its making.
-    do
-      await nextTask();
-    while (redrawing);
+    await (redrawing ?? nextTask());
     built.show();
     document.fonts.ready.then(() => built.makeRoom(fit));
     desk.removeAttribute('aria-busy');
