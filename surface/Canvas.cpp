@@ -33,7 +33,7 @@ Canvas::Canvas(const Canvas& other)
     , drawing_(other.drawing_)
     , history_(other.history_)
     , changed_(other.changed_)
-    , covered_(other.covered_)
+    , paintedRows_(other.paintedRows_)
     , blank_(other.blank_)
 {
 }
@@ -52,7 +52,7 @@ void Canvas::clear(double ratio)
     height_ = int(std::lround(logicalHeight_ * ratio));
     pixels_.clear();
     pixels_.reserve(std::size_t(width_) * std::size_t(height_));
-    covered_ = false;
+    paintedRows_ = 0;
     blank_ = true;
     drawing_ = PixelCanvas(ratio, order_);
     history_ = {};
@@ -100,6 +100,10 @@ bool Canvas::redraw(Clock::time_point deadline)
         if (redrawn_ < calls && Clock::now() >= deadline)
             return true;
     }
+    // Whether the new picture covers the canvas is looked at in shares too: a run that starts on
+    // it asks at once, and the whole of a large canvas is more than a frame's work.
+    if (!next_->lookForUnpainted(deadline))
+        return true;
     const std::unique_ptr<Canvas> redrawn = std::move(next_);
     *this = std::move(*redrawn);
     changed_ = {0, 0, width_, height_};
@@ -154,18 +158,24 @@ raster::Rect Canvas::takeChanged()
 
 bool Canvas::covered() const
 {
-    if (covered_)
-        return true;
+    lookForUnpainted(Clock::time_point::max());
+    return paintedRows_ == height_;
+}
+
+bool Canvas::lookForUnpainted(Clock::time_point deadline) const
+{
     // From the bottom up: a run paints its background from the top down, so while it is under
-    // way the first rows looked at are the ones still clear.
-    for (int y = height_ - 1; y >= 0; --y) {
-        const std::uint32_t* row = pixels_.data() + std::ptrdiff_t(y) * width_;
-        for (int x = 0; x < width_; ++x) {
-            if (row[x] >> 24 != 0xFFu)
-                return false;
-        }
+    // way the first rows looked at are the ones still clear. The clock is read once in so many
+    // rows.
+    constexpr int rowsPerClockReading = 64;
+    while (paintedRows_ < height_) {
+        const std::uint32_t* row = pixels_.data() + std::ptrdiff_t(height_ - 1 - paintedRows_) * width_;
+        if (std::any_of(row, row + width_, [](std::uint32_t pixel) { return pixel >> 24 != 0xFFu; }))
+            return true;
+        ++paintedRows_;
+        if (paintedRows_ % rowsPerClockReading == 0 && Clock::now() >= deadline)
+            return paintedRows_ == height_;
     }
-    covered_ = true;
     return true;
 }
 

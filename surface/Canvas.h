@@ -71,6 +71,9 @@ private:
     bool cleared(Clock::time_point deadline);
     void touched(const raster::Rect& rect);
     void finishRedraw();
+    // Looks on for an unpainted pixel until the deadline; whether the look is over, one found or
+    // every row painted.
+    bool lookForUnpainted(Clock::time_point deadline) const;
 
     int logicalWidth_;
     int logicalHeight_;
@@ -82,7 +85,9 @@ private:
     PixelCanvas drawing_;
     RecordingSurface history_;
     raster::Rect changed_;
-    mutable bool covered_{};
+    // How many rows, from the bottom up, are known to be painted whole: painted pixels stay
+    // painted, so a row looked at once needs no second look.
+    mutable int paintedRows_{};
     bool blank_{true};
     // The picture at the new resolution while it is drawn, and how many of the calls it has had.
     std::unique_ptr<Canvas> next_;
