@@ -68,8 +68,8 @@ for (const row of statementRows) {
 }
 
 // A point on the drawing away from the captions on it, which a finger's touch would be drawn to.
-const onTheDrawing = (tab) => tab.$eval('canvas', (canvas) => {
-  const box = canvas.getBoundingClientRect();
+const onTheDrawing = (tab) => tab.$eval('.drawing', (drawing) => {
+  const box = drawing.getBoundingClientRect();
   return [box.left + box.width * 0.15, box.top + box.height * 0.8];
 });
 const menuHidden = (tab) => tab.$eval('#menu', (menu) => menu.hidden);
@@ -89,7 +89,12 @@ async function choose(tab, words) {
 // The files saved so far, once the browser has written them whole: looked for until they are, or
 // for 45 s, as long as a loaded machine may take to encode a large picture.
 async function saved(folder, count) {
-  const whole = () => readdirSync(folder).filter((name) => !name.endsWith('download')).length >= count;
+  // A file the browser is still writing has a name of its own beside it, gone once it is whole.
+  const whole = () => {
+    const names = readdirSync(folder);
+    const writing = names.filter((name) => name.endsWith('download'));
+    return names.length - writing.length >= count && !writing.length;
+  };
   for (const until = Date.now() + 45000; !whole() && Date.now() < until;)
     await new Promise((resume) => setTimeout(resume, 50));
   return readdirSync(folder).sort();
@@ -135,7 +140,7 @@ test('the drawing\'s menu copies the readings in the page\'s language and saves 
       assert.deepEqual(await saved(folder, 4),
         ['water-35-750.csv', 'water-35-750.png', 'water-35-750.xlsx', 'water-35-750@2x.png']);
       assert.equal(readFileSync(path.join(folder, 'water-35-750.xlsx')).subarray(0, 2).toString(), 'PK');
-      const canvas = await tab.$eval('canvas', (canvas) => [canvas.width, canvas.height]);
+      const canvas = await tab.$eval('.drawing', (drawing) => [drawing.dataset.width, drawing.dataset.height].map(Number));
       for (const [file, times] of [['water-35-750.png', 1], ['water-35-750@2x.png', 2]]) {
         const png = readFileSync(path.join(folder, file));
         assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], canvas.map((side) => side * times));
