@@ -208,9 +208,6 @@ const Call calls[] = {
      [](const web::Arguments&) {
          return truth(page->canvas.redraw(surface::Canvas::Clock::now() + window::frameBudget));
      }},
-    // Where a caption's line stands in its box (window/Geometry.h): the box's height, the line's
-    // top where the browser puts it, the font's ascent, the ink above and below the baseline, and
-    // the step the line moves by, all in device pixels.
     {"click", [](const web::Arguments& a) { return clicked(page->form.click(a.text(0))); }},
     {"type",
      [](const web::Arguments& a) {

@@ -1,9 +1,9 @@
 'use strict';
 // The window's elements, built from the design the module describes: the window's box, every
 // control at its place (an option within its frame), the seven lines after the control the design
-// names, and the drawing's canvas between the prompt beneath it and the controls above it. What a
-// user does to a control is handed to `on`; the boxes are placed on whole device pixels of the
-// window as it is fitted (fit.js).
+// names, and the drawing (its tiles, tiles.js) between the prompt beneath it and the controls above
+// it. What a user does to a control is handed to `on`; the boxes are placed on whole device pixels
+// of the window as it is fitted (fit.js).
 function totalReflectionBuild({ design, desk, statement, api, translated, on }) {
   const make = (tag, properties = {}) => Object.assign(document.createElement(tag), properties);
   const cssAlign = { left: 'left', centre: 'center', right: 'right' };
@@ -87,7 +87,8 @@ function totalReflectionBuild({ design, desk, statement, api, translated, on }) 
   Object.assign(windowBox.style, { backgroundColor: properties.background,
     fontFamily: `"${properties.defaultFont.family}"`, fontSize: `calc(${properties.defaultFont.points}pt * var(--scale))` });
 
-  const drawing = make('canvas');
+  const drawing = make('div', { className: 'drawing' });
+  const tiles = totalReflectionTiles(drawing);
   drawing.setAttribute('role', 'img');
   drawing.setAttribute('aria-label', design.drawingName);
   drawing.setAttribute('aria-describedby', statement.id);
@@ -159,5 +160,5 @@ function totalReflectionBuild({ design, desk, statement, api, translated, on }) 
     });
   }
 
-  return { windowBox, drawing, controls, lines, place, makeRoom, show };
+  return { windowBox, drawing, tiles, controls, lines, place, makeRoom, show };
 }

@@ -6,7 +6,7 @@
 // window's settings, such as water-35-750.csv. An action the browser does not allow (a picture on
 // a clipboard that takes only text) is left out.
 // `heap` is the module's memory, `ratio` the drawing's device pixels per pixel of the window.
-function totalReflectionHandout({ api, page, label, into, drawing, heap, ratio, refuse }) {
+function totalReflectionHandout({ api, page, label, into, heap, ratio, refuse }) {
   const make = (tag, properties) => Object.assign(document.createElement(tag), properties);
   const { texts } = page;
 
@@ -26,8 +26,6 @@ function totalReflectionHandout({ api, page, label, into, drawing, heap, ratio, 
   // The drawing at so many times the screen's resolution, as a PNG.
   function picture(scale) {
     return new Promise((resolve) => {
-      if (scale === 1)
-        return drawing.toBlob(resolve, 'image/png');
       const { pixels, width, height } = api.picture(ratio() * scale);
       const canvas = make('canvas', { width, height });
       const bytes = new Uint8ClampedArray(heap().buffer, pixels, width * height * 4);

@@ -63,6 +63,7 @@
         if (paint() || more)
           return requestAnimationFrame(share);
         redrawing = undefined;
+        built.drawing.removeAttribute('aria-busy');
         whole();
       };
       requestAnimationFrame(share);
@@ -97,61 +98,27 @@
     }
   }
 
-  // What the drawing has changed since it was last painted, straight from the module's memory. A
-  // picture at a new resolution is copied a band of rows per frame onto a canvas of its own laid
-  // over the old one, then a band per frame into the drawing itself, with what changed meanwhile,
-  // so that no frame copies the whole of a large picture; returns whether bands are left.
-  const pixelsPerFrame = 1 << 21;
-  let fresh;
+  // What the drawing has changed since it was last shown, straight from the module's memory, a
+  // share of it per frame at a high resolution (tiles.js); returns whether changes are left. Left
+  // outside a run or a redraw, they are shown in the frames to come.
+  let showing = false;
   function paint() {
-    const { drawing } = built;
     const { pixels, width, height, blank } = api.drawing();
-    const image = () => new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pixels, width * height * 4), width);
-    const put = (canvas, [left, top, right, bottom]) => {
-      if (right > left && bottom > top)
-        canvas.getContext('2d').putImageData(image(), 0, 0, left, top, right - left, bottom - top);
-    };
-    const changed = api.changed();
-    // Until something is drawn, the drawing is transparent at any size: a new size is taken at
-    // once, with no pixels to put, as at start-up.
-    if (blank) {
-      if (drawing.width !== width || drawing.height !== height)
-        Object.assign(drawing, { width, height });
-      return false;
+    const more = built.tiles.show({ width, height, blank, changed: api.changed(),
+      image: () => new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pixels, width * height * 4), width) });
+    // Busy while the screen is behind the drawing, or the drawing is being made afresh.
+    if (more || redrawing)
+      built.drawing.setAttribute('aria-busy', 'true');
+    else
+      built.drawing.removeAttribute('aria-busy');
+    if (more && !running && !redrawing && !showing) {
+      showing = true;
+      requestAnimationFrame(() => {
+        showing = false;
+        paint();
+      });
     }
-    if (!fresh && drawing.width === width && drawing.height === height) {
-      put(drawing, changed);
-      return false;
-    }
-    if (fresh?.canvas.width !== width || fresh?.canvas.height !== height) {
-      fresh?.canvas.remove();
-      fresh = { canvas: Object.assign(document.createElement('canvas'), { width, height }), put: 0, copied: 0,
-        changed: [width, height, 0, 0] };
-      fresh.canvas.setAttribute('aria-hidden', 'true');
-      drawing.after(fresh.canvas);
-    } else if (changed[2] > changed[0] && changed[3] > changed[1]) {
-      put(fresh.canvas, changed);
-      fresh.changed = fresh.changed.map((edge, k) => (k < 2 ? Math.min : Math.max)(edge, changed[k]));
-    }
-    fresh.canvas.style.cssText = `${drawing.style.cssText} pointer-events: none;`;
-    const rows = Math.max(1, Math.floor(pixelsPerFrame / width));
-    if (fresh.put < height) {
-      put(fresh.canvas, [0, fresh.put, width, Math.min(fresh.put + rows, height)]);
-      fresh.put += rows;
-      return true;
-    }
-    if (drawing.width !== width || drawing.height !== height)
-      Object.assign(drawing, { width, height });
-    if (fresh.copied < height) {
-      const band = Math.min(rows, height - fresh.copied);
-      drawing.getContext('2d').drawImage(fresh.canvas, 0, fresh.copied, width, band, 0, fresh.copied, width, band);
-      fresh.copied += rows;
-      return true;
-    }
-    put(drawing, fresh.changed);
-    fresh.canvas.remove();
-    fresh = undefined;
-    return false;
+    return more;
   }
 
   // ---- What the user does ----
@@ -238,8 +205,7 @@
     if (!running)
       return;
     const more = api.advance();
-    paint();
-    if (more)
+    if (paint() || more)
       return requestAnimationFrame(frame);
     running = false;
     desk.removeAttribute('aria-busy');
@@ -318,7 +284,7 @@
         drag: (to) => act(() => api.scroll(to)), words: api.paceText },
     } });
     menu = totalReflectionHandout({ api, page, label: design.drawingName, into: desk.parentElement,
-      drawing: built.drawing, heap: () => module.HEAPU8, ratio: () => fit.ratio, refuse });
+      heap: () => module.HEAPU8, ratio: () => fit.ratio, refuse });
     menu.attach(built.windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
     await nextTask();
     api.start(separator);

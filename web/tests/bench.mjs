@@ -15,7 +15,7 @@
 
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { launch, openPage, pageUrl, runEnded, windowSize } from './harness.mjs';
+import { drawingWhole, launch, openPage, pageUrl, runEnded, windowSize } from './harness.mjs';
 import { firstLoad, profiles } from './lighthouse.mjs';
 import { servePython } from './served.mjs';
 
@@ -112,8 +112,7 @@ try {
     });
     await tab.setViewport({ width, height, deviceScaleFactor: ratio });
     const wide = Math.round(windowSize.width * Math.min(width / windowSize.width, height / windowSize.height) * ratio);
-    await tab.waitForFunction((wide) => document.querySelector('canvas').width === wide &&
-      document.querySelectorAll('canvas').length === 1, { timeout: 120000, polling: 'raf' }, wide);
+    await drawingWhole(tab, wide);
     const refit = await tab.evaluate(() => ({ whole: performance.now() - window.refitFrom,
       frame: Math.max(0, ...window.work), task: Math.max(0, ...window.tasks), frames: window.work.length }));
     await close();

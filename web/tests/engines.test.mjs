@@ -13,7 +13,7 @@ import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
 import { closeBrowser } from '../tools/chromium.mjs';
-import { hookTimeout, pageUrl, windowSize } from './harness.mjs';
+import { drawingBytesScript, hookTimeout, pageUrl, windowSize } from './harness.mjs';
 import { launchWebKit, tabKey } from './webdriver.mjs';
 
 const canvasFolder = process.env.TR_CANVAS_DIR ?? path.join(os.tmpdir(), 'total-reflection-canvas');
@@ -53,13 +53,6 @@ const watchErrors = `
   const report = console.error;
   console.error = (...words) => { problems.push(words.join(' ')); report(...words); };`;
 
-const canvasBytes = `
-  const canvas = document.querySelector('canvas');
-  const bytes = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-  let text = '';
-  for (let k = 0; k < bytes.length; k += 0x8000)
-    text += String.fromCharCode(...bytes.subarray(k, k + 0x8000));
-  return btoa(text);`;
 
 const engines = [['Firefox', launchFirefox], ['WebKit', launchWebKitTab]];
 const runs = [['water', 'opVoda'], ['glass', 'opSklo']].flatMap(([substance, substanceClick]) =>
@@ -93,7 +86,7 @@ for (const [name, launch] of engines) {
         await browser.tab.evaluate(`for (const name of ${JSON.stringify(clicks)})
           document.getElementById(name).click();`);
         await browser.tab.waitFor("return !document.getElementById('desk').hasAttribute('aria-busy')");
-        const bytes = Buffer.from(await browser.tab.evaluate(canvasBytes), 'base64');
+        const bytes = Buffer.from(await browser.tab.evaluate(drawingBytesScript), 'base64');
         assert.ok(bytes.equals(readFileSync(path.join(canvasFolder, `${picture}.rgba`))), `${name}: ${picture}`);
       }
       assert.deepEqual(await problems(), []);

@@ -179,18 +179,33 @@ export async function touch(tab, type, points = []) {
 // A finger kept on the screen, or still, for so long: a hold is a user's input that lasts.
 export const holdFor = (ms) => new Promise((resume) => setTimeout(resume, ms));
 
-// The canvas's RGBA bytes.
+// The drawing as the screen shows it, for a script in the page: its newest tiles drawn into one
+// canvas, `whole`.
+export const drawingScript = `
+  const drawing = document.querySelector('.drawing');
+  const whole = new OffscreenCanvas(Number(drawing.dataset.width), Number(drawing.dataset.height)).getContext('2d');
+  for (const tile of drawing.lastElementChild.children)
+    whole.drawImage(tile, Number(tile.dataset.left), Number(tile.dataset.top));`;
+
+// The drawing's RGBA bytes, as base64, for a script in the page.
+export const drawingBytesScript = `${drawingScript}
+  const bytes = whole.getImageData(0, 0, whole.canvas.width, whole.canvas.height).data;
+  let text = '';
+  for (let k = 0; k < bytes.length; k += 0x8000)
+    text += String.fromCharCode(...bytes.subarray(k, k + 0x8000));
+  return btoa(text);`;
+
+// The drawing's RGBA bytes.
 export async function canvasBytes(tab) {
-  const base64 = await tab.evaluate(() => {
-    const canvas = document.querySelector('canvas');
-    const bytes = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-    let text = '';
-    for (let k = 0; k < bytes.length; k += 0x8000)
-      text += String.fromCharCode(...bytes.subarray(k, k + 0x8000));
-    return btoa(text);
-  });
-  return Buffer.from(base64, 'base64');
+  return Buffer.from(await tab.evaluate(`(() => {${drawingBytesScript}})()`), 'base64');
 }
+
+// The drawing has its pixels at the resolution it is shown at: no share of it waits to be drawn
+// afresh or shown.
+export const drawingWhole = (tab, width) => tab.waitForFunction((width) => {
+  const drawing = document.querySelector('.drawing');
+  return Number(drawing.dataset.width) === width && !drawing.hasAttribute('aria-busy');
+}, { timeout: 30000 }, width);
 
 // One browser for a test file, and a fresh page for each test, whose console must stay free of
 // errors: returns the function a test runs its body on the page with.

@@ -8,7 +8,7 @@ import { mkdirSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { test } from 'node:test';
-import { canvasBytes, desktopState, holdFor, pagesForTests, runEnded, touch, windowSize } from './harness.mjs';
+import { canvasBytes, desktopState, drawingScript, holdFor, pagesForTests, runEnded, touch, windowSize } from './harness.mjs';
 
 const canvasFolder = process.env.TR_CANVAS_DIR ?? path.join(os.tmpdir(), 'total-reflection-canvas');
 
@@ -48,10 +48,11 @@ const middleOf = (tab, selector) => tab.$eval(selector, (element) => {
 // A run's first frame is drawn in the click's own turn: the background's first lines are on the
 // canvas when the click returns.
 test('a run draws its first frame in the click\'s own turn', () => withPage(async (tab) => {
-  const drawn = await tab.evaluate(() => {
+  const drawn = await tab.evaluate(`(() => {
     document.getElementById('cmdStart').click();
-    return [...document.querySelector('canvas').getContext('2d').getImageData(2, 2, 1, 1).data];
-  });
+    ${drawingScript}
+    return [...whole.getImageData(2, 2, 1, 1).data];
+  })()`);
   assert.deepEqual(drawn, [0xC0, 0xC0, 0xC0, 0xFF]);
   await runEnded(tab);
 }));
@@ -112,8 +113,8 @@ for (const [name, act, after, focused] of duringRun) {
 // the run, and the keys that came after the asking walk it and choose from it, as with no run: the
 // menu key, then the arrows down to "Copy readings" and Enter copy the readings. A finger held
 // during a run opens no menu in the middle of it.
-const drawingPoint = (tab) => tab.$eval('canvas', (canvas) => {
-  const box = canvas.getBoundingClientRect();
+const drawingPoint = (tab) => tab.$eval('.drawing', (drawing) => {
+  const box = drawing.getBoundingClientRect();
   return [box.left + box.width * 0.15, box.top + box.height * 0.8];
 });
 const menuDuringRun = [

@@ -6,7 +6,7 @@
 
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { accessibilityFaults, desktopState, launch, pagesForTests, pageUrl, runEnded, touch, windowSize }
+import { accessibilityFaults, desktopState, drawingScript, launch, pagesForTests, pageUrl, runEnded, touch, windowSize }
   from './harness.mjs';
 
 const withPage = pagesForTests();
@@ -140,8 +140,8 @@ test('every control stands where the design puts it, every line on its pixels, t
           wrong.push(`${name} at ${got.join(' ')}, not ${want.join(' ')}`);
       };
       check('the window', document.getElementById(design.window.name), [0, 0, design.window.width, design.window.height], 0);
-      const canvas = document.querySelector('canvas');
-      check('the drawing', canvas, [0, 0, canvas.width, canvas.height], 0);
+      const drawing = document.querySelector('.drawing');
+      check('the drawing', drawing, [0, 0, Number(drawing.dataset.width), Number(drawing.dataset.height)], 0);
       const byName = new Map(design.controls.map((control) => [control.name, control]));
       for (const control of design.controls) {
         const frame = byName.get(control.container);
@@ -155,7 +155,7 @@ test('every control stands where the design puts it, every line on its pixels, t
         // Whatever stands above the drawing takes the clicks on it; the prompt lies beneath.
         const r = document.getElementById(control.name).getBoundingClientRect();
         const hit = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
-        const expected = control.name === design.beneathDrawing ? canvas : document.getElementById(control.name);
+        const expected = control.name === design.beneathDrawing ? drawing : document.getElementById(control.name);
         if (control.kind !== 'Frame' && !expected.contains(hit))
           wrong.push(`${hit?.id || hit?.tagName} is above ${control.name}`);
       }
@@ -253,12 +253,12 @@ describe('the keyboard', () => {
     await tab.keyboard.press('Enter');
     await runEnded(tab);
     // The run has painted over the prompt beneath the drawing.
-    const alpha = await tab.evaluate(() => {
-      const canvas = document.querySelector('canvas');
+    const alpha = await tab.evaluate(`(() => {
+      ${drawingScript}
       const r = document.getElementById('labKlepnete').getBoundingClientRect();
-      const c = canvas.getBoundingClientRect();
-      return canvas.getContext('2d').getImageData(r.left - c.left + r.width / 2, r.top - c.top + r.height / 2, 1, 1).data[3];
-    });
+      const c = drawing.getBoundingClientRect();
+      return whole.getImageData(r.left - c.left + r.width / 2, r.top - c.top + r.height / 2, 1, 1).data[3];
+    })()`);
     assert.equal(alpha, 255);
     // Held on Start with a cell Start refuses: one message, which the repeats do not close.
     await perform(tab, 'type nIndex x');
