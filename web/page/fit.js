@@ -9,12 +9,14 @@
 function totalReflectionFit(changed) {
   const rule = totalReflectionFitRule;
   const measure = document.createElement('canvas').getContext('2d');
+  // The viewport's width and height, and the device's pixels per pixel of it.
+  const room = () => [document.documentElement.clientWidth, document.documentElement.clientHeight,
+    window.devicePixelRatio || 1];
   const fit = {
     measure() {
-      const room = document.documentElement;
-      const dpr = window.devicePixelRatio || 1;
-      const at = [room.clientWidth, room.clientHeight, dpr];
-      Object.assign(fit, { dpr, scale: rule.tr_fit_scale(...at), ratio: rule.tr_fit_ratio(...at),
+      const at = room();
+      const dpr = at[2];
+      Object.assign(fit, { room: at, dpr, scale: rule.tr_fit_scale(...at), ratio: rule.tr_fit_ratio(...at),
         left: rule.tr_fit_left(...at), top: rule.tr_fit_top(...at) });
     },
     // Pixels of the window as device pixels, and as the browser's pixels that land on them.
@@ -63,13 +65,19 @@ function totalReflectionFit(changed) {
       box.style.setProperty('--scale', fit.scale);
     },
   };
+  // A new size and a new resolution often come together, as when the window moves to another
+  // monitor or is zoomed: the window is fitted once for both.
+  const whenChanged = () => {
+    if (room().some((value, k) => value !== fit.room[k]))
+      changed();
+  };
   const watchRatio = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
     .addEventListener('change', () => {
       watchRatio();
-      changed();
+      whenChanged();
     }, { once: true });
   watchRatio();
-  window.addEventListener('resize', changed);
+  window.addEventListener('resize', whenChanged);
   fit.measure();
   return fit;
 }

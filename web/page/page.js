@@ -66,7 +66,8 @@
         built.drawing.removeAttribute('aria-busy');
         whole();
       };
-      requestAnimationFrame(share);
+      // From the frame after the one that lays the window out anew, which has enough to do.
+      setTimeout(() => requestAnimationFrame(share));
     });
   }
 
