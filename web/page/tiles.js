@@ -15,7 +15,7 @@
 function totalReflectionTiles(drawing) {
   const wholeUpTo = 1 << 22;
   const tileSide = 1024;
-  const pixelsPerFrame = 1 << 21;
+  const pixelsPerFrame = 1 << 20;
   let tiles;
   let old;
   // Where the last frame stopped: each frame goes on from there, so that no tile waits for long
