@@ -21,8 +21,10 @@ function totalReflectionTiles(drawing) {
   // Where the last frame stopped: each frame goes on from there, so that no tile waits for long
   // while a run keeps changing the others.
   let next = 0;
-  // Where a tile's picture is made before it is handed over.
-  const easel = new OffscreenCanvas(tileSide, tileSide);
+  // Where a tile's picture is made before it is handed over, in a browser that can hand one over;
+  // in one that cannot, tiles put the part changed as a single canvas does.
+  const easel = typeof OffscreenCanvas === 'function' && 'transferToImageBitmap' in OffscreenCanvas.prototype
+    ? new OffscreenCanvas(1, 1) : undefined;
 
   // How a tile shows its part of the drawing's pixels as the module holds them now: the canvas of a
   // drawing shown whole puts the part changed; a tile hands over a picture of its whole part.
@@ -49,7 +51,7 @@ function totalReflectionTiles(drawing) {
         const edges = [left, top, Math.min(left + side + 1, width), Math.min(top + side + 1, height)];
         const [right, bottom] = edges.slice(2);
         const canvas = Object.assign(document.createElement('canvas'), { width: right - left, height: bottom - top });
-        const show = side === tileSide ? handOver(canvas.getContext('bitmaprenderer'), edges)
+        const show = side === tileSide && easel ? handOver(canvas.getContext('bitmaprenderer'), edges)
           : putChanged(canvas.getContext('2d'), edges);
         Object.assign(canvas.style, { left: share(left, width), top: share(top, height),
           width: share(right - left, width), height: share(bottom - top, height) });
