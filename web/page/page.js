@@ -63,7 +63,7 @@
         if (paint() || more)
           return requestAnimationFrame(share);
         redrawing = undefined;
-        built.drawing.removeAttribute('aria-busy');
+        busy(false);
         whole();
       };
       // From the frame after the one that lays the window out anew, which has enough to do.
@@ -103,15 +103,14 @@
   // share of it per frame at a high resolution (tiles.js); returns whether changes are left. Left
   // outside a run or a redraw, they are shown in the frames to come.
   let showing = false;
+  // The drawing is busy while the screen is behind it, or while it is being drawn afresh.
+  const busy = (yes) => (yes ? built.drawing.setAttribute('aria-busy', 'true')
+    : built.drawing.removeAttribute('aria-busy'));
   function paint() {
     const { pixels, width, height, blank } = api.drawing();
     const more = built.tiles.show({ width, height, blank, changed: api.changed(),
       image: () => new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pixels, width * height * 4), width) });
-    // Busy while the screen is behind the drawing, or the drawing is being made afresh.
-    if (more || redrawing)
-      built.drawing.setAttribute('aria-busy', 'true');
-    else
-      built.drawing.removeAttribute('aria-busy');
+    busy(more || redrawing !== undefined);
     if (more && !running && !redrawing && !showing) {
       showing = true;
       requestAnimationFrame(() => {

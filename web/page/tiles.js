@@ -86,12 +86,11 @@ function totalReflectionTiles(drawing) {
       if (tiles?.width !== width || tiles?.height !== height) {
         // A picture at a new resolution: the last one shown whole stays beneath until it is; a
         // blank one has nothing to show beneath.
-        if (blank || tiles?.whole) {
-          old?.box.remove();
-          old = blank ? tiles?.box.remove() : tiles;
-        } else {
-          tiles?.box.remove();
-        }
+        const beneath = blank ? undefined : tiles?.whole ? tiles : old;
+        for (const set of [old, tiles])
+          if (set !== beneath)
+            set?.box.remove();
+        old = beneath;
         tiles = makeSet(width, height);
         next = 0;
         if (!blank)
