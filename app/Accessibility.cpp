@@ -4,7 +4,7 @@
 #include "app/ResultNotice.h"
 #include "window/Design.h"
 #include "window/Glossary.h"
-#include "window/Readings.h"
+#include "window/Statement.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

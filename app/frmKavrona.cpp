@@ -10,7 +10,7 @@
 #include "window/Choices.h"
 #include "window/Focus.h"
 #include "window/Glossary.h"
-#include "window/Readings.h"
+#include "window/Statement.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -30,8 +30,8 @@ START_WITHIN_S = 15.0
 
 # What each language's statement and slowest pace say, in the window's own words.
 LANGUAGES = [
-    ("en", "below the critical angle", "slowest"),
-    ("cs", "pod mezním úhlem", "nejpomalejší"),
+    ("en", "less than the critical angle", "slowest"),
+    ("cs", "menší než mezní úhel", "nejpomalejší"),
 ]
 MENU_KEYS = ["Menu", "shift+F10"]
 INNER = "--on-the-bus"

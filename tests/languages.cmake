@@ -18,3 +18,5 @@ foreach(ratio 1.25 2)
     set_tests_properties(tst_languages_ink_${ratio} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_SCALE_FACTOR=${ratio}")
 endforeach()
+# What a run says, as a rule over a grid of runs, in every language.
+tr_add_test(tst_statement SOURCES tst_statement.cpp LIBRARIES app)

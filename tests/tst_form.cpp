@@ -5,6 +5,7 @@
 #include "window/Form.h"
 #include "window/Geometry.h"
 #include "window/Readings.h"
+#include "window/Statement.h"
 #include "window/Workbook.h"
 
 #include <QtTest>
@@ -334,9 +335,9 @@ private slots:
         QCOMPARE(backward, round);
     }
 
-    // The run's result in words, made from its readings and its case: the case, each detector's
-    // light and where it is brightest, in the window's words. The case follows the option, the
-    // physics the typed angle: where the two part, both are said, and nothing false.
+    // The run's result in words, as the window makes it: the case follows the option, the physics
+    // the direction the typed angle comes to; where the two part, both are said, and numbers are
+    // written as the window writes them.
     void statementOfARun_data()
     {
         QTest::addColumn<QStringList>("actions"); // click NAME | type NAME TEXT
@@ -344,51 +345,59 @@ private slots:
         QTest::addColumn<QStringList>("never");
         QTest::newRow("the README's example")
             << QStringList{}
-            << QStringList{"Water at 35 degrees, below the critical angle: part of the light is refracted into the "
-                           "air, "
-                           "and part is reflected back into the water. Detector V, moving down, finds light 3585 to "
-                           "2715 twips above the boundary, brightest 3435 twips above the boundary. Detector H, 750 "
-                           "twips above the boundary, finds light"}
+            << QStringList{"Water at 35 degrees: the angle of incidence, 35 degrees, is less than the critical angle "
+                           "of about 48.8 degrees. Part of the light is reflected back into the water at 35 degrees, "
+                           "and part is refracted into the air at 49.7 degrees, as Snell's law gives. Detector V, "
+                           "moving down, finds the refracted light above the boundary, which left the boundary at "
+                           "about 49.5 degrees (Snell's law gives 49.7)"}
             << QStringList{"The drawing"};
         QTest::newRow("critical") << QStringList{"click opMezní"}
-                                  << QStringList{"the critical angle: the refracted light runs along the boundary",
+                                  << QStringList{"is the critical angle. The refracted light runs along the boundary",
                                                  "Detector V", "Detector H", "Detector S"}
                                   << QStringList{"The drawing"};
         QTest::newRow("60") << QStringList{"click opVětší"}
-                            << QStringList{"total reflection", "No light reaches Detector H.", "Detector S"}
+                            << QStringList{"total internal reflection", "No light reaches Detector H.",
+                                           "Detector S finds the reflected light"}
                             << QStringList{};
         QTest::newRow("glass, 60 typed under 35")
             << QStringList{"click opSklo", "type nAlfa 60"}
-            << QStringList{"Glass at 60 degrees is beyond its critical angle of 41.8 degrees: all the light is "
-                           "reflected back into the glass",
-                           "The drawing follows the option chosen and shows the case below the critical angle.",
-                           "No light reaches Detector H."}
-            << QStringList{"60 degrees, below"};
+            << QStringList{"Glass at 60 degrees: the angle of incidence, 60 degrees, is greater than the critical "
+                           "angle of about 41.8 degrees. All the light is reflected back into the glass",
+                           "The drawing follows the option chosen and shows the case below the critical angle."}
+            << QStringList{"less than"};
         QTest::newRow("water, 10 typed under 60")
             << QStringList{"click opVětší", "type nAlfa 10"}
-            << QStringList{"Water at 10 degrees is below its critical angle of 48.8 degrees",
-                           "shows the case beyond the critical angle.",
-                           "Detector H, 750 twips above the boundary, finds light"}
-            << QStringList{"total reflection"};
-        QTest::newRow("glass's index typed under water") << QStringList{"type nIndex 1.5", "type nAlfa 45"}
-                                                         << QStringList{"A medium of index 1.5 at 45 degrees is beyond "
-                                                                        "its critical angle of 41.8 degrees"}
-                                                         << QStringList{"Water at"};
-        QTest::newRow("an index below the air's") << QStringList{"click opVětší", "type nIndex 0.9"}
-                                                  << QStringList{"A medium of index 0.9 at 60 degrees has no critical "
-                                                                 "angle"}
-                                                  << QStringList{"total reflection"};
-        QTest::newRow("1e-7 degrees") << QStringList{"type nAlfa 1e-7"} << QStringList{"Water at 0 degrees, below"}
+            << QStringList{"Water at 10 degrees: the angle of incidence, 10 degrees, is less than the critical angle",
+                           "shows the case beyond the critical angle.", "Detector H finds the refracted light"}
+            << QStringList{"total internal reflection"};
+        QTest::newRow("glass's index typed under water")
+            << QStringList{"type nIndex 1.5", "type nAlfa 45"}
+            << QStringList{"Glass at 45 degrees: the angle of incidence, 45 degrees, is greater than the critical "
+                           "angle of about 41.8 degrees"}
+            << QStringList{"Water at"};
+        QTest::newRow("an index below the air's")
+            << QStringList{"click opVětší", "type nIndex 0.9"}
+            << QStringList{"A medium of refractive index 0.9 at 60 degrees: the angle of incidence is 60 degrees, and "
+                           "with an index less than the air's there is no critical angle"}
+            << QStringList{"total internal reflection"};
+        QTest::newRow("1e-7 degrees") << QStringList{"type nAlfa 1e-7"}
+                                      << QStringList{"Water at 0 degrees: the angle of incidence, 0 degrees, is less"}
                                       << QStringList{};
-        QTest::newRow("-1e-7 degrees") << QStringList{"type nAlfa -1e-7"} << QStringList{"Water at 0 degrees, below"}
+        QTest::newRow("-1e-7 degrees") << QStringList{"type nAlfa -1e-7"}
+                                       << QStringList{"Water at 0 degrees: the angle of incidence, 0 degrees, is less"}
                                        << QStringList{};
-        QTest::newRow("-0 degrees") << QStringList{"type nAlfa -0"} << QStringList{"Water at 0 degrees, below"}
+        QTest::newRow("-0 degrees") << QStringList{"type nAlfa -0"}
+                                    << QStringList{"Water at 0 degrees: the angle of incidence, 0 degrees, is less"}
                                     << QStringList{};
-        QTest::newRow("1e6 degrees, 80 from the normal")
-            << QStringList{"type nAlfa 1e6"} << QStringList{"Water at 1000000 degrees is beyond its critical angle"}
-            << QStringList{};
+        // The run turns 1e6 degrees into radians with 3.14 for pi: 47 degrees from the normal, not
+        // the 80 that a true 360 degrees a turn would give.
+        QTest::newRow("1e6 degrees, the run's own 47")
+            << QStringList{"type nAlfa 1e6"}
+            << QStringList{"Water at 1000000 degrees, the same direction as 47 degrees: the angle of incidence, 47 "
+                           "degrees, is less than the critical angle"}
+            << QStringList{"total internal reflection"};
         QTest::newRow("-1e6 degrees") << QStringList{"type nAlfa -1e6"}
-                                      << QStringList{"Water at -1000000 degrees is beyond its critical angle"}
+                                      << QStringList{"Water at -1000000 degrees, the same direction as -47 degrees"}
                                       << QStringList{};
     }
     void statementOfARun()

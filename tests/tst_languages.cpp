@@ -6,7 +6,7 @@
 #include "window/Design.h"
 #include "window/Geometry.h"
 #include "window/NumberText.h"
-#include "window/Readings.h"
+#include "window/Statement.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -234,16 +234,16 @@ private slots:
         QTest::newRow("Czech: water, 10 typed under 60")
             << "cs"
             << "opVoda" << int(sim::Incidence::Beyond) << 10.0
-            << QStringList{"Voda při úhlu 10° je pod svým mezním úhlem 48,8°: část světla se láme do vzduchu",
+            << QStringList{"Voda při úhlu 10°: úhel dopadu 10° je menší než mezní úhel, asi 48,8°.",
                            "Kresba odpovídá zvolené možnosti a ukazuje případ nad mezním úhlem."}
             << "úplný odraz";
         QTest::newRow("German: glass, 60 typed under 35")
             << "de"
             << "opSklo" << int(sim::Incidence::Below) << 60.0
-            << QStringList{"Glas bei 60 Grad liegt über seinem Grenzwinkel von 41,8 Grad: Alles Licht wird zurück ins "
-                           "Glas reflektiert",
+            << QStringList{"Glas bei 60 Grad: Der Einfallswinkel von 60 Grad ist größer als der Grenzwinkel von etwa "
+                           "41,8 Grad. Alles Licht wird unter 60 Grad zurück ins Glas reflektiert",
                            "Die Zeichnung folgt der gewählten Option und zeigt den Fall unter dem Grenzwinkel."}
-            << "Glas bei 60 Grad, unter";
+            << "kleiner als";
     }
     void statementWhereAngleAndOptionPart()
     {

@@ -313,120 +313,20 @@
         <translation>do skla</translation>
     </message>
     <message>
-        <source>The medium</source>
-        <translation>Prostředí</translation>
-    </message>
-    <message>
         <source>into the medium</source>
         <translation>do prostředí</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees, below the critical angle: part of the light is refracted into the air, and part is reflected back %3.</source>
-        <translation>%1 při úhlu %2°, pod mezním úhlem: část světla se láme do vzduchu a část se odráží zpět %3.</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees, the critical angle: the refracted light runs along the boundary, and the rest is reflected back %3.</source>
-        <translation>%1 při úhlu %2°, mezním úhlu: lomené světlo běží podél rozhraní a zbytek se odráží zpět %3.</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees, beyond the critical angle: all the light is reflected back %3, and none leaves into the air. This is total reflection.</source>
-        <translation>%1 při úhlu %2°, nad mezním úhlem: všechno světlo se odráží zpět %3 a žádné neprojde do vzduchu. To je úplný odraz.</translation>
     </message>
     <message>
         <source>The settings name no case: the paths are summed, but no case is drawn.</source>
         <translation>Nastavení neurčuje žádný případ: dráhy se sečtou, ale žádný případ se nenakreslí.</translation>
     </message>
     <message>
-        <source>%1 twips above the boundary</source>
-        <translation>%1 twipů nad rozhraním</translation>
-    </message>
-    <message>
-        <source>%1 twips below the boundary</source>
-        <translation>%1 twipů pod rozhraním</translation>
-    </message>
-    <message>
-        <source>at the boundary</source>
-        <translation>na rozhraní</translation>
-    </message>
-    <message>
-        <source>the boundary</source>
-        <translation>rozhraní</translation>
-    </message>
-    <message>
-        <source>%1 to %2 twips above the boundary</source>
-        <translation>%1 až %2 twipů nad rozhraním</translation>
-    </message>
-    <message>
-        <source>%1 to %2 twips below the boundary</source>
-        <translation>%1 až %2 twipů pod rozhraním</translation>
-    </message>
-    <message>
-        <source>%1 twips right of the normal</source>
-        <translation>%1 twipů vpravo od normály</translation>
-    </message>
-    <message>
-        <source>%1 twips left of the normal</source>
-        <translation>%1 twipů vlevo od normály</translation>
-    </message>
-    <message>
-        <source>at the normal</source>
-        <translation>na normále</translation>
-    </message>
-    <message>
-        <source>the normal</source>
-        <translation>normály</translation>
-    </message>
-    <message>
-        <source>%1 to %2 twips right of the normal</source>
-        <translation>%1 až %2 twipů vpravo od normály</translation>
-    </message>
-    <message>
-        <source>%1 to %2 twips left of the normal</source>
-        <translation>%1 až %2 twipů vlevo od normály</translation>
-    </message>
-    <message>
-        <source>from %1 to %2</source>
-        <translation>od %1 do %2</translation>
-    </message>
-    <message>
         <source>No light reaches Detector %1.</source>
         <translation>Na detektor %1 nedopadá žádné světlo.</translation>
     </message>
     <message>
-        <source>Detector V, moving down, finds light %1, brightest %2.</source>
-        <translation>Detektor V při pohybu dolů zachytí světlo %1, nejjasněji %2.</translation>
-    </message>
-    <message>
-        <source>Detector H, %1 twips above the boundary, finds light %2, brightest %3.</source>
-        <translation>Detektor H, %1 twipů nad rozhraním, zachytí světlo %2, nejjasněji %3.</translation>
-    </message>
-    <message>
-        <source>Detector S, %1 twips below the boundary, finds the reflected light %2, brightest %3.</source>
-        <translation>Detektor S, %1 twipů pod rozhraním, zachytí odražené světlo %2, nejjasněji %3.</translation>
-    </message>
-    <message>
         <source>The run was stopped after %1 of its %2 steps.</source>
         <translation>Běh byl zastaven po %1 z %2 kroků.</translation>
-    </message>
-    <message>
-        <source>A medium of index %1</source>
-        <translation>Prostředí s indexem lomu %1</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees is below its critical angle of %3 degrees: part of the light is refracted into the air, and part is reflected back %4.</source>
-        <translation>%1 při úhlu %2° je pod svým mezním úhlem %3°: část světla se láme do vzduchu a část se odráží zpět %4.</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees is at its critical angle of %3 degrees: the refracted light runs along the boundary, and the rest is reflected back %4.</source>
-        <translation>%1 při úhlu %2° je na svém mezním úhlu %3°: lomené světlo běží podél rozhraní a zbytek se odráží zpět %4.</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees is beyond its critical angle of %3 degrees: all the light is reflected back %4, and none leaves into the air. This is total reflection.</source>
-        <translation>%1 při úhlu %2° je nad svým mezním úhlem %3°: všechno světlo se odráží zpět %4 a žádné neprojde do vzduchu. To je úplný odraz.</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees has no critical angle: its index is not above the air&apos;s, so the light is never totally reflected.</source>
-        <translation>%1 při úhlu %2° nemá mezní úhel: index lomu není větší než u vzduchu, takže se světlo nikdy neodráží úplně.</translation>
     </message>
     <message>
         <source>The drawing follows the option chosen and shows the case below the critical angle.</source>
@@ -439,6 +339,170 @@
     <message>
         <source>The drawing follows the option chosen and shows the case beyond the critical angle.</source>
         <translation>Kresba odpovídá zvolené možnosti a ukazuje případ nad mezním úhlem.</translation>
+    </message>
+    <message>
+        <source>A medium of refractive index %1</source>
+        <translation>Prostředí s indexem lomu %1</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees</source>
+        <translation>%1 při úhlu %2°</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees, the same direction as %3 degrees</source>
+        <translation>%1 při úhlu %2°, tedy ve stejném směru jako %3°</translation>
+    </message>
+    <message>
+        <source>Part of the light is reflected back %1 at %2 degrees, and part is refracted into the air at %3 degrees, as Snell&apos;s law gives.</source>
+        <translation>Část světla se odráží zpět %1 pod úhlem %2° a část se láme do vzduchu pod úhlem %3°, jak plyne ze Snellova zákona.</translation>
+    </message>
+    <message>
+        <source>%1: the angle of incidence, %2 degrees, is less than the critical angle of about %3 degrees.</source>
+        <translation>%1: úhel dopadu %2° je menší než mezní úhel, asi %3°.</translation>
+    </message>
+    <message>
+        <source>%1: the angle of incidence, %2 degrees, is the critical angle.</source>
+        <translation>%1: úhel dopadu %2° je mezní úhel.</translation>
+    </message>
+    <message>
+        <source>The refracted light runs along the boundary, at 90 degrees, and the rest is reflected back %1 at %2 degrees.</source>
+        <translation>Lomené světlo běží podél rozhraní, pod úhlem 90°, a zbytek se odráží zpět %1 pod úhlem %2°.</translation>
+    </message>
+    <message>
+        <source>%1: the angle of incidence, %2 degrees, is greater than the critical angle of about %3 degrees.</source>
+        <translation>%1: úhel dopadu %2° je větší než mezní úhel, asi %3°.</translation>
+    </message>
+    <message>
+        <source>All the light is reflected back %1 at %2 degrees, and none leaves into the air: this is total internal reflection.</source>
+        <translation>Všechno světlo se odráží zpět %1 pod úhlem %2° a žádné neprojde do vzduchu: to je úplný odraz.</translation>
+    </message>
+    <message>
+        <source>Almost all the light is reflected back %1 at %2 degrees: the beam is narrow, so its directions spread a little, and the little light whose direction is less than the critical angle leaves into the air.</source>
+        <translation>Téměř všechno světlo se odráží zpět %1 pod úhlem %2°: svazek je úzký, takže se jeho směry trochu rozbíhají, a to málo světla, jehož směr svírá s kolmicí menší úhel než mezní, projde do vzduchu.</translation>
+    </message>
+    <message>
+        <source>%1: the angle of incidence is %2 degrees, and with an index less than the air&apos;s there is no critical angle.</source>
+        <translation>%1: úhel dopadu je %2° a s indexem lomu menším, než má vzduch, mezní úhel neexistuje.</translation>
+    </message>
+    <message>
+        <source>%1: the angle of incidence is %2 degrees, and with the air&apos;s own index there is no boundary: the light goes straight on at %2 degrees, and nothing is reflected.</source>
+        <translation>%1: úhel dopadu je %2° a s indexem lomu vzduchu tu žádné rozhraní není: světlo jde dál přímo pod úhlem %2° a nic se neodráží.</translation>
+    </message>
+    <message>
+        <source>%1: no medium has a refractive index of zero or less, so no law says where its light goes; the paths are summed all the same.</source>
+        <translation>%1: žádné prostředí nemá index lomu nula nebo menší, takže žádný zákon neříká, kam jeho světlo jde; dráhy se přesto sečtou.</translation>
+    </message>
+    <message>
+        <source>above the boundary</source>
+        <translation>nad rozhraním</translation>
+    </message>
+    <message>
+        <source>below the boundary</source>
+        <translation>pod rozhraním</translation>
+    </message>
+    <message>
+        <source>right of the normal</source>
+        <translation>vpravo od kolmice</translation>
+    </message>
+    <message>
+        <source>left of the normal</source>
+        <translation>vlevo od kolmice</translation>
+    </message>
+    <message>
+        <source>on both sides of the normal</source>
+        <translation>po obou stranách kolmice</translation>
+    </message>
+    <message>
+        <source>part of the refracted light %1; the rest meets its line beyond the stretch it measures</source>
+        <translation>část lomeného světla %1; zbytek protne jeho přímku mimo úsek, který měří</translation>
+    </message>
+    <message>
+        <source>the refracted light %1, which left the boundary at about %2 degrees (Snell&apos;s law gives %3)</source>
+        <translation>lomené světlo %1, které opustilo rozhraní pod úhlem asi %2° (podle Snellova zákona %3°)</translation>
+    </message>
+    <message>
+        <source>the refracted light %1</source>
+        <translation>lomené světlo %1</translation>
+    </message>
+    <message>
+        <source>part of the reflected light %1; the rest meets its line beyond the stretch it measures</source>
+        <translation>část odraženého světla %1; zbytek protne jeho přímku mimo úsek, který měří</translation>
+    </message>
+    <message>
+        <source>the reflected light %1, which left the boundary at about %2 degrees (the law of reflection gives %3)</source>
+        <translation>odražené světlo %1, které opustilo rozhraní pod úhlem asi %2° (podle zákona odrazu %3°)</translation>
+    </message>
+    <message>
+        <source>the reflected light %1</source>
+        <translation>odražené světlo %1</translation>
+    </message>
+    <message>
+        <source>light %1 from a second beam, which the paths send because they lie more than half a wavelength apart, not from the boundary</source>
+        <translation>světlo %1 z druhého svazku, který dráhy vysílají, protože jsou od sebe vzdáleny víc než o polovinu vlnové délky, nikoli z rozhraní</translation>
+    </message>
+    <message>
+        <source>light %1 that the narrow beam spreads, which left the boundary at about %2 degrees</source>
+        <translation>světlo %1, které úzký svazek rozptýlí a které opustilo rozhraní pod úhlem asi %2°</translation>
+    </message>
+    <message>
+        <source>light %1 that the narrow beam spreads</source>
+        <translation>světlo %1, které úzký svazek rozptýlí</translation>
+    </message>
+    <message>
+        <source>light %1 only because the paths are summed as if a boundary reflected it; with no boundary, none is reflected</source>
+        <translation>světlo %1 jen proto, že se dráhy sčítají, jako by je rozhraní odráželo; bez rozhraní se nic neodráží</translation>
+    </message>
+    <message>
+        <source>light %1, which left the boundary at about %2 degrees</source>
+        <translation>světlo %1, které opustilo rozhraní pod úhlem asi %2°</translation>
+    </message>
+    <message>
+        <source>light %1</source>
+        <translation>světlo %1</translation>
+    </message>
+    <message>
+        <source>the refracted light meets its line beyond the stretch it measures</source>
+        <translation>lomené světlo protne jeho přímku mimo úsek, který měří</translation>
+    </message>
+    <message>
+        <source>the refracted light goes the other way</source>
+        <translation>lomené světlo jde opačným směrem</translation>
+    </message>
+    <message>
+        <source>the refracted light runs along the boundary and never meets its line</source>
+        <translation>lomené světlo běží podél rozhraní a jeho přímku nikdy neprotne</translation>
+    </message>
+    <message>
+        <source>the reflected light meets its line beyond the stretch it measures</source>
+        <translation>odražené světlo protne jeho přímku mimo úsek, který měří</translation>
+    </message>
+    <message>
+        <source>the reflected light goes the other way</source>
+        <translation>odražené světlo jde opačným směrem</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>No light reaches Detector %1: %2.</source>
+        <translation>Na detektor %1 nedopadá žádné světlo: %2.</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1; the drawing gives its bars no length in this case</source>
+        <translation>%1; kresba mu v tomto případě dává sloupce nulové délky</translation>
+    </message>
+    <message>
+        <source>Detector V, moving down, finds %1.</source>
+        <translation>Detektor V při pohybu dolů najde %1.</translation>
+    </message>
+    <message>
+        <source>Detector %1 finds %2.</source>
+        <translation>Detektor %1 najde %2.</translation>
     </message>
 </context>
 <context>
@@ -474,6 +538,66 @@
     <message>
         <source>Run</source>
         <translation>Běh</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>žádný</translation>
+    </message>
+    <message>
+        <source>Angle of incidence</source>
+        <translation>Úhel dopadu</translation>
+    </message>
+    <message>
+        <source>Angle of reflection, by the law of reflection</source>
+        <translation>Úhel odrazu podle zákona odrazu</translation>
+    </message>
+    <message>
+        <source>Angle of refraction, by Snell&apos;s law</source>
+        <translation>Úhel lomu podle Snellova zákona</translation>
+    </message>
+    <message>
+        <source>Critical angle</source>
+        <translation>Mezní úhel</translation>
+    </message>
+    <message>
+        <source>refracted light</source>
+        <translation>lomené světlo</translation>
+    </message>
+    <message>
+        <source>reflected light</source>
+        <translation>odražené světlo</translation>
+    </message>
+    <message>
+        <source>%1, %2: angle from its positions</source>
+        <translation>%1, %2: úhel z jeho poloh</translation>
+    </message>
+    <message>
+        <source>not measured: the beam runs off the stretch it measures</source>
+        <translation>neměřeno: svazek vybíhá mimo úsek, který detektor měří</translation>
+    </message>
+    <message>
+        <source>%1, %2: by Snell&apos;s law</source>
+        <translation>%1, %2: podle Snellova zákona</translation>
+    </message>
+    <message>
+        <source>%1, %2: by the law of reflection</source>
+        <translation>%1, %2: podle zákona odrazu</translation>
+    </message>
+    <message>
+        <source>Angles</source>
+        <translation>Úhly</translation>
+    </message>
+    <message>
+        <source>In degrees from the normal, from the direction the run worked out from the typed angle. The angle a detector&apos;s positions give is the direction from the middle of the lit stretch of the boundary to the middle of the light the detector found.</source>
+        <translation>Ve stupních od kolmice, podle směru, který běh vypočetl ze zadaného úhlu. Úhel z poloh detektoru je směr od středu osvětleného úseku rozhraní ke středu světla, které detektor našel.</translation>
+    </message>
+    <message>
+        <source>Comparing readings</source>
+        <translation>Porovnávání údajů</translation>
+    </message>
+    <message>
+        <source>Readings compare along one track only, not between detectors or between runs: the arrows&apos; lengths differ with the angle option, so a reading&apos;s size is no share of the light.</source>
+        <translation>Naměřené hodnoty lze porovnávat jen podél jedné dráhy, ne mezi detektory ani mezi běhy: délky šipek se liší podle volby úhlu, takže velikost hodnoty není podílem světla.</translation>
     </message>
 </context>
 </TS>

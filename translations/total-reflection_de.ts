@@ -313,120 +313,20 @@
         <translation>ins Glas</translation>
     </message>
     <message>
-        <source>The medium</source>
-        <translation>Das Medium</translation>
-    </message>
-    <message>
         <source>into the medium</source>
         <translation>ins Medium</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees, below the critical angle: part of the light is refracted into the air, and part is reflected back %3.</source>
-        <translation>%1 bei %2 Grad, unter dem Grenzwinkel: Ein Teil des Lichts wird in die Luft gebrochen, ein Teil zurück %3 reflektiert.</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees, the critical angle: the refracted light runs along the boundary, and the rest is reflected back %3.</source>
-        <translation>%1 bei %2 Grad, dem Grenzwinkel: Das gebrochene Licht läuft an der Grenzfläche entlang, der Rest wird zurück %3 reflektiert.</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees, beyond the critical angle: all the light is reflected back %3, and none leaves into the air. This is total reflection.</source>
-        <translation>%1 bei %2 Grad, über dem Grenzwinkel: Alles Licht wird zurück %3 reflektiert, keines tritt in die Luft aus. Das ist Totalreflexion.</translation>
     </message>
     <message>
         <source>The settings name no case: the paths are summed, but no case is drawn.</source>
         <translation>Die Einstellungen nennen keinen Fall: Die Wege werden summiert, aber kein Fall wird gezeichnet.</translation>
     </message>
     <message>
-        <source>%1 twips above the boundary</source>
-        <translation>%1 Twips über der Grenzfläche</translation>
-    </message>
-    <message>
-        <source>%1 twips below the boundary</source>
-        <translation>%1 Twips unter der Grenzfläche</translation>
-    </message>
-    <message>
-        <source>at the boundary</source>
-        <translation>an der Grenzfläche</translation>
-    </message>
-    <message>
-        <source>the boundary</source>
-        <translation>der Grenzfläche</translation>
-    </message>
-    <message>
-        <source>%1 to %2 twips above the boundary</source>
-        <translation>%1 bis %2 Twips über der Grenzfläche</translation>
-    </message>
-    <message>
-        <source>%1 to %2 twips below the boundary</source>
-        <translation>%1 bis %2 Twips unter der Grenzfläche</translation>
-    </message>
-    <message>
-        <source>%1 twips right of the normal</source>
-        <translation>%1 Twips rechts vom Lot</translation>
-    </message>
-    <message>
-        <source>%1 twips left of the normal</source>
-        <translation>%1 Twips links vom Lot</translation>
-    </message>
-    <message>
-        <source>at the normal</source>
-        <translation>am Lot</translation>
-    </message>
-    <message>
-        <source>the normal</source>
-        <translation>dem Lot</translation>
-    </message>
-    <message>
-        <source>%1 to %2 twips right of the normal</source>
-        <translation>%1 bis %2 Twips rechts vom Lot</translation>
-    </message>
-    <message>
-        <source>%1 to %2 twips left of the normal</source>
-        <translation>%1 bis %2 Twips links vom Lot</translation>
-    </message>
-    <message>
-        <source>from %1 to %2</source>
-        <translation>zwischen %1 und %2</translation>
-    </message>
-    <message>
         <source>No light reaches Detector %1.</source>
         <translation>Kein Licht erreicht Detektor %1.</translation>
     </message>
     <message>
-        <source>Detector V, moving down, finds light %1, brightest %2.</source>
-        <translation>Detektor V findet auf dem Weg nach unten Licht %1, am hellsten %2.</translation>
-    </message>
-    <message>
-        <source>Detector H, %1 twips above the boundary, finds light %2, brightest %3.</source>
-        <translation>Detektor H, %1 Twips über der Grenzfläche, findet Licht %2, am hellsten %3.</translation>
-    </message>
-    <message>
-        <source>Detector S, %1 twips below the boundary, finds the reflected light %2, brightest %3.</source>
-        <translation>Detektor S, %1 Twips unter der Grenzfläche, findet das reflektierte Licht %2, am hellsten %3.</translation>
-    </message>
-    <message>
         <source>The run was stopped after %1 of its %2 steps.</source>
         <translation>Der Lauf wurde nach %1 von %2 Schritten angehalten.</translation>
-    </message>
-    <message>
-        <source>A medium of index %1</source>
-        <translation>Ein Medium mit Brechungsindex %1</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees is below its critical angle of %3 degrees: part of the light is refracted into the air, and part is reflected back %4.</source>
-        <translation>%1 bei %2 Grad liegt unter seinem Grenzwinkel von %3 Grad: Ein Teil des Lichts wird in die Luft gebrochen, ein Teil zurück %4 reflektiert.</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees is at its critical angle of %3 degrees: the refracted light runs along the boundary, and the rest is reflected back %4.</source>
-        <translation>%1 bei %2 Grad liegt an seinem Grenzwinkel von %3 Grad: Das gebrochene Licht läuft an der Grenzfläche entlang, der Rest wird zurück %4 reflektiert.</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees is beyond its critical angle of %3 degrees: all the light is reflected back %4, and none leaves into the air. This is total reflection.</source>
-        <translation>%1 bei %2 Grad liegt über seinem Grenzwinkel von %3 Grad: Alles Licht wird zurück %4 reflektiert, keines tritt in die Luft aus. Das ist Totalreflexion.</translation>
-    </message>
-    <message>
-        <source>%1 at %2 degrees has no critical angle: its index is not above the air&apos;s, so the light is never totally reflected.</source>
-        <translation>%1 bei %2 Grad hat keinen Grenzwinkel: Der Brechungsindex ist nicht größer als der der Luft, daher wird das Licht nie total reflektiert.</translation>
     </message>
     <message>
         <source>The drawing follows the option chosen and shows the case below the critical angle.</source>
@@ -439,6 +339,170 @@
     <message>
         <source>The drawing follows the option chosen and shows the case beyond the critical angle.</source>
         <translation>Die Zeichnung folgt der gewählten Option und zeigt den Fall über dem Grenzwinkel.</translation>
+    </message>
+    <message>
+        <source>A medium of refractive index %1</source>
+        <translation>Ein Medium mit der Brechzahl %1</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees</source>
+        <translation>%1 bei %2 Grad</translation>
+    </message>
+    <message>
+        <source>%1 at %2 degrees, the same direction as %3 degrees</source>
+        <translation>%1 bei %2 Grad, derselben Richtung wie %3 Grad</translation>
+    </message>
+    <message>
+        <source>Part of the light is reflected back %1 at %2 degrees, and part is refracted into the air at %3 degrees, as Snell&apos;s law gives.</source>
+        <translation>Ein Teil des Lichts wird unter %2 Grad zurück %1 reflektiert, ein Teil unter %3 Grad in die Luft gebrochen, wie es das Brechungsgesetz von Snellius ergibt.</translation>
+    </message>
+    <message>
+        <source>%1: the angle of incidence, %2 degrees, is less than the critical angle of about %3 degrees.</source>
+        <translation>%1: Der Einfallswinkel von %2 Grad ist kleiner als der Grenzwinkel von etwa %3 Grad.</translation>
+    </message>
+    <message>
+        <source>%1: the angle of incidence, %2 degrees, is the critical angle.</source>
+        <translation>%1: Der Einfallswinkel von %2 Grad ist der Grenzwinkel.</translation>
+    </message>
+    <message>
+        <source>The refracted light runs along the boundary, at 90 degrees, and the rest is reflected back %1 at %2 degrees.</source>
+        <translation>Das gebrochene Licht läuft unter 90 Grad an der Grenzfläche entlang, der Rest wird unter %2 Grad zurück %1 reflektiert.</translation>
+    </message>
+    <message>
+        <source>%1: the angle of incidence, %2 degrees, is greater than the critical angle of about %3 degrees.</source>
+        <translation>%1: Der Einfallswinkel von %2 Grad ist größer als der Grenzwinkel von etwa %3 Grad.</translation>
+    </message>
+    <message>
+        <source>All the light is reflected back %1 at %2 degrees, and none leaves into the air: this is total internal reflection.</source>
+        <translation>Alles Licht wird unter %2 Grad zurück %1 reflektiert, keines tritt in die Luft aus: Das ist Totalreflexion.</translation>
+    </message>
+    <message>
+        <source>Almost all the light is reflected back %1 at %2 degrees: the beam is narrow, so its directions spread a little, and the little light whose direction is less than the critical angle leaves into the air.</source>
+        <translation>Fast alles Licht wird unter %2 Grad zurück %1 reflektiert: Das Bündel ist schmal, daher streuen seine Richtungen ein wenig, und das wenige Licht, dessen Richtung kleiner als der Grenzwinkel ist, tritt in die Luft aus.</translation>
+    </message>
+    <message>
+        <source>%1: the angle of incidence is %2 degrees, and with an index less than the air&apos;s there is no critical angle.</source>
+        <translation>%1: Der Einfallswinkel beträgt %2 Grad, und bei einer Brechzahl kleiner als die der Luft gibt es keinen Grenzwinkel.</translation>
+    </message>
+    <message>
+        <source>%1: the angle of incidence is %2 degrees, and with the air&apos;s own index there is no boundary: the light goes straight on at %2 degrees, and nothing is reflected.</source>
+        <translation>%1: Der Einfallswinkel beträgt %2 Grad, und bei der Brechzahl der Luft gibt es keine Grenzfläche: Das Licht läuft unter %2 Grad geradeaus weiter, und nichts wird reflektiert.</translation>
+    </message>
+    <message>
+        <source>%1: no medium has a refractive index of zero or less, so no law says where its light goes; the paths are summed all the same.</source>
+        <translation>%1: Kein Medium hat eine Brechzahl von null oder weniger, daher sagt kein Gesetz, wohin sein Licht geht; die Wege werden trotzdem summiert.</translation>
+    </message>
+    <message>
+        <source>above the boundary</source>
+        <translation>über der Grenzfläche</translation>
+    </message>
+    <message>
+        <source>below the boundary</source>
+        <translation>unter der Grenzfläche</translation>
+    </message>
+    <message>
+        <source>right of the normal</source>
+        <translation>rechts vom Lot</translation>
+    </message>
+    <message>
+        <source>left of the normal</source>
+        <translation>links vom Lot</translation>
+    </message>
+    <message>
+        <source>on both sides of the normal</source>
+        <translation>auf beiden Seiten des Lots</translation>
+    </message>
+    <message>
+        <source>part of the refracted light %1; the rest meets its line beyond the stretch it measures</source>
+        <translation>einen Teil des gebrochenen Lichts %1; der Rest trifft seine Linie außerhalb der Strecke, die er misst</translation>
+    </message>
+    <message>
+        <source>the refracted light %1, which left the boundary at about %2 degrees (Snell&apos;s law gives %3)</source>
+        <translation>das gebrochene Licht %1, das die Grenzfläche unter etwa %2 Grad verließ (das Brechungsgesetz ergibt %3 Grad)</translation>
+    </message>
+    <message>
+        <source>the refracted light %1</source>
+        <translation>das gebrochene Licht %1</translation>
+    </message>
+    <message>
+        <source>part of the reflected light %1; the rest meets its line beyond the stretch it measures</source>
+        <translation>einen Teil des reflektierten Lichts %1; der Rest trifft seine Linie außerhalb der Strecke, die er misst</translation>
+    </message>
+    <message>
+        <source>the reflected light %1, which left the boundary at about %2 degrees (the law of reflection gives %3)</source>
+        <translation>das reflektierte Licht %1, das die Grenzfläche unter etwa %2 Grad verließ (das Reflexionsgesetz ergibt %3 Grad)</translation>
+    </message>
+    <message>
+        <source>the reflected light %1</source>
+        <translation>das reflektierte Licht %1</translation>
+    </message>
+    <message>
+        <source>light %1 from a second beam, which the paths send because they lie more than half a wavelength apart, not from the boundary</source>
+        <translation>Licht %1 aus einem zweiten Bündel, das die Wege aussenden, weil sie mehr als eine halbe Wellenlänge auseinanderliegen, nicht von der Grenzfläche</translation>
+    </message>
+    <message>
+        <source>light %1 that the narrow beam spreads, which left the boundary at about %2 degrees</source>
+        <translation>Licht %1, das das schmale Bündel streut und das die Grenzfläche unter etwa %2 Grad verließ</translation>
+    </message>
+    <message>
+        <source>light %1 that the narrow beam spreads</source>
+        <translation>Licht %1, das das schmale Bündel streut</translation>
+    </message>
+    <message>
+        <source>light %1 only because the paths are summed as if a boundary reflected it; with no boundary, none is reflected</source>
+        <translation>Licht %1 nur, weil die Wege summiert werden, als ob eine Grenzfläche es reflektierte; ohne Grenzfläche wird nichts reflektiert</translation>
+    </message>
+    <message>
+        <source>light %1, which left the boundary at about %2 degrees</source>
+        <translation>Licht %1, das die Grenzfläche unter etwa %2 Grad verließ</translation>
+    </message>
+    <message>
+        <source>light %1</source>
+        <translation>Licht %1</translation>
+    </message>
+    <message>
+        <source>the refracted light meets its line beyond the stretch it measures</source>
+        <translation>das gebrochene Licht trifft seine Linie außerhalb der Strecke, die er misst</translation>
+    </message>
+    <message>
+        <source>the refracted light goes the other way</source>
+        <translation>das gebrochene Licht geht in die andere Richtung</translation>
+    </message>
+    <message>
+        <source>the refracted light runs along the boundary and never meets its line</source>
+        <translation>das gebrochene Licht läuft an der Grenzfläche entlang und trifft seine Linie nie</translation>
+    </message>
+    <message>
+        <source>the reflected light meets its line beyond the stretch it measures</source>
+        <translation>das reflektierte Licht trifft seine Linie außerhalb der Strecke, die er misst</translation>
+    </message>
+    <message>
+        <source>the reflected light goes the other way</source>
+        <translation>das reflektierte Licht geht in die andere Richtung</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>No light reaches Detector %1: %2.</source>
+        <translation>Kein Licht erreicht Detektor %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1; the drawing gives its bars no length in this case</source>
+        <translation>%1; die Zeichnung gibt seinen Balken in diesem Fall keine Länge</translation>
+    </message>
+    <message>
+        <source>Detector V, moving down, finds %1.</source>
+        <translation>Detektor V findet auf dem Weg nach unten %1.</translation>
+    </message>
+    <message>
+        <source>Detector %1 finds %2.</source>
+        <translation>Detektor %1 findet %2.</translation>
     </message>
 </context>
 <context>
@@ -474,6 +538,66 @@
     <message>
         <source>Run</source>
         <translation>Durchlauf</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Angle of incidence</source>
+        <translation>Einfallswinkel</translation>
+    </message>
+    <message>
+        <source>Angle of reflection, by the law of reflection</source>
+        <translation>Reflexionswinkel nach dem Reflexionsgesetz</translation>
+    </message>
+    <message>
+        <source>Angle of refraction, by Snell&apos;s law</source>
+        <translation>Brechungswinkel nach dem Brechungsgesetz von Snellius</translation>
+    </message>
+    <message>
+        <source>Critical angle</source>
+        <translation>Grenzwinkel</translation>
+    </message>
+    <message>
+        <source>refracted light</source>
+        <translation>gebrochenes Licht</translation>
+    </message>
+    <message>
+        <source>reflected light</source>
+        <translation>reflektiertes Licht</translation>
+    </message>
+    <message>
+        <source>%1, %2: angle from its positions</source>
+        <translation>%1, %2: Winkel aus seinen Positionen</translation>
+    </message>
+    <message>
+        <source>not measured: the beam runs off the stretch it measures</source>
+        <translation>nicht gemessen: Das Bündel läuft über die gemessene Strecke hinaus</translation>
+    </message>
+    <message>
+        <source>%1, %2: by Snell&apos;s law</source>
+        <translation>%1, %2: nach dem Brechungsgesetz</translation>
+    </message>
+    <message>
+        <source>%1, %2: by the law of reflection</source>
+        <translation>%1, %2: nach dem Reflexionsgesetz</translation>
+    </message>
+    <message>
+        <source>Angles</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>In degrees from the normal, from the direction the run worked out from the typed angle. The angle a detector&apos;s positions give is the direction from the middle of the lit stretch of the boundary to the middle of the light the detector found.</source>
+        <translation>In Grad vom Lot, aus der Richtung, die der Durchlauf aus dem eingegebenen Winkel berechnet hat. Der Winkel aus den Positionen eines Detektors ist die Richtung von der Mitte der beleuchteten Strecke der Grenzfläche zur Mitte des Lichts, das der Detektor fand.</translation>
+    </message>
+    <message>
+        <source>Comparing readings</source>
+        <translation>Messwerte vergleichen</translation>
+    </message>
+    <message>
+        <source>Readings compare along one track only, not between detectors or between runs: the arrows&apos; lengths differ with the angle option, so a reading&apos;s size is no share of the light.</source>
+        <translation>Messwerte lassen sich nur entlang einer Spur vergleichen, nicht zwischen Detektoren oder zwischen Durchläufen: Die Pfeillängen hängen von der Winkeloption ab, daher ist die Größe eines Messwerts kein Anteil des Lichts.</translation>
     </message>
 </context>
 </TS>

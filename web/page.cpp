@@ -18,6 +18,7 @@
 #include "window/Keys.h"
 #include "window/Menu.h"
 #include "window/Readings.h"
+#include "window/Statement.h"
 #include "window/RunLoop.h"
 #include "window/ScrollBar.h"
 #include "window/Translate.h"

@@ -1,7 +1,7 @@
 #include "window/DriverLine.h"
 
 #include "window/NumberText.h"
-#include "window/Readings.h"
+#include "window/Statement.h"
 #include "window/Version.h"
 #include "window/WholeFile.h"
 #include "window/Workbook.h"

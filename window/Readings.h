@@ -29,14 +29,4 @@ std::string readingsCsv(const std::optional<Measured>& measured);
 // that a paste into a spreadsheet in that language gives numbers.
 std::string readingsTable(const std::optional<Measured>& measured, const NumberText& numbers);
 
-// The run's result in a few short sentences in the user's language: the case that ran, and for
-// each detector where along its track its light falls (where the reading is above a tenth of its
-// largest) and where it is brightest. Made from the readings and the case. The drawing follows the
-// option chosen, the light the typed angle: where the typed angle lies on the other side of the
-// critical angle of the run's index, both are said, and that angle is named.
-std::string statement(const Measured& measured, const NumberText& numbers, const Translate& translate = {});
-
-// The pace the scroll bar sets at a position, in words: from the fastest to the slowest.
-std::string paceText(int position, const NumberText& numbers, const Translate& translate = {});
-
 } // namespace window

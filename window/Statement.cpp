@@ -1,259 +1,310 @@
-#include "window/Readings.h"
+#include "window/Statement.h"
 
-#include "sim/Scene.h"
 #include "window/Choices.h"
 #include "window/Design.h"
+#include "window/Light.h"
 #include "window/RoundedNumber.h"
 
-#include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace window {
 namespace {
 
+using light::Detector;
+using light::Finding;
+using light::Region;
+using light::Source;
+using light::Verdict;
+
 constexpr const char* context = "Statement";
 
-// Where a detector's light falls: its light counts where its reading is above this share of
-// its largest.
-constexpr double litShare = 0.1;
-
-// Decimals of the typed numbers, as the cells' fixed texts have them (48.783), and of a critical
-// angle worked out from the index.
+// The typed angle as the cells' fixed texts have it (48.783); angles the run worked out to one
+// decimal.
 constexpr int typedDecimals = 3;
-constexpr int criticalDecimals = 1;
-// An angle this close to the critical angle is at it: the fixed texts 48.783 and 41.839 lie
-// within 0.03 degrees of the arcsines of 1/1.33 and 1/1.5.
-constexpr double atCriticalDegrees = 0.05;
+constexpr int angleDecimals = 1;
 // An index that is a substance's own, as its option writes it.
 constexpr double sameIndex = 1e-9;
 
-// The critical angle of light leaving a medium of that index into the air, in degrees; none
-// where the index is not above the air's, and no light is ever totally reflected.
-std::optional<double> criticalAngleOf(double index)
-{
-    if (!(index > 1))
-        return std::nullopt;
-    return std::asin(1 / index) * 180 / std::numbers::pi;
-}
-
-// The light meets the boundary at the acute angle its direction makes with the normal: the
-// paths' phases follow the angle's sine alone, so -60 and 120 degrees are 60 degrees.
-double fromTheNormal(double degrees)
-{
-    const double turned = std::fmod(std::abs(degrees), 180.0);
-    return turned > 90 ? 180 - turned : turned;
-}
-
-// Where the light is at the typed angle against the critical angle of the index the run read,
-// whatever case the drawing follows. With no critical angle the light always leaves into the
-// air, as below one.
-struct AtTheTypedAngle {
-    std::optional<double> critical;
-    sim::Incidence incidence{sim::Incidence::Below};
-};
-
-AtTheTypedAngle atTheTypedAngle(const sim::RunSettings& s)
-{
-    const std::optional<double> critical = criticalAngleOf(s.refIndex);
-    if (!critical)
-        return {};
-    const double angle = fromTheNormal(s.alphaDeg);
-    if (std::abs(angle - *critical) <= atCriticalDegrees)
-        return {critical, sim::Incidence::Critical};
-    return {critical, angle < *critical ? sim::Incidence::Below : sim::Incidence::Beyond};
-}
-
-// The stretch of a detector's track its light falls on, and where it is brightest: positions
-// and readings step by step.
-struct Lit {
-    int from{};
-    int to{};
-    int brightest{};
-};
-
-std::optional<Lit> litStretch(const std::vector<sim::Reading>& readings, int sim::Reading::*position,
-                              double sim::Reading::*reading)
-{
-    const auto brightest = std::max_element(readings.begin(), readings.end(),
-                                            [&](const auto& a, const auto& b) { return a.*reading < b.*reading; });
-    if (brightest == readings.end() || !((*brightest).*reading > 0))
-        return std::nullopt;
-    const double threshold = litShare * (*brightest).*reading;
-    const auto lit = [&](const sim::Reading& r) { return r.*reading > threshold; };
-    const auto first = std::find_if(readings.begin(), readings.end(), lit);
-    const auto last = std::find_if(readings.rbegin(), readings.rend(), lit);
-    return Lit{(*first).*position, (*last).*position, (*brightest).*position};
-}
-
-// One of three words, by case.
-const char* ofCase(sim::Incidence incidence, const char* below, const char* critical, const char* beyond)
-{
-    switch (incidence) {
-    case sim::Incidence::Below:
-        return below;
-    case sim::Incidence::Critical:
-        return critical;
-    case sim::Incidence::Beyond:
-        return beyond;
+class Words {
+public:
+    Words(const NumberText& numbers, const Translate& translate)
+        : numbers_(numbers)
+        , translate_(translate)
+    {
     }
-    return below;
-}
+    std::string operator()(const char* text) const { return translated(translate_, context, text); }
+    std::string operator()(const char* text, std::initializer_list<std::string> arguments) const
+    {
+        return fill((*this)(text), arguments);
+    }
+    std::string design(const char* text) const { return translated(translate_, designContext, text); }
+    // An angle from the normal as a student reads it: its size, to one decimal.
+    std::string angle(double degrees) const { return roundedText(std::abs(degrees), angleDecimals, numbers_); }
+    std::string signedAngle(double degrees) const { return roundedText(degrees, angleDecimals, numbers_); }
+    std::string typed(double value) const { return roundedText(value, typedDecimals, numbers_); }
+    std::string whole(double value) const { return roundedText(value, 0, numbers_); }
 
-const Substance* substanceOf(const sim::RunSettings& s)
+private:
+    const NumberText& numbers_;
+    const Translate& translate_;
+};
+
+// The substance whose own index the run read: only that index is named after it.
+const Substance* substanceOfIndex(double index)
 {
     for (const Substance& each : substances()) {
-        if (&each.medium == s.medium)
+        if (std::abs(index - each.index) <= sameIndex)
             return &each;
     }
     return nullptr;
 }
 
-// The sentences on the case: the case that ran where the typed angle agrees with it; otherwise
-// what the light does at the typed angle, then the case the drawing shows.
-std::vector<std::string> caseSentences(const sim::RunSettings& s, const AtTheTypedAngle& light,
-                                       const NumberText& numbers, const Translate& translate)
+// The first sentences: the medium and the typed angle, the direction the run made of it, the
+// angle of incidence against the critical angle, then what the boundary does with the light.
+std::vector<std::string> caseSentences(const light::Light& light, const sim::RunSettings& s, const Words& words)
 {
-    const auto words = [&translate](const char* text) { return translated(translate, context, text); };
-    const Substance* substance = substanceOf(s);
-    const std::string angle = roundedText(s.alphaDeg, typedDecimals, numbers);
-    if (light.critical && s.incidence == light.incidence) {
-        const std::string medium = substance
-                                       ? translated(translate, designContext, findControl(substance->option)->text)
-                                       : words(QT_TRANSLATE_NOOP("Statement", "The medium"));
-        const std::string back =
-            words(substance ? substance->backInto : QT_TRANSLATE_NOOP("Statement", "into the medium"));
-        const char* agreeing = ofCase(
-            *s.incidence,
-            QT_TRANSLATE_NOOP("Statement", "%1 at %2 degrees, below the critical angle: part of the light is refracted "
-                                           "into the air, and part is reflected back %3."),
-            QT_TRANSLATE_NOOP("Statement", "%1 at %2 degrees, the critical angle: the refracted light runs along the "
-                                           "boundary, and the rest is reflected back %3."),
-            QT_TRANSLATE_NOOP("Statement",
-                              "%1 at %2 degrees, beyond the critical angle: all the light is reflected back %3, and "
-                              "none leaves into the air. This is total reflection."));
-        return {fill(words(agreeing), {medium, angle, back})};
+    const light::Angles& a = light.angles;
+    const Substance* substance = substanceOfIndex(s.refIndex);
+    const std::string medium =
+        substance ? words.design(findControl(substance->option)->text)
+                  : words(QT_TRANSLATE_NOOP("Statement", "A medium of refractive index %1"), {words.typed(s.refIndex)});
+    const std::string back = words(substance ? substance->backInto : QT_TRANSLATE_NOOP("Statement", "into the medium"));
+    // The run turns degrees into radians with 3.14 for pi: a typed number far from the normal's
+    // range comes to a direction of its own, which is said.
+    const bool sameDirection = words.signedAngle(a.typed) == words.signedAngle(a.incidence);
+    const std::string head =
+        sameDirection ? words(QT_TRANSLATE_NOOP("Statement", "%1 at %2 degrees"), {medium, words.typed(a.typed)})
+                      : words(QT_TRANSLATE_NOOP("Statement", "%1 at %2 degrees, the same direction as %3 degrees"),
+                              {medium, words.typed(a.typed), words.signedAngle(a.incidence)});
+    const std::string incidence = words.angle(a.incidence);
+    const std::string critical = a.critical ? words.angle(*a.critical) : std::string();
+    const std::string reflection = a.reflection ? words.angle(*a.reflection) : std::string();
+    const std::string refraction = a.refraction ? words.angle(*a.refraction) : std::string();
+    const char* const partLeaves = QT_TRANSLATE_NOOP("Statement", "Part of the light is reflected back %1 at %2 "
+                                                                  "degrees, and part is refracted into the air at %3 "
+                                                                  "degrees, as Snell's law gives.");
+    switch (light.verdict) {
+    case Verdict::Refracts:
+        return {words(QT_TRANSLATE_NOOP("Statement", "%1: the angle of incidence, %2 degrees, is less than the "
+                                                     "critical angle of about %3 degrees."),
+                      {head, incidence, critical}),
+                words(partLeaves, {back, reflection, refraction})};
+    case Verdict::Critical:
+        return {words(QT_TRANSLATE_NOOP("Statement", "%1: the angle of incidence, %2 degrees, is the critical angle."),
+                      {head, incidence}),
+                words(QT_TRANSLATE_NOOP("Statement", "The refracted light runs along the boundary, at 90 degrees, "
+                                                     "and the rest is reflected back %1 at %2 degrees."),
+                      {back, reflection})};
+    case Verdict::Total:
+    case Verdict::AlmostTotal: {
+        const std::string greater = words(QT_TRANSLATE_NOOP("Statement", "%1: the angle of incidence, %2 degrees, is "
+                                                                         "greater than the critical angle of about %3 "
+                                                                         "degrees."),
+                                          {head, incidence, critical});
+        if (light.verdict == Verdict::Total)
+            return {greater, words(QT_TRANSLATE_NOOP("Statement", "All the light is reflected back %1 at %2 degrees, "
+                                                                  "and none leaves into the air: this is total "
+                                                                  "internal reflection."),
+                                   {back, reflection})};
+        return {greater, words(QT_TRANSLATE_NOOP("Statement", "Almost all the light is reflected back %1 at %2 "
+                                                              "degrees: the beam is narrow, so its directions spread "
+                                                              "a little, and the little light whose direction is less "
+                                                              "than the critical angle leaves into the air."),
+                               {back, reflection})};
     }
+    case Verdict::NoCritical:
+        return {words(QT_TRANSLATE_NOOP("Statement", "%1: the angle of incidence is %2 degrees, and with an index "
+                                                     "less than the air's there is no critical angle."),
+                      {head, incidence}),
+                words(partLeaves, {back, reflection, refraction})};
+    case Verdict::NoBoundary:
+        return {words(QT_TRANSLATE_NOOP("Statement", "%1: the angle of incidence is %2 degrees, and with the air's own "
+                                                     "index there is no boundary: the light goes straight on at %2 "
+                                                     "degrees, and nothing is reflected."),
+                      {head, incidence})};
+    case Verdict::NoMedium:
+        return {words(QT_TRANSLATE_NOOP("Statement", "%1: no medium has a refractive index of zero or less, so no law "
+                                                     "says where its light goes; the paths are summed all the same."),
+                      {head})};
+    }
+    return {};
+}
 
-    // The substance by name only where the run read its own index.
-    const bool ownIndex = substance && std::abs(s.refIndex - substance->index) <= sameIndex;
-    const std::string medium = ownIndex ? translated(translate, designContext, findControl(substance->option)->text)
-                                        : fill(words(QT_TRANSLATE_NOOP("Statement", "A medium of index %1")),
-                                               {roundedText(s.refIndex, typedDecimals, numbers)});
-    const std::string back = words(ownIndex ? substance->backInto : QT_TRANSLATE_NOOP("Statement", "into the medium"));
-    std::vector<std::string> sentences;
-    if (light.critical) {
-        const char* atTheAngle = ofCase(
-            light.incidence,
-            QT_TRANSLATE_NOOP("Statement", "%1 at %2 degrees is below its critical angle of %3 degrees: part of the "
-                                           "light is refracted into the air, and part is reflected back %4."),
-            QT_TRANSLATE_NOOP("Statement", "%1 at %2 degrees is at its critical angle of %3 degrees: the refracted "
-                                           "light runs along the boundary, and the rest is reflected back %4."),
-            QT_TRANSLATE_NOOP("Statement", "%1 at %2 degrees is beyond its critical angle of %3 degrees: all the "
-                                           "light is reflected back %4, and none leaves into the air. This is total "
-                                           "reflection."));
-        sentences.push_back(
-            fill(words(atTheAngle), {medium, angle, roundedText(*light.critical, criticalDecimals, numbers), back}));
-    } else {
-        sentences.push_back(
-            fill(words(QT_TRANSLATE_NOOP("Statement", "%1 at %2 degrees has no critical angle: its index is not "
-                                                      "above the air's, so the light is never totally reflected.")),
-                 {medium, angle}));
+// Which case the drawing shows, where it is not the one the light is in.
+std::optional<std::string> drawingSentence(const light::Light& light, const sim::RunSettings& s, const Words& words)
+{
+    if (!s.incidence)
+        return words(
+            QT_TRANSLATE_NOOP("Statement", "The settings name no case: the paths are summed, but no case is drawn."));
+    std::optional<sim::Incidence> light_case;
+    switch (light.verdict) {
+    case Verdict::Refracts:
+    case Verdict::NoCritical:
+    case Verdict::NoBoundary:
+        light_case = sim::Incidence::Below;
+        break;
+    case Verdict::Critical:
+        light_case = sim::Incidence::Critical;
+        break;
+    case Verdict::Total:
+    case Verdict::AlmostTotal:
+        light_case = sim::Incidence::Beyond;
+        break;
+    case Verdict::NoMedium:
+        break;
     }
-    if (s.incidence) {
-        const char* drawn = ofCase(
-            *s.incidence,
-            QT_TRANSLATE_NOOP("Statement",
-                              "The drawing follows the option chosen and shows the case below the critical angle."),
-            QT_TRANSLATE_NOOP("Statement",
-                              "The drawing follows the option chosen and shows the case at the critical angle."),
-            QT_TRANSLATE_NOOP("Statement",
-                              "The drawing follows the option chosen and shows the case beyond the critical angle."));
-        sentences.push_back(words(drawn));
-    } else {
-        sentences.push_back(words(
-            QT_TRANSLATE_NOOP("Statement", "The settings name no case: the paths are summed, but no case is drawn.")));
+    if (light_case == s.incidence)
+        return std::nullopt;
+    switch (*s.incidence) {
+    case sim::Incidence::Below:
+        return words(QT_TRANSLATE_NOOP("Statement",
+                                       "The drawing follows the option chosen and shows the case below the critical "
+                                       "angle."));
+    case sim::Incidence::Critical:
+        return words(QT_TRANSLATE_NOOP("Statement",
+                                       "The drawing follows the option chosen and shows the case at the critical "
+                                       "angle."));
+    case sim::Incidence::Beyond:
+        return words(QT_TRANSLATE_NOOP("Statement",
+                                       "The drawing follows the option chosen and shows the case beyond the critical "
+                                       "angle."));
     }
-    return sentences;
+    return std::nullopt;
+}
+
+// Where along its track a detector found light, in words the picture shows.
+std::string where(Detector detector, const Finding& f, const Words& words)
+{
+    if (detector == Detector::V)
+        return words(f.region == Region::Air ? QT_TRANSLATE_NOOP("Statement", "above the boundary")
+                                             : QT_TRANSLATE_NOOP("Statement", "below the boundary"));
+    switch (f.side) {
+    case light::Side::Right:
+        return words(QT_TRANSLATE_NOOP("Statement", "right of the normal"));
+    case light::Side::Left:
+        return words(QT_TRANSLATE_NOOP("Statement", "left of the normal"));
+    case light::Side::Both:
+        return words(QT_TRANSLATE_NOOP("Statement", "on both sides of the normal"));
+    }
+    return {};
+}
+
+// One kind of light a detector found, as the object of "finds".
+std::string foundClause(Detector detector, const Finding& f, const Words& words)
+{
+    const std::string at = where(detector, f, words);
+    const std::string measured = f.measured ? words.angle(*f.measured) : std::string();
+    const std::string law = f.law ? words.angle(*f.law) : std::string();
+    switch (f.source) {
+    case Source::Refracted:
+        if (f.partly)
+            return words(QT_TRANSLATE_NOOP("Statement", "part of the refracted light %1; the rest meets its line "
+                                                        "beyond the stretch it measures"),
+                         {at});
+        if (f.measured && f.law)
+            return words(QT_TRANSLATE_NOOP("Statement", "the refracted light %1, which left the boundary at about %2 "
+                                                        "degrees (Snell's law gives %3)"),
+                         {at, measured, law});
+        return words(QT_TRANSLATE_NOOP("Statement", "the refracted light %1"), {at});
+    case Source::Reflected:
+        if (f.partly)
+            return words(QT_TRANSLATE_NOOP("Statement", "part of the reflected light %1; the rest meets its line "
+                                                        "beyond the stretch it measures"),
+                         {at});
+        if (f.measured && f.law)
+            return words(QT_TRANSLATE_NOOP("Statement", "the reflected light %1, which left the boundary at about %2 "
+                                                        "degrees (the law of reflection gives %3)"),
+                         {at, measured, law});
+        return words(QT_TRANSLATE_NOOP("Statement", "the reflected light %1"), {at});
+    case Source::SecondBeam:
+        return words(QT_TRANSLATE_NOOP("Statement", "light %1 from a second beam, which the paths send because they "
+                                                    "lie more than half a wavelength apart, not from the boundary"),
+                     {at});
+    case Source::Spread:
+        if (f.measured)
+            return words(QT_TRANSLATE_NOOP("Statement", "light %1 that the narrow beam spreads, which left the "
+                                                        "boundary at about %2 degrees"),
+                         {at, measured});
+        return words(QT_TRANSLATE_NOOP("Statement", "light %1 that the narrow beam spreads"), {at});
+    case Source::NoBoundary:
+        return words(QT_TRANSLATE_NOOP("Statement", "light %1 only because the paths are summed as if a boundary "
+                                                    "reflected it; with no boundary, none is reflected"),
+                     {at});
+    case Source::Unnamed:
+        if (f.measured)
+            return words(QT_TRANSLATE_NOOP("Statement", "light %1, which left the boundary at about %2 degrees"),
+                         {at, measured});
+        return words(QT_TRANSLATE_NOOP("Statement", "light %1"), {at});
+    }
+    return {};
+}
+
+// A real beam the detector's line meets beyond its track, or never.
+std::string missedClause(const light::Missed& m, const Words& words)
+{
+    using Way = light::Missed::Way;
+    if (m.source == Source::Refracted) {
+        switch (m.way) {
+        case Way::Beyond:
+            return words(QT_TRANSLATE_NOOP("Statement", "the refracted light meets its line beyond the stretch it "
+                                                        "measures"));
+        case Way::OtherWay:
+            return words(QT_TRANSLATE_NOOP("Statement", "the refracted light goes the other way"));
+        case Way::Along:
+            return words(QT_TRANSLATE_NOOP("Statement", "the refracted light runs along the boundary and never "
+                                                        "meets its line"));
+        }
+    }
+    if (m.way == Way::Beyond)
+        return words(
+            QT_TRANSLATE_NOOP("Statement", "the reflected light meets its line beyond the stretch it measures"));
+    return words(QT_TRANSLATE_NOOP("Statement", "the reflected light goes the other way"));
+}
+
+std::string detectorSentence(const light::DetectorLight& d, const Words& words)
+{
+    const char* const name = d.detector == Detector::V ? "V" : d.detector == Detector::H ? "H" : "S";
+    std::string missed;
+    for (const light::Missed& m : d.missed)
+        missed = missed.empty() ? missedClause(m, words)
+                                : words(QT_TRANSLATE_NOOP("Statement", "%1; %2"), {missed, missedClause(m, words)});
+    if (!d.lit) {
+        if (missed.empty())
+            return words(QT_TRANSLATE_NOOP("Statement", "No light reaches Detector %1."), {name});
+        return words(QT_TRANSLATE_NOOP("Statement", "No light reaches Detector %1: %2."), {name, missed});
+    }
+    std::string found;
+    for (const Finding& f : d.findings)
+        found = found.empty()
+                    ? foundClause(d.detector, f, words)
+                    : words(QT_TRANSLATE_NOOP("Statement", "%1, and %2"), {found, foundClause(d.detector, f, words)});
+    if (!missed.empty())
+        found = words(QT_TRANSLATE_NOOP("Statement", "%1; %2"), {found, missed});
+    // The case that drew the picture may give a detector's bars no length (Detector H's beyond
+    // the critical angle): what its readings find is then not in the picture.
+    if (!d.barsDrawn)
+        found = words(QT_TRANSLATE_NOOP("Statement", "%1; the drawing gives its bars no length in this case"), {found});
+    if (d.detector == Detector::V)
+        return words(QT_TRANSLATE_NOOP("Statement", "Detector V, moving down, finds %1."), {found});
+    return words(QT_TRANSLATE_NOOP("Statement", "Detector %1 finds %2."), {name, found});
 }
 
 } // namespace
 
 std::string statement(const Measured& measured, const NumberText& numbers, const Translate& translate)
 {
-    const auto words = [&translate](const char* text) { return translated(translate, context, text); };
-    const auto whole = [&numbers](double twips) { return roundedText(twips, 0, numbers); };
+    const Words words(numbers, translate);
     const sim::RunSettings& s = measured.settings;
-    const AtTheTypedAngle light = atTheTypedAngle(s);
-    std::vector<std::string> sentences = caseSentences(s, light, numbers, translate);
-
-    // Positions as a teacher points at them: above or below the boundary, right or left of the
-    // normal where the light meets the boundary; a stretch on one side given as one.
-    struct Side {
-        const char* onePositive;
-        const char* oneNegative;
-        const char* zero;
-        const char* zeroEnd; // as the end of a stretch
-        const char* manyPositive;
-        const char* manyNegative;
-    };
-    const Side heights{QT_TRANSLATE_NOOP("Statement", "%1 twips above the boundary"),
-                       QT_TRANSLATE_NOOP("Statement", "%1 twips below the boundary"),
-                       QT_TRANSLATE_NOOP("Statement", "at the boundary"),
-                       QT_TRANSLATE_NOOP("Statement", "the boundary"),
-                       QT_TRANSLATE_NOOP("Statement", "%1 to %2 twips above the boundary"),
-                       QT_TRANSLATE_NOOP("Statement", "%1 to %2 twips below the boundary")};
-    const Side across{QT_TRANSLATE_NOOP("Statement", "%1 twips right of the normal"),
-                      QT_TRANSLATE_NOOP("Statement", "%1 twips left of the normal"),
-                      QT_TRANSLATE_NOOP("Statement", "at the normal"),
-                      QT_TRANSLATE_NOOP("Statement", "the normal"),
-                      QT_TRANSLATE_NOOP("Statement", "%1 to %2 twips right of the normal"),
-                      QT_TRANSLATE_NOOP("Statement", "%1 to %2 twips left of the normal")};
-    const auto one = [&](const Side& side, int offset, bool end = false) {
-        return offset == 0 ? words(end ? side.zeroEnd : side.zero)
-                           : fill(words(offset > 0 ? side.onePositive : side.oneNegative), {whole(std::abs(offset))});
-    };
-    const auto stretch = [&](const Side& side, int from, int to) {
-        if ((from > 0 && to > 0) || (from < 0 && to < 0))
-            return fill(words(from > 0 ? side.manyPositive : side.manyNegative),
-                        {whole(std::abs(from)), whole(std::abs(to))});
-        return fill(words(QT_TRANSLATE_NOOP("Statement", "from %1 to %2")),
-                    {one(side, from, true), one(side, to, true)});
-    };
-    const auto height = [](int y) { return sim::yBoundary - y; };
-    const auto right = [](int x) { return x - sim::xBeam; };
-    const auto none = [&](const char* detector) {
-        return fill(words(QT_TRANSLATE_NOOP("Statement", "No light reaches Detector %1.")), {detector});
-    };
-    const std::vector<sim::Reading>& r = measured.readings;
-    if (const auto v = litStretch(r, &sim::Reading::yV, &sim::Reading::readingV))
-        sentences.push_back(
-            fill(words(QT_TRANSLATE_NOOP("Statement", "Detector V, moving down, finds light %1, brightest %2.")),
-                 {stretch(heights, height(v->from), height(v->to)), one(heights, height(v->brightest))}));
-    else
-        sentences.push_back(none("V"));
-    // Beyond the critical angle no light leaves into the air: what Detector H reads then is the
-    // faint light bent round the edges of the lit stretch, not light that leaves.
-    const auto h = light.incidence != sim::Incidence::Beyond ? litStretch(r, &sim::Reading::xH, &sim::Reading::readingH)
-                                                             : std::nullopt;
-    if (h)
-        sentences.push_back(fill(
-            words(QT_TRANSLATE_NOOP("Statement",
-                                    "Detector H, %1 twips above the boundary, finds light %2, brightest %3.")),
-            {whole(s.distanceH), stretch(across, right(h->from), right(h->to)), one(across, right(h->brightest))}));
-    else
-        sentences.push_back(none("H"));
-    if (const auto st = litStretch(r, &sim::Reading::xS, &sim::Reading::readingS))
-        sentences.push_back(fill(
-            words(QT_TRANSLATE_NOOP(
-                "Statement", "Detector S, %1 twips below the boundary, finds the reflected light %2, brightest %3.")),
-            {whole(sim::depthS), stretch(across, right(st->from), right(st->to)), one(across, right(st->brightest))}));
-    else
-        sentences.push_back(none("S"));
+    const light::Light light = light::lightOf(measured);
+    std::vector<std::string> sentences = caseSentences(light, s, words);
+    if (const std::optional<std::string> drawing = drawingSentence(light, s, words))
+        sentences.push_back(*drawing);
+    for (const light::DetectorLight& d : light.detectors)
+        sentences.push_back(detectorSentence(d, words));
     if (!measured.whole)
-        sentences.push_back(fill(words(QT_TRANSLATE_NOOP("Statement", "The run was stopped after %1 of its %2 steps.")),
-                                 {whole(double(r.size())), whole(double(s.steps))}));
+        sentences.push_back(words(QT_TRANSLATE_NOOP("Statement", "The run was stopped after %1 of its %2 steps."),
+                                  {words.whole(double(measured.readings.size())), words.whole(double(s.steps))}));
 
     std::string text;
     for (const std::string& sentence : sentences)

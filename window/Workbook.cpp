@@ -3,8 +3,10 @@
 #include "sim/Scene.h"
 #include "window/Choices.h"
 #include "window/Design.h"
+#include "window/Light.h"
 #include "window/Readings.h"
 #include "window/Spreadsheet.h"
+#include "window/Statement.h"
 #include "window/Version.h"
 
 #include <algorithm>
@@ -38,6 +40,72 @@ std::vector<Row> readingRows(const std::optional<Measured>& measured)
     return rows;
 }
 
+// A row of the Run sheet: a name, and its value.
+Row row(std::string name, spreadsheet::Cell value)
+{
+    value.look = Look::Value;
+    return Row{spreadsheet::text(std::move(name), Look::Name), std::move(value)};
+}
+
+// An angle as the words say it: to a tenth of a degree, from the normal.
+double tenths(double degrees)
+{
+    return std::round(std::abs(degrees) * 10) / 10;
+}
+
+// The angles of the run by the laws, then each detector's light from a real beam: the angle its
+// positions give beside the law's, so that a student can check the laws from the readings.
+std::vector<Row> angleRows(const Measured& measured, const Translate& translate)
+{
+    const auto words = [&translate](const char* text) { return translated(translate, context, text); };
+    const auto design = [&translate](const char* text) { return translated(translate, designContext, text); };
+    const light::Light light = light::lightOf(measured);
+    const light::Angles& a = light.angles;
+    const auto angle = [&words](const std::optional<double>& degrees) {
+        return degrees ? spreadsheet::number(tenths(*degrees))
+                       : spreadsheet::text(words(QT_TRANSLATE_NOOP("Workbook", "none")));
+    };
+    std::vector<Row> rows{
+        row(words(QT_TRANSLATE_NOOP("Workbook", "Angle of incidence")), angle(a.incidence)),
+        row(words(QT_TRANSLATE_NOOP("Workbook", "Angle of reflection, by the law of reflection")), angle(a.reflection)),
+        row(words(QT_TRANSLATE_NOOP("Workbook", "Angle of refraction, by Snell's law")), angle(a.refraction)),
+        row(words(QT_TRANSLATE_NOOP("Workbook", "Critical angle")), angle(a.critical)),
+    };
+    const char* const captions[] = {name::nDetektorV, name::nDetektorH, name::nDetektorS};
+    for (std::size_t d = 0; d < light.detectors.size(); ++d) {
+        const std::string detector = design(findControl(captions[d])->text);
+        for (const light::Finding& f : light.detectors[d].findings) {
+            if (!f.law)
+                continue;
+            const bool refracted = f.source == light::Source::Refracted;
+            const std::string beam = words(refracted ? QT_TRANSLATE_NOOP("Workbook", "refracted light")
+                                                     : QT_TRANSLATE_NOOP("Workbook", "reflected light"));
+            rows.push_back(
+                row(fill(words(QT_TRANSLATE_NOOP("Workbook", "%1, %2: angle from its positions")), {detector, beam}),
+                    f.measured ? spreadsheet::number(tenths(*f.measured))
+                               : spreadsheet::text(words(QT_TRANSLATE_NOOP(
+                                     "Workbook", "not measured: the beam runs off the stretch it measures")))));
+            rows.push_back(
+                row(fill(words(refracted ? QT_TRANSLATE_NOOP("Workbook", "%1, %2: by Snell's law")
+                                         : QT_TRANSLATE_NOOP("Workbook", "%1, %2: by the law of reflection")),
+                         {detector, beam}),
+                    spreadsheet::number(tenths(*f.law))));
+        }
+    }
+    rows.push_back(row(words(QT_TRANSLATE_NOOP("Workbook", "Angles")),
+                       spreadsheet::text(words(QT_TRANSLATE_NOOP(
+                           "Workbook", "In degrees from the normal, from the direction the run worked out from the "
+                                       "typed angle. The angle a detector's positions give is the direction from the "
+                                       "middle of the lit stretch of the boundary to the middle of the light the "
+                                       "detector found.")))));
+    rows.push_back(row(words(QT_TRANSLATE_NOOP("Workbook", "Comparing readings")),
+                       spreadsheet::text(words(QT_TRANSLATE_NOOP(
+                           "Workbook", "Readings compare along one track only, not between detectors or between "
+                                       "runs: the arrows' lengths differ with the angle option, so a reading's size "
+                                       "is no share of the light.")))));
+    return rows;
+}
+
 // The run, a setting a row: its name as the window captions it, and its value.
 std::vector<Row> runRows(const Measured& measured, const NumberText& numbers, const Translate& translate)
 {
@@ -62,13 +130,9 @@ std::vector<Row> runRows(const Measured& measured, const NumberText& numbers, co
     const double position = std::round((s.slowdown - slowdownAt(0)) / perPosition);
     const int pacePosition = int(std::clamp(position, 0.0, double(scrollMaximum)));
 
-    const auto row = [](std::string name, spreadsheet::Cell value) {
-        value.look = Look::Value;
-        return Row{spreadsheet::text(std::move(name), Look::Name), std::move(value)};
-    };
     const auto text = [](std::string words) { return spreadsheet::text(std::move(words)); };
     const auto number = [](double value) { return spreadsheet::number(value); };
-    return {
+    std::vector<Row> rows{
         row(captionOf(name::frmLátka), text(substance)),
         row(captionOf(name::nTextIndex), number(s.refIndex)),
         row(captionOf(name::frmDopad), number(s.alphaDeg)),
@@ -83,6 +147,9 @@ std::vector<Row> runRows(const Measured& measured, const NumberText& numbers, co
                                               "with the normal at x = %1; y downward, with the boundary at y = %2.")),
                       {wholeNumberText(sim::xBeam), wholeNumberText(sim::yBoundary)}))),
     };
+    for (Row& angles : angleRows(measured, translate))
+        rows.push_back(std::move(angles));
+    return rows;
 }
 
 } // namespace

@@ -35,7 +35,7 @@ const statementRows = [
   { name: 'the start-up run', query: '', act: async (tab) => {
     await tab.click('#cmdStart');
     await runEnded(tab);
-  }, words: ['below the critical angle', 'Detector V', 'Detector H', 'Detector S'], pace: 'fastest' },
+  }, words: ['less than the critical angle', 'Detector V', 'Detector H', 'Detector S'], pace: 'fastest' },
   { name: 'a Czech run beyond the critical angle', query: '?lang=cs', act: async (tab) => {
     await tab.click('#opVětší');
     await tab.click('#cmdStart');
