@@ -3,6 +3,7 @@
 #include "app/frmKavrona.h"
 #include "window/Glossary.h"
 
+#include <QLineEdit>
 #include <QtTest>
 
 // A run draws frame by frame in the event loop: waits, handling events as a user's desktop does,
@@ -17,4 +18,12 @@ inline bool runEnded(const frmKavrona& window, int timeoutMs = 60000)
 inline void start(frmKavrona& window)
 {
     window.act(window.form().click(window::name::cmdStart));
+}
+
+// Text put into a box as the user puts it, over its whole text (as a paste over a selection): the
+// form hears a user's edits, never the window's own writes.
+inline void typeInto(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    box->insert(text);
 }

@@ -363,12 +363,14 @@ private slots:
             << QStringList{"click opSklo", "type nAlfa 60"}
             << QStringList{"Glass at 60 degrees: the angle of incidence, 60 degrees, is greater than the critical "
                            "angle of about 41.8 degrees. All the light is reflected back into the glass",
-                           "The drawing follows the option chosen and shows the case below the critical angle."}
-            << QStringList{"less than"};
+                           "The drawing follows the option chosen and shows the case of an angle less than the "
+                           "critical angle."}
+            << QStringList{"is less than"};
         QTest::newRow("water, 10 typed under 60")
             << QStringList{"click opVětší", "type nAlfa 10"}
             << QStringList{"Water at 10 degrees: the angle of incidence, 10 degrees, is less than the critical angle",
-                           "shows the case beyond the critical angle.", "Detector H finds the refracted light"}
+                           "shows the case of an angle greater than the critical angle.",
+                           "Detector H finds the refracted light"}
             << QStringList{"total internal reflection"};
         QTest::newRow("glass's index typed under water")
             << QStringList{"type nIndex 1.5", "type nAlfa 45"}

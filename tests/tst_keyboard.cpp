@@ -305,7 +305,8 @@ private slots:
         QVERIFY(runEnded(window));
         const QString description = QAccessible::queryAccessibleInterface(child(window, QStringLiteral("canvas")))
                                         ->text(QAccessible::Description);
-        for (const char* words : {"total reflection", "Detector V", "No light reaches Detector H", "Detector S"})
+        for (const char* words :
+             {"total internal reflection", "Detector V", "No light reaches Detector H", "Detector S"})
             QVERIFY2(description.contains(QLatin1String(words)), qPrintable(description));
     }
 

@@ -1,4 +1,5 @@
 #include "Captions.h"
+#include "Runs.h"
 
 #include "app/Languages.h"
 #include "app/frmKavrona.h"
@@ -211,7 +212,7 @@ private slots:
             message = box->text();
             box->accept();
         });
-        window.findChild<QLineEdit*>(QStringLiteral("nAlfa"))->setText(QStringLiteral("abc"));
+        typeInto(window.findChild<QLineEdit*>(QStringLiteral("nAlfa")), QStringLiteral("abc"));
         window.findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
         QCOMPARE(title, czech ? QStringLiteral("Úplný odraz") : QStringLiteral("Totalreflexion"));
         QCOMPARE(message, czech ? QStringLiteral("Úhel dopadu: „abc“ není číslo.\n\n"
@@ -235,15 +236,16 @@ private slots:
             << "cs"
             << "opVoda" << int(sim::Incidence::Beyond) << 10.0
             << QStringList{"Voda při úhlu 10°: úhel dopadu 10° je menší než mezní úhel, asi 48,8°.",
-                           "Kresba odpovídá zvolené možnosti a ukazuje případ nad mezním úhlem."}
+                           "Kresba odpovídá zvolené možnosti a ukazuje případ úhlu většího, než je mezní úhel."}
             << "úplný odraz";
         QTest::newRow("German: glass, 60 typed under 35")
             << "de"
             << "opSklo" << int(sim::Incidence::Below) << 60.0
             << QStringList{"Glas bei 60 Grad: Der Einfallswinkel von 60 Grad ist größer als der Grenzwinkel von etwa "
                            "41,8 Grad. Alles Licht wird unter 60 Grad zurück ins Glas reflektiert",
-                           "Die Zeichnung folgt der gewählten Option und zeigt den Fall unter dem Grenzwinkel."}
-            << "kleiner als";
+                           "Die Zeichnung folgt der gewählten Option und zeigt den Fall eines Winkels kleiner als der "
+                           "Grenzwinkel."}
+            << "ist kleiner als";
     }
     void statementWhereAngleAndOptionPart()
     {

@@ -329,16 +329,16 @@
         <translation>Běh byl zastaven po %1 z %2 kroků.</translation>
     </message>
     <message>
-        <source>The drawing follows the option chosen and shows the case below the critical angle.</source>
-        <translation>Kresba odpovídá zvolené možnosti a ukazuje případ pod mezním úhlem.</translation>
+        <source>The drawing follows the option chosen and shows the case of an angle less than the critical angle.</source>
+        <translation>Kresba odpovídá zvolené možnosti a ukazuje případ úhlu menšího, než je mezní úhel.</translation>
     </message>
     <message>
         <source>The drawing follows the option chosen and shows the case at the critical angle.</source>
         <translation>Kresba odpovídá zvolené možnosti a ukazuje případ při mezním úhlu.</translation>
     </message>
     <message>
-        <source>The drawing follows the option chosen and shows the case beyond the critical angle.</source>
-        <translation>Kresba odpovídá zvolené možnosti a ukazuje případ nad mezním úhlem.</translation>
+        <source>The drawing follows the option chosen and shows the case of an angle greater than the critical angle.</source>
+        <translation>Kresba odpovídá zvolené možnosti a ukazuje případ úhlu většího, než je mezní úhel.</translation>
     </message>
     <message>
         <source>A medium of refractive index %1</source>

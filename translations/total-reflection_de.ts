@@ -329,16 +329,16 @@
         <translation>Der Lauf wurde nach %1 von %2 Schritten angehalten.</translation>
     </message>
     <message>
-        <source>The drawing follows the option chosen and shows the case below the critical angle.</source>
-        <translation>Die Zeichnung folgt der gewählten Option und zeigt den Fall unter dem Grenzwinkel.</translation>
+        <source>The drawing follows the option chosen and shows the case of an angle less than the critical angle.</source>
+        <translation>Die Zeichnung folgt der gewählten Option und zeigt den Fall eines Winkels kleiner als der Grenzwinkel.</translation>
     </message>
     <message>
         <source>The drawing follows the option chosen and shows the case at the critical angle.</source>
         <translation>Die Zeichnung folgt der gewählten Option und zeigt den Fall am Grenzwinkel.</translation>
     </message>
     <message>
-        <source>The drawing follows the option chosen and shows the case beyond the critical angle.</source>
-        <translation>Die Zeichnung folgt der gewählten Option und zeigt den Fall über dem Grenzwinkel.</translation>
+        <source>The drawing follows the option chosen and shows the case of an angle greater than the critical angle.</source>
+        <translation>Die Zeichnung folgt der gewählten Option und zeigt den Fall eines Winkels größer als der Grenzwinkel.</translation>
     </message>
     <message>
         <source>A medium of refractive index %1</source>

@@ -159,16 +159,16 @@ std::optional<std::string> drawingSentence(const light::Light& light, const sim:
     switch (*s.incidence) {
     case sim::Incidence::Below:
         return words(QT_TRANSLATE_NOOP("Statement",
-                                       "The drawing follows the option chosen and shows the case below the critical "
-                                       "angle."));
+                                       "The drawing follows the option chosen and shows the case of an angle less "
+                                       "than the critical angle."));
     case sim::Incidence::Critical:
         return words(QT_TRANSLATE_NOOP("Statement",
                                        "The drawing follows the option chosen and shows the case at the critical "
                                        "angle."));
     case sim::Incidence::Beyond:
         return words(QT_TRANSLATE_NOOP("Statement",
-                                       "The drawing follows the option chosen and shows the case beyond the critical "
-                                       "angle."));
+                                       "The drawing follows the option chosen and shows the case of an angle greater "
+                                       "than the critical angle."));
     }
     return std::nullopt;
 }
