@@ -28,7 +28,7 @@ QStringList cellTexts(const frmKavrona& window)
 
 void type(frmKavrona& window, const QString& cell, const QString& text)
 {
-    window.findChild<QLineEdit*>(cell)->setText(text);
+    typeInto(window.findChild<QLineEdit*>(cell), text);
 }
 
 // A window whose refusals fail the test at once: a message box would wait for a click that
@@ -62,6 +62,10 @@ private slots:
         QTest::newRow("angle, empty") << "C"
                                       << "nAlfa"
                                       << "" << QStringList{"Incident angle", "no number", "48.783"};
+        // A no-break space and an em space are blanks too, as a number's text passes over them.
+        QTest::newRow("angle, Unicode blanks only") << "C"
+                                                    << "nAlfa"
+                                                    << "\u00A0\u2003" << QStringList{"no number"};
         QTest::newRow("angle, Czech") << "cs_CZ"
                                       << "nAlfa"
                                       << "x" << QStringList{"Incident angle", "48,783"};

@@ -152,6 +152,11 @@ std::optional<double> NumberText::number(std::string_view text) const
     return value;
 }
 
+bool blankText(std::string_view text)
+{
+    return trimmed(text).empty();
+}
+
 std::string wholeNumberText(int value)
 {
     return std::to_string(value);

@@ -27,6 +27,10 @@ private:
     std::string separator_;
 };
 
+// Whether a text holds nothing but blanks (Unicode's White_Space, which a number's text may have
+// around it): a cell that holds no number at all.
+bool blankText(std::string_view text);
+
 // Whole numbers are written the same in every locale: plain digits, no sign, no separators.
 std::string wholeNumberText(int value);
 

@@ -73,8 +73,7 @@ std::string refusalMessage(const Refusal& refusal, const NumberText& numbers, co
     const std::string example =
         fill(inLanguage(QT_TRANSLATE_NOOP("Refusal", "Type a number such as %1, then press Start again.")),
              {numbers.text(field.example)});
-    const bool blank = refusal.typed.find_first_not_of(" \t\n\r\f\v") == std::string::npos;
-    if (blank)
+    if (blankText(refusal.typed))
         return fill(inLanguage(QT_TRANSLATE_NOOP("Refusal", "%1: there is no number to run with.")), {words}) +
                paragraph + example;
     if (!numbers.number(refusal.typed))
