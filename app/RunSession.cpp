@@ -65,7 +65,7 @@ QObject* keyTarget(QObject* kept)
 } // namespace
 
 RunSession::RunSession(QWidget* window, window::Form& form, std::function<void()> frameDrawn,
-                       std::function<void()> ended)
+                       std::function<void(const window::FrameDone&)> ended)
     : QObject(window)
     , window_(window)
     , form_(form)
@@ -96,15 +96,14 @@ void RunSession::close()
 
 void RunSession::frame()
 {
-    const bool more = form_.runFrame();
+    const window::FrameDone done = form_.frame();
     frameDrawn_();
-    if (more)
+    if (done.more)
         return;
     stop();
-    ended_();
-    // What was set aside comes back in a turn of the event loop of its own, never inside a frame:
-    // a Start handed back may be refused, and its message waits for the user.
-    QMetaObject::invokeMethod(this, &RunSession::handBack, Qt::QueuedConnection);
+    ended_(done);
+    if (done.handBack)
+        QMetaObject::invokeMethod(this, &RunSession::handBack, Qt::QueuedConnection);
 }
 
 void RunSession::stop()

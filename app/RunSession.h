@@ -21,8 +21,10 @@ class QWidget;
 // handed back before it opened.
 class RunSession final : public QObject {
 public:
-    // `frameDrawn` shows what a frame has drawn; `ended` is told when a run has drawn its last.
-    RunSession(QWidget* window, window::Form& form, std::function<void()> frameDrawn, std::function<void()> ended);
+    // `frameDrawn` shows what a frame has drawn; `ended` is told when a run has drawn its last, with
+    // what the form leaves the window to do then.
+    RunSession(QWidget* window, window::Form& form, std::function<void()> frameDrawn,
+               std::function<void(const window::FrameDone&)> ended);
 
     // Once the window has been asked to close, it only closes.
     bool closing() const { return closing_; }
@@ -42,7 +44,7 @@ private:
     QWidget* window_;
     window::Form& form_;
     std::function<void()> frameDrawn_;
-    std::function<void()> ended_;
+    std::function<void(const window::FrameDone&)> ended_;
     QTimer frames_;
     bool closing_{false};
     std::map<int, std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> setAside_;

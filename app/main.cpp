@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Languages.h"
 #include "app/ProgramIcon.h"
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 
@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.total_reflection"));
-    frmKavrona window;
+    MainWindow window;
     window.show();
     return QApplication::exec();
 }

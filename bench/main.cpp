@@ -17,7 +17,7 @@
 #include "surface/QtCanvas.h"
 #include "surface/RecordingSurface.h"
 
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 #include "window/Geometry.h"
 #include "window/Glossary.h"
 
@@ -86,7 +86,7 @@ void runWindow(benchmark::State& state)
     QEventLoop runs;
     WindowObservers observers;
     observers.runEnded = [&runs] { runs.quit(); };
-    frmKavrona window(observers);
+    MainWindow window(observers);
     window.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {
@@ -100,7 +100,7 @@ void runWindow(benchmark::State& state)
 // canvas's part of the window repainted, with the controls that lie over it.
 void presentWindow(benchmark::State& state)
 {
-    frmKavrona window;
+    MainWindow window;
     window.show();
     window.act(window.form().click(window::name::cmdStart));
     QWidget* canvas = window.findChild<QWidget*>(QStringLiteral("canvas"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 #include "window/Glossary.h"
 
 #include <QLineEdit>
@@ -8,14 +8,14 @@
 
 // A run draws frame by frame in the event loop: waits, handling events as a user's desktop does,
 // until it has drawn its last.
-inline bool runEnded(const frmKavrona& window, int timeoutMs = 60000)
+inline bool runEnded(const MainWindow& window, int timeoutMs = 60000)
 {
     return QTest::qWaitFor([&window] { return !window.running(); }, timeoutMs);
 }
 
 // Start pressed as a click on it would: the window then does what the click asks (a run's first
 // frame, a refusal, the close).
-inline void start(frmKavrona& window)
+inline void start(MainWindow& window)
 {
     window.act(window.form().click(window::name::cmdStart));
 }

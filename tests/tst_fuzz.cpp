@@ -1,6 +1,6 @@
 #include "Runs.h"
 
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
@@ -117,12 +117,12 @@ private slots:
         int refusals = 0;
         // Each run sweeps two steps: the whole sweep is covered by the other suites.
         constexpr int steps = 2;
-        frmKavrona window({&tally, [&](const QString&) { ++refusals; }, steps});
+        MainWindow window({&tally, [&](const QString&) { ++refusals; }, steps});
         // A run that draws no white ray: the fewest lines a whole run draws.
         Tally fewest;
-        frmKavrona plain({&fewest, {}, steps});
+        MainWindow plain({&fewest, {}, steps});
         const long dash = fewest.lines;
-        plain.findChild<QLineEdit*>(QStringLiteral("nAlfaCaption"))->setText(QStringLiteral("60"));
+        plain.form().type(window::name::nAlfaCaption, "60");
         start(plain);
         QVERIFY(runEnded(plain));
         const long linesOfARun = fewest.lines - dash;
@@ -162,7 +162,7 @@ private slots:
                     break;
                 }
                 default:
-                    cell(pick(2) ? "nAlfa" : "nIndex")->setText(typist.next());
+                    typeInto(cell(pick(2) ? "nAlfa" : "nIndex"), typist.next());
                     break;
                 }
                 QVERIFY2(timer.elapsed() < 5000, "an action took too long");

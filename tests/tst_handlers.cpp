@@ -4,7 +4,7 @@
 
 #include "app/LineControl.h"
 #include "app/Twips.h"
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +17,7 @@ namespace {
 // The window on the offscreen screen, driven by real clicks and keys.
 struct Window {
     ProbeSurface probe;
-    frmKavrona window{{&probe, {}}};
+    MainWindow window{{&probe, {}}};
 
     Window() { window.show(); }
 

@@ -2,7 +2,7 @@
 
 #include "app/LineControl.h"
 #include "app/Twips.h"
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 #include "window/Geometry.h"
 
 #include <QApplication>
@@ -139,7 +139,7 @@ private slots:
     // the design's grey and light green.
     void darkThemeKeepsTheDesignsColours()
     {
-        const QImage designed = frmKavrona().grab().toImage();
+        const QImage designed = MainWindow().grab().toImage();
         const QPalette desktop = QApplication::palette();
         QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
         dark.setColor(QPalette::WindowText, Qt::white);
@@ -147,14 +147,14 @@ private slots:
         dark.setColor(QPalette::Text, Qt::white);
         dark.setColor(QPalette::Base, Qt::black);
         QApplication::setPalette(dark);
-        const QImage underDarkTheme = frmKavrona().grab().toImage();
+        const QImage underDarkTheme = MainWindow().grab().toImage();
         QApplication::setPalette(desktop);
         QCOMPARE(underDarkTheme, designed);
     }
 
     void window()
     {
-        const frmKavrona w;
+        const MainWindow w;
         QCOMPARE(w.objectName(), QStringLiteral("frmKavrona"));
         QVERIFY(w.windowTitle().startsWith(QLatin1String("Total reflection - http")));
         QCOMPARE(w.size(), QSize(11445 / 15, 8625 / 15));
@@ -176,7 +176,7 @@ private slots:
     {
         QFETCH(int, row);
         const Row& r = rows[row];
-        const frmKavrona window;
+        const MainWindow window;
         const QWidget* w = window.findChild<QWidget*>(QString::fromUtf8(r.name));
         QVERIFY(w);
         QVERIFY(isKind(w, QString::fromLatin1(r.kind)));
@@ -213,7 +213,7 @@ private slots:
 
     void creationOrder()
     {
-        const frmKavrona window;
+        const MainWindow window;
         QStringList created;
         for (const QObject* child : window.children()) {
             // The controls, not the menu, a window of its own.
@@ -251,7 +251,7 @@ private slots:
     {
         QFETCH(int, row);
         const LineRow& l = lineRows[row];
-        const frmKavrona window;
+        const MainWindow window;
         const LineControl* line = window.findChild<LineControl*>(QString::fromLatin1(l.name));
         QVERIFY(line);
         QCOMPARE(line->from(), l.from);
@@ -275,7 +275,7 @@ private slots:
     void linesSetTheRulesPixels()
     {
         QFETCH(qreal, ratio);
-        frmKavrona window;
+        MainWindow window;
         window.show();
         const QImage picture = window.picture(ratio).convertToFormat(QImage::Format_RGB32);
         const auto black = [&picture](int x, int y) { return (picture.pixel(x, y) & 0xFFFFFF) == 0; };
@@ -311,7 +311,7 @@ private slots:
 
     void tabOrder()
     {
-        const frmKavrona window;
+        const MainWindow window;
         // Frames and the label take no focus; every other control follows its tab number.
         std::vector<const Row*> byTab;
         for (const Row& r : rows) {
@@ -349,7 +349,7 @@ private slots:
     {
         QFETCH(QString, option);
         QFETCH(QStringList, selected);
-        frmKavrona window;
+        MainWindow window;
         window.show();
         auto* button = window.findChild<QRadioButton*>(option);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));

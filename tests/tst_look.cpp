@@ -1,6 +1,6 @@
 #include "Runs.h"
 
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 #include "window/Geometry.h"
 
 #include <QAbstractButton>
@@ -29,7 +29,7 @@ private slots:
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X server (run under xvfb-run with QT_QPA_PLATFORM=xcb)");
 
-        frmKavrona window;
+        MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         for (const QString& name : clicks)
@@ -81,7 +81,7 @@ private slots:
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X server (run under xvfb-run with QT_QPA_PLATFORM=xcb)");
 
-        frmKavrona window;
+        MainWindow window;
         window.show();
         // The window's keys are the active window's.
         window.activateWindow();

@@ -50,7 +50,7 @@ window::Measured runOf(const Case& c)
     if (!c.index.isEmpty())
         form.type("nIndex", c.index.toStdString());
     form.click("cmdStart");
-    while (form.runFrame(window::RunLoop::Clock::duration::max())) {
+    while (form.frame(window::RunLoop::Clock::duration::max()).more) {
     }
     return *form.measured();
 }

@@ -2,7 +2,7 @@
 
 #include "Runs.h"
 #include "app/Languages.h"
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,7 +50,7 @@ private slots:
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         const QByteArray page = file.readAll();
 
-        frmKavrona window;
+        MainWindow window;
         for (const QString& name : clicks)
             window.act(window.form().click(name.toStdString()));
         QVERIFY(runEnded(window));
@@ -83,7 +83,7 @@ private slots:
         const QJsonObject page = QJsonDocument::fromJson(file.readAll()).object();
 
         languages::use(language);
-        const frmKavrona window;
+        const MainWindow window;
         languages::use(QString::fromUtf8(languages::english));
         int compared = 0;
         for (auto caption = page.begin(); caption != page.end(); ++caption) {

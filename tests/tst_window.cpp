@@ -4,7 +4,7 @@
 
 #include "app/LineControl.h"
 #include "app/Twips.h"
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 #include "window/Menu.h"
 
 #include <QClipboard>
@@ -20,19 +20,19 @@
 
 namespace {
 
-QString cell(const frmKavrona& window, const char* name)
+QString cell(const MainWindow& window, const char* name)
 {
     return window.findChild<QLineEdit*>(QString::fromUtf8(name))->text();
 }
 
-template <class T = QWidget> T* child(const frmKavrona& window, const char* name)
+template <class T = QWidget> T* child(const MainWindow& window, const char* name)
 {
     return window.findChild<T*>(QString::fromUtf8(name));
 }
 
 // A click as the window system delivers it: queued, handled when input events are processed.
 // The window shown, and the one the window system gives the keys to.
-bool shownActive(frmKavrona& window)
+bool shownActive(MainWindow& window)
 {
     window.show();
     window.activateWindow();
@@ -40,13 +40,13 @@ bool shownActive(frmKavrona& window)
 }
 
 // A key pressed and released as the window system delivers it.
-void pressAndRelease(frmKavrona& window, Qt::Key key)
+void pressAndRelease(MainWindow& window, Qt::Key key)
 {
     for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
         QWindowSystemInterface::handleKeyEvent(window.windowHandle(), type, key, Qt::NoModifier);
 }
 
-void queueClick(frmKavrona& window, QWidget* target, QPoint where)
+void queueClick(MainWindow& window, QWidget* target, QPoint where)
 {
     const QPointF at = target->mapTo(&window, where);
     const QPointF global = window.mapToGlobal(at);
@@ -57,7 +57,7 @@ void queueClick(frmKavrona& window, QWidget* target, QPoint where)
 }
 
 // A tap of a finger on a touch screen, as the window system delivers it.
-void queueTap(frmKavrona& window, QWidget* target, QPoint where)
+void queueTap(MainWindow& window, QWidget* target, QPoint where)
 {
     static QPointingDevice* screen = QTest::createTouchDevice();
     QTest::touchEvent(window.windowHandle(), screen).press(0, target->mapTo(&window, where), window.windowHandle());
@@ -66,7 +66,7 @@ void queueTap(frmKavrona& window, QWidget* target, QPoint where)
 
 class PaintCounter : public QObject {
 public:
-    explicit PaintCounter(const frmKavrona& window)
+    explicit PaintCounter(const MainWindow& window)
         : window_(window)
     {
     }
@@ -81,7 +81,7 @@ protected:
     }
 
 private:
-    const frmKavrona& window_;
+    const MainWindow& window_;
 };
 
 } // namespace
@@ -95,7 +95,7 @@ private slots:
     void clickingAnOptionRunsItsHandlerEachTime()
     {
         ProbeSurface probe;
-        frmKavrona window({&probe, {}});
+        MainWindow window({&probe, {}});
         window.show();
         auto* opMenší = child<QRadioButton>(window, "opMenší");
         QTest::mouseClick(opMenší, Qt::LeftButton, {}, QPoint(8, opMenší->height() / 2));
@@ -108,14 +108,14 @@ private slots:
     {
         ProbeSurface pointProbe;
         {
-            frmKavrona window({&pointProbe, {}});
+            MainWindow window({&pointProbe, {}});
             start(window);
             QVERIFY(runEnded(window));
         }
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ProbeSurface commaProbe;
         {
-            frmKavrona window({&commaProbe, {}});
+            MainWindow window({&commaProbe, {}});
             QCOMPARE(cell(window, "nIndex"), QStringLiteral("1,33"));
             start(window);
             QVERIFY(runEnded(window));
@@ -133,7 +133,7 @@ private slots:
     // The picture grows on the screen while the run goes on, not only when it ends.
     void canvasReachesTheScreenDuringARun()
     {
-        frmKavrona window;
+        MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // A pace slow enough to take several frames, with pauses too short to be shown one by one.
@@ -181,13 +181,14 @@ private slots:
         QFETCH(QString, watched);
         QFETCH(QString, after);
         ProbeSurface probe;
-        frmKavrona window({&probe, {}});
+        MainWindow window({&probe, {}});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // A pace slow enough for the run to take many frames, between which the input arrives.
-        child<QLineEdit>(window, "nSpomaleni")->setText(QStringLiteral("100001"));
+        window.form().type(window::name::nSpomaleni, "100001");
         child(window, "nAlfa")->setFocus();
-        const QString during = cell(window, watched.toUtf8().constData());
+        // What the cell holds when the run begins, as the window shows it during the run.
+        const QString during = QString::fromStdString(window.form().state().text(watched.toStdString()));
         const QStringList words = action.split(QLatin1Char(' '));
         probe.hooks[5000] = [&] {
             if (words[0] == QLatin1String("type") || words[0] == QLatin1String("paste")) {
@@ -242,9 +243,9 @@ private slots:
     {
         QFETCH(bool, rightClick);
         ProbeSurface probe;
-        frmKavrona window({&probe, {}});
+        MainWindow window({&probe, {}});
         QVERIFY(shownActive(window));
-        child<QLineEdit>(window, "nSpomaleni")->setText(QStringLiteral("100001"));
+        window.form().type(window::name::nSpomaleni, "100001");
         child(window, "opMenší")->setFocus(Qt::TabFocusReason);
         QGuiApplication::clipboard()->clear();
         const auto actions = window::menu();
@@ -288,7 +289,7 @@ private slots:
     {
         QFETCH(QString, request);
         ProbeSurface probe;
-        frmKavrona window({&probe, {}});
+        MainWindow window({&probe, {}});
         QVERIFY(shownActive(window));
         // The slowest pace: each step's pause outlasts a frame.
         child<QScrollBar>(window, "HScroll1")->setValue(window::scrollMaximum);

@@ -2,7 +2,7 @@
 #include "Probe.h"
 #include "Runs.h"
 
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -99,7 +99,7 @@ private slots:
         qint64 runEndedAt = -1;
         WindowObservers observers{&probe, {}};
         observers.runEnded = [&] { runEndedAt = clock.elapsed(); };
-        frmKavrona window(observers);
+        MainWindow window(observers);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // A pace slow enough for the click to arrive while the run is going: about a second.
@@ -136,7 +136,7 @@ private slots:
     {
         QFETCH(bool, closeButton);
         // Where the controls stand, from a window that is never shown.
-        const frmKavrona design;
+        const MainWindow design;
         const auto place = [&design](const char* name) {
             const auto* control = design.findChild<QWidget*>(QString::fromUtf8(name));
             return QRect(control->mapTo(&design, QPoint(0, 0)), control->size());
@@ -207,7 +207,7 @@ private slots:
     void heldEnterStartsOneRun()
     {
         ProbeSurface probe;
-        frmKavrona window({&probe, {}});
+        MainWindow window({&probe, {}});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* start = window.findChild<QPushButton*>(QStringLiteral("cmdStart"));

@@ -3,7 +3,7 @@
 // followed by the window's state.
 
 #include "app/Languages.h"
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 #include "surface/TraceSurface.h"
 #include "window/DriverLine.h"
 
@@ -75,11 +75,11 @@ int main(int argc, char* argv[])
     surface::TraceSurface trace(stdout);
     // A run goes on frame by frame in the event loop; the next action waits for its end.
     QEventLoop runs;
-    frmKavrona::Observers observers;
+    MainWindow::Observers observers;
     observers.drawing = &trace;
     observers.refused = [](const QString& cell) { std::printf("Refused %s\n", cell.toUtf8().constData()); };
     observers.runEnded = [&runs] { runs.quit(); };
-    frmKavrona window(observers);
+    MainWindow window(observers);
     window.show();
 
     for (const window::Action& action : line->actions) {

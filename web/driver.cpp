@@ -66,7 +66,7 @@ int main(int argc, char* argv[])
         const window::Clicked clicked = window::perform(form, action);
         // Runs go straight onto the trace, each drawn to its end before the next action; a refusal
         // stands in the trace where the run would have been.
-        while (form.runFrame(window::RunLoop::Clock::duration::max())) {
+        while (form.frame(window::RunLoop::Clock::duration::max()).more) {
         }
         if (clicked == window::Clicked::Outcome::Refused)
             std::printf("Refused %s\n", clicked.refusal->field->cell);

@@ -19,8 +19,8 @@ using json::truth;
 std::string hex(surface::Colour c)
 {
     char text[16];
-    std::snprintf(text, sizeof text, "\"#%02x%02x%02x\"", unsigned(c & 0xFFu), unsigned((c >> 8) & 0xFFu),
-                  unsigned((c >> 16) & 0xFFu));
+    const surface::Rgb rgb = surface::rgbOf(c);
+    std::snprintf(text, sizeof text, "\"#%02x%02x%02x\"", rgb.red, rgb.green, rgb.blue);
     return text;
 }
 
@@ -115,31 +115,32 @@ std::string designJson(const Translate& translate)
                 }) +
            "],\"linesFollow\":" + quoted(linesFollow) + ",\"drawingName\":" + design(drawingName) +
            ",\"startButton\":" + quoted(startButton) + ",\"beneathDrawing\":" + quoted(beneathDrawing) +
-           ",\"textBoxLength\":" + std::to_string(textBoxLength) +
+           ",\"textBoxLength\":" + std::to_string(textBoxTakes) +
            ",\"scrollMaximum\":" + std::to_string(scrollMaximum) + ",\"scrollPage\":" + std::to_string(scrollPage) +
            ",\"twipsPerPixel\":" + std::to_string(surface::twipsPerPixel) + "}";
 }
 
-std::string stateJson(const State& state, double ratio)
+std::string changesJson(const State& state, const StateChanges& changes)
 {
-    std::string texts, shown, selected, places;
-    for (const Control& c : controls()) {
-        const char* comma = shown.empty() ? "" : ",";
-        shown += comma + quoted(c.name) + ":" + truth(state.shown(c.name));
-        const Point at = state.place(c.name);
-        places += comma + quoted(c.name) + ":[" + std::to_string(at.x) + "," + std::to_string(at.y) + "]";
-        if (c.kind == Kind::TextBox)
-            texts += (texts.empty() ? "" : ",") + quoted(c.name) + ":" + quoted(state.text(c.name));
-        if (state.selected(c.name))
-            selected += (selected.empty() ? "" : ",") + quoted(c.name);
-    }
-    const std::string lineStates = list(lines(), [&](const Line& l) {
-        const State::LineEnds& ends = state.line(l.name);
-        return quoted(l.name) + ":{" + rect(linePixels(ends.from, ends.to, l.width, ratio)) +
-               ",\"shown\":" + truth(ends.shown) + "}";
+    const auto point = [](Point p) { return "[" + std::to_string(p.x) + "," + std::to_string(p.y) + "]"; };
+    const std::string controlChanges = list(changes.controls, [&](const Control* c) {
+        return quoted(c->name) + ":{" +
+               (c->kind == Kind::TextBox ? "\"text\":" + quoted(state.text(c->name)) + "," : "") +
+               (c->kind == Kind::Option ? "\"selected\":" + truth(state.selected(c->name)) + "," : "") +
+               "\"shown\":" + truth(state.shown(c->name)) + ",\"place\":" + point(state.place(c->name)) + "}";
     });
-    return "{\"texts\":{" + texts + "},\"shown\":{" + shown + "},\"selected\":[" + selected + "],\"places\":{" +
-           places + "},\"lines\":{" + lineStates + "},\"scroll\":" + std::to_string(state.scrollPosition()) + "}";
+    const std::string lineChanges = list(changes.lines, [&](const Line* l) {
+        const State::LineEnds& ends = state.line(l->name);
+        return quoted(l->name) + ":{\"from\":" + point(ends.from) + ",\"to\":" + point(ends.to) +
+               ",\"width\":" + std::to_string(l->width) + ",\"shown\":" + truth(ends.shown) + "}";
+    });
+    return "{\"controls\":{" + controlChanges + "},\"lines\":{" + lineChanges + "}" +
+           (changes.scroll ? ",\"scroll\":" + std::to_string(state.scrollPosition()) : std::string()) + "}";
+}
+
+std::string linePixelsJson(Point from, Point to, int width, double ratio)
+{
+    return "{" + rect(linePixels(from, to, width, ratio)) + "}";
 }
 
 } // namespace window

@@ -145,6 +145,25 @@ void Form::cmdKonec_Click()
     clicked_ = {Clicked::Outcome::Closed, {}};
 }
 
+FrameDone Form::frame(RunLoop::Clock::duration budget)
+{
+    const bool was = running();
+    FrameDone done;
+    done.more = run_.frame(budget);
+    done.ended = was && !done.more;
+    if (done.ended) {
+        done.refit = std::exchange(refitWaits_, false);
+        done.handBack = !setAside_.empty();
+    }
+    return done;
+}
+
+bool Form::refitNow()
+{
+    refitWaits_ = running();
+    return !refitWaits_;
+}
+
 void Form::Form_Unload()
 {
     run_.stop();
@@ -275,7 +294,7 @@ std::string withinTextBox(std::string text)
         if ((byte & 0xC0u) == 0x80u)
             continue;
         units += byte >= 0xF0u ? 2 : 1;
-        if (units > textBoxLength) {
+        if (units > textBoxTakes) {
             text.resize(i);
             break;
         }

@@ -16,7 +16,7 @@
 
 namespace window {
 
-// A text as a text box holds it: cut off after textBoxLength UTF-16 code units, between two
+// A text as a text box takes it: cut off after textBoxTakes UTF-16 code units, between two
 // characters.
 std::string withinTextBox(std::string text);
 
@@ -25,7 +25,7 @@ struct Distance;
 
 // What a click did, for the front end to act on once the click has returned: a run has begun
 // (the front end draws its first frame then, still in the click's own turn, and calls
-// Form::runFrame once a frame until it returns false), Start was refused (the front end says why,
+// Form::frame once a frame until it says the run has ended), Start was refused (the front end says why,
 // from its own event loop), or the window was closed.
 struct Clicked {
     enum class Outcome { Nothing, RunBegun, Refused, Closed };
@@ -33,6 +33,15 @@ struct Clicked {
     std::optional<Refusal> refusal;
 
     bool operator==(Outcome o) const { return outcome == o; }
+};
+
+// What a frame of a run leaves the front end to do, once it has shown what the frame drew.
+struct FrameDone {
+    bool more{};     // the run goes on: another frame when the event loop comes round
+    bool ended{};    // the run drew its last in this frame: its result is said, its readings offered
+    bool refit{};    // a new size or resolution came during the run: the window is fitted now
+    bool handBack{}; // what was set aside comes back, in a turn of the event loop of its own, never
+                     // inside a frame: a Start handed back may be refused, and its message waits
 };
 
 // The program's one window, frmKavrona, without its widgets: start-up and the handlers, written
@@ -55,9 +64,12 @@ public:
     void type(std::string_view box, std::string text);
     void scroll(int position);
 
-    // The run Start began, a frame at a time; whether it goes on after this frame.
+    // The run Start began, a frame at a time, and what the frame leaves the front end to do.
     bool running() const { return run_.running(); }
-    bool runFrame(RunLoop::Clock::duration budget = frameBudget) { return run_.frame(budget); }
+    FrameDone frame(RunLoop::Clock::duration budget = frameBudget);
+    // The window took a new size or resolution: whether the front end fits it now. During a run
+    // it keeps its size, and the frame that ends the run says to fit it then.
+    bool refitNow();
     // What the last run measured; nothing before the first.
     const std::optional<Measured>& measured() const { return run_.measured(); }
     // A name for a picture of the window or its readings, without an extension, after the run
@@ -70,10 +82,19 @@ public:
     std::optional<int> setAside(const Input& input) { return setAside_.keep(input, running()); }
     std::optional<int> nextSetAside() { return setAside_.next(running()); }
 
-    // The event handlers, named after their control and event.
+    // The window's own events, which the front end raises: the handlers are named after their
+    // control and event.
     void Form_Load();
     // The window closes: a run stops where it is, and nothing set aside happens.
     void Form_Unload();
+
+    // What Start reads from the cells: the case choices as text, the rest as numbers.
+    std::variant<sim::RunSettings, Refusal> readSettings() const;
+
+private:
+    using Handler = void (Form::*)();
+
+    // The controls' handlers, which click and scroll run: a front end acts through those.
     void cmdStart_Click();
     void cmdKonec_Click();
     void opVoda_Click();
@@ -88,12 +109,6 @@ public:
     void opPomalejší_Click();
     void opPomalá_Click();
     void HScroll1_Change();
-
-    // What Start reads from the cells: the case choices as text, the rest as numbers.
-    std::variant<sim::RunSettings, Refusal> readSettings() const;
-
-private:
-    using Handler = void (Form::*)();
 
     static Handler handlerOf(std::string_view control);
     // Selects an option as code does: its click handler runs only if it was not selected.
@@ -111,6 +126,7 @@ private:
     SetAside setAside_;
     // What the handler that ran last asks of the front end, handed back by click.
     Clicked clicked_;
+    bool refitWaits_{};
 };
 
 } // namespace window

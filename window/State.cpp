@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <cstddef>
+#include <utility>
 
 namespace window {
 namespace {
@@ -26,7 +27,22 @@ State::State(const Translate& translate)
         controls_.push_back(
             {translated(translate, designContext, c.text), !c.hidden, {c.place.left, c.place.top}, false});
     for (const Line& l : lines())
-        lines_.push_back({l.from, l.to, true});
+        lines_.push_back({{l.from, l.to, true}});
+}
+
+StateChanges State::takeChanged()
+{
+    StateChanges changes;
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (std::exchange(controls_[i].changed, false))
+            changes.controls.push_back(&controls()[i]);
+    }
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (std::exchange(lines_[i].changed, false))
+            changes.lines.push_back(&lines()[i]);
+    }
+    changes.scroll = std::exchange(scrollChanged_, false);
+    return changes;
 }
 
 State::ControlState* State::find(std::string_view name)
@@ -41,7 +57,7 @@ const State::ControlState* State::find(std::string_view name) const
     return i < 0 ? nullptr : &controls_[std::size_t(i)];
 }
 
-State::LineEnds* State::findLine(std::string_view name)
+State::LineState* State::findLine(std::string_view name)
 {
     const std::ptrdiff_t i = indexOf(lines(), name);
     return i < 0 ? nullptr : &lines_[std::size_t(i)];
@@ -60,8 +76,7 @@ void State::setText(std::string_view box, std::string text)
     if (!c || c->text == text)
         return;
     c->text = std::move(text);
-    if (observer_)
-        observer_->textChanged(*findControl(box), c->text);
+    c->changed = true;
 }
 
 bool State::shown(std::string_view control) const
@@ -76,8 +91,7 @@ void State::setShown(std::string_view control, bool shown)
     if (!c || c->shown == shown)
         return;
     c->shown = shown;
-    if (observer_)
-        observer_->shownChanged(*findControl(control), shown);
+    c->changed = true;
 }
 
 Point State::place(std::string_view control) const
@@ -92,8 +106,7 @@ void State::move(std::string_view control, Point topLeft)
     if (!c || c->place == topLeft)
         return;
     c->place = topLeft;
-    if (observer_)
-        observer_->moved(*findControl(control), topLeft);
+    c->changed = true;
 }
 
 bool State::selected(std::string_view option) const
@@ -109,43 +122,39 @@ void State::select(std::string_view option)
         return;
     const std::span<const Control> all = controls();
     for (std::size_t i = 0; i < all.size(); ++i) {
-        if (all[i].kind == Kind::Option && std::string_view(all[i].container) == chosen->container)
-            controls_[i].selected = &all[i] == chosen;
+        const bool selected = &all[i] == chosen;
+        if (all[i].kind == Kind::Option && std::string_view(all[i].container) == chosen->container &&
+            controls_[i].selected != selected) {
+            controls_[i].selected = selected;
+            controls_[i].changed = true;
+        }
     }
-    if (observer_)
-        observer_->selected(*chosen);
 }
 
 const State::LineEnds& State::line(std::string_view name) const
 {
     static const LineEnds none;
     const std::ptrdiff_t i = indexOf(lines(), name);
-    return i < 0 ? none : lines_[std::size_t(i)];
+    return i < 0 ? none : lines_[std::size_t(i)].ends;
 }
 
 void State::setLineEnds(std::string_view name, Point from, Point to)
 {
-    if (LineEnds* l = findLine(name)) {
-        l->from = from;
-        l->to = to;
-        lineChanged(name);
-    }
+    LineState* l = findLine(name);
+    if (!l || (l->ends.from == from && l->ends.to == to))
+        return;
+    l->ends.from = from;
+    l->ends.to = to;
+    l->changed = true;
 }
 
 void State::setLineShown(std::string_view name, bool shown)
 {
-    if (LineEnds* l = findLine(name)) {
-        l->shown = shown;
-        lineChanged(name);
-    }
-}
-
-void State::lineChanged(std::string_view name)
-{
-    if (!observer_)
+    LineState* l = findLine(name);
+    if (!l || l->ends.shown == shown)
         return;
-    const LineEnds& l = line(name);
-    observer_->lineChanged(*window::findLine(name), l.from, l.to, l.shown);
+    l->ends.shown = shown;
+    l->changed = true;
 }
 
 void State::setScrollPosition(int position)
@@ -153,8 +162,7 @@ void State::setScrollPosition(int position)
     if (position == scrollPosition_)
         return;
     scrollPosition_ = position;
-    if (observer_)
-        observer_->scrolled(position);
+    scrollChanged_ = true;
 }
 
 } // namespace window

@@ -9,17 +9,15 @@
 
 namespace window {
 
-// Told of every change of the window's state, so that a front end only mirrors it.
-class StateObserver {
-public:
-    virtual ~StateObserver() = default;
-    virtual void textChanged(const Control& box, const std::string& text) = 0;
-    virtual void shownChanged(const Control& control, bool shown) = 0;
-    virtual void moved(const Control& control, Point topLeft) = 0;
-    // Only the option that becomes selected is told; the others of its frame are cleared with it.
-    virtual void selected(const Control& option) = 0;
-    virtual void lineChanged(const Line& line, Point from, Point to, bool shown) = 0;
-    virtual void scrolled(int position) = 0;
+// What changed since a front end last asked: the controls whose text, visibility, place or
+// selection changed, the lines whose ends or visibility changed, and whether the scroll bar moved.
+// A front end shows each as the state now has it.
+struct StateChanges {
+    std::vector<const Control*> controls;
+    std::vector<const Line*> lines;
+    bool scroll{};
+
+    bool empty() const { return controls.empty() && lines.empty() && !scroll; }
 };
 
 // What changes while the program runs: the texts of the text boxes (the six cells among them),
@@ -32,7 +30,9 @@ public:
     // The text boxes start with the design's words, in the front end's language.
     explicit State(const Translate& translate = {});
 
-    void setObserver(StateObserver* observer) { observer_ = observer; }
+    // What changed since the last time this was asked, in the design's order; the first time, all
+    // of it, so that a front end shows its first state the way it shows every change.
+    StateChanges takeChanged();
 
     const std::string& text(std::string_view box) const;
     void setText(std::string_view box, std::string text);
@@ -62,17 +62,21 @@ private:
         bool shown{};
         Point place;
         bool selected{};
+        bool changed{true};
+    };
+    struct LineState {
+        LineEnds ends;
+        bool changed{true};
     };
 
     ControlState* find(std::string_view name);
     const ControlState* find(std::string_view name) const;
-    LineEnds* findLine(std::string_view name);
-    void lineChanged(std::string_view name);
+    LineState* findLine(std::string_view name);
 
     std::vector<ControlState> controls_;
-    std::vector<LineEnds> lines_;
+    std::vector<LineState> lines_;
     int scrollPosition_{};
-    StateObserver* observer_{};
+    bool scrollChanged_{true};
 };
 
 } // namespace window

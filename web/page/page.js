@@ -1,8 +1,8 @@
 'use strict';
 // The window in a browser. The window's design, its handlers, its state and its rules all live
 // in the WebAssembly module: this page builds its elements from the design the module describes
-// (build.js), hands what the user does to the module, mirrors the state it reports back, and
-// paints the drawing's pixels.
+// (build.js), hands what the user does to the module, shows what each action changed of the
+// window's state, which the module hands back, and paints the drawing's pixels.
 (function () {
   const desk = document.getElementById('desk');
   const message = document.getElementById('message');
@@ -20,10 +20,9 @@
   let fit;
   let running = false;
   let closed = false;
-  // The window is fitted to the viewport anew once the run under way has ended.
-  let refit = false;
   let setAside;
   let menu;
+  let scrollBar;
 
   // The run's result in words: the drawing's description, and said once by a screen reader.
   function announce() {
@@ -34,11 +33,8 @@
   // afresh at the new resolution a share per frame, the old picture shown at the new size until the
   // new one is whole. During a run the window keeps its size until the run's end.
   function layout() {
-    if (running) {
-      refit = true;
+    if (!api.refitNow())
       return;
-    }
-    refit = false;
     fit.measure();
     if (fit.ratio !== design.ratio) {
       api.resize(fit.ratio);
@@ -48,7 +44,10 @@
     const { windowBox, drawing } = built;
     fit.place(windowBox);
     Object.assign(drawing.style, { width: windowBox.style.width, height: windowBox.style.height });
-    mirror();
+    for (const name of Object.keys(state.controls))
+      built.place(name, state, fit);
+    for (const name of Object.keys(state.lines))
+      placeLine(name);
     paint();
     built.makeRoom(fit);
   }
@@ -71,31 +70,41 @@
     });
   }
 
-  // ---- The window's state, mirrored ----
+  // ---- The window's state, as the module's changes leave it ----
 
-  function mirror() {
-    state = api.state();
-    const { controls, lines } = built;
-    for (const [name, text] of Object.entries(state.texts)) {
-      const box = controls.get(name).element;
-      if (box.value !== text)
-        box.value = text;
-    }
-    for (const [name, shown] of Object.entries(state.shown))
-      controls.get(name).outer.hidden = !shown;
-    for (const { designed, element } of controls.values()) {
-      if (designed.kind === 'Option')
-        element.checked = state.selected.includes(designed.name);
+  // A line on its device pixels at the window's resolution.
+  function placeLine(name) {
+    const { from, to, width, shown } = state.lines[name];
+    const element = built.lines.get(name);
+    for (const [side, value] of Object.entries(api.linePixels(...from, ...to, width, fit.ratio)))
+      element.style[side] = `${fit.css(value)}px`;
+    element.hidden = !shown;
+  }
+
+  // What an action changed, shown: each control and line as the state now has it.
+  function show(changes) {
+    const { controls } = built;
+    for (const [name, now] of Object.entries(changes.controls)) {
+      state.controls[name] = now;
+      const { designed, element, outer } = controls.get(name);
+      if (now.text !== undefined && element.value !== now.text)
+        element.value = now.text;
+      if (now.selected !== undefined)
+        element.checked = now.selected;
+      outer.hidden = !now.shown;
+      if (fit)
+        built.place(name, state, fit);
       if (designed.kind === 'ScrollBar')
-        element.show(state.scroll);
+        scrollBar = element;
     }
-    for (const name of Object.keys(state.places))
-      built.place(name, state, fit);
-    for (const [name, { shown, ...box }] of Object.entries(state.lines)) {
-      const element = lines.get(name);
-      for (const [side, value] of Object.entries(box))
-        element.style[side] = `${fit.css(value)}px`;
-      element.hidden = !shown;
+    for (const [name, now] of Object.entries(changes.lines)) {
+      state.lines[name] = now;
+      if (fit)
+        placeLine(name);
+    }
+    if (changes.scroll !== undefined) {
+      state.scroll = changes.scroll;
+      scrollBar.show(state.scroll);
     }
   }
 
@@ -123,11 +132,11 @@
 
   // ---- What the user does ----
 
-  // Every change the user makes goes to the module, and the window shows what it left.
+  // Every change the user makes goes to the module, and the window shows what it changed.
   function act(change) {
-    const result = change();
-    mirror();
-    return result;
+    const { answer, changes } = change();
+    show(changes);
+    return answer;
   }
 
   // A click, and then what it asks of the page: a run's first frame at once, in the click's own
@@ -201,20 +210,24 @@
     frame();
   }
 
+  // What the frame that ended the run left to do, while its pixels are still being shown.
+  let ending;
   function frame() {
     if (!running)
       return;
-    const more = api.advance();
-    if (paint() || more)
+    const done = ending ?? api.advance();
+    if (!done.more)
+      ending = done;
+    if (paint() || done.more)
       return requestAnimationFrame(frame);
+    ending = undefined;
     running = false;
     desk.removeAttribute('aria-busy');
     announce();
-    if (refit)
+    if (done.refit)
       layout();
-    // What was set aside comes back in a task of its own, never inside a frame: a Start handed
-    // back may be refused, and its message waits for the user.
-    setTimeout(handBack);
+    if (done.handBack)
+      setTimeout(handBack);
   }
 
   // ---- The keyboard ----
@@ -227,7 +240,7 @@
   // arrows within an option group, and the scroll bar's keys. Returns whether the key was one of
   // them.
   function windowKey(element, event) {
-    const effect = api.key(element.id, ...keyOf(event));
+    const effect = act(() => api.key(element.id, ...keyOf(event)));
     const does = page.keyEffects;
     const control = () => built.controls.get(effect.control).element;
     if (effect.does === does.focus)
@@ -236,9 +249,7 @@
       // As a pointer clicks it.
       control().focus();
       control().click();
-    } else if (effect.does === does.scroll)
-      mirror();
-    else if (effect.does === does.menu) {
+    } else if (effect.does === does.menu) {
       const box = built.drawing.getBoundingClientRect();
       menu.open(box.left + box.width / 3, box.top + box.height / 3);
     }
@@ -287,8 +298,8 @@
       heap: () => module.HEAPU8, ratio: () => fit.ratio, refuse });
     menu.attach(built.windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
     await nextTask();
-    api.start(separator);
-    state = api.state();
+    state = { controls: {}, lines: {}, scroll: 0 };
+    act(() => api.start(separator));
     fit = totalReflectionFit(layout);
     layout();
     // The window shows with its drawing at its own resolution, and nothing of the module's work

@@ -101,7 +101,7 @@ for (const [name, launch] of engines) {
         api.start('.');
         const round = [];
         do
-          round.push(api.key(round.at(-1) ?? 'cmdStart', 'Tab', false, false, false, false, false).control);
+          round.push(api.key(round.at(-1) ?? 'cmdStart', 'Tab', false, false, false, false, false).answer.control);
         while (round.at(-1) !== 'cmdStart');
         return round;`);
       const walk = [];

@@ -28,19 +28,20 @@ struct WindowObservers {
     std::function<void()> runEnded{};
 };
 
-// The program's one window on the desktop: a view of window::Form, which holds the settings
-// and the handlers. The widgets are built from the window's design; clicks, typing and the
-// scroll bar go to the form, and every change of the form's state is mirrored in the widgets.
+// The program's one window on the desktop, named frmKavrona in the design ("the total reflection
+// form"): a view of window::Form, which holds the settings and the handlers. The widgets are built
+// from the window's design; clicks, the user's typing and the scroll bar go to the form, and after
+// each the widgets show what the form's state changed.
 // A run draws on the window's canvas, a frame at a time from the event loop (RunSession). The
 // window may take any size: its design is fitted into it as the page fits it into a browser's,
 // as large as it fits, centred (window/Geometry.h); a size it takes during a run is fitted at the
 // run's end.
-class frmKavrona final : public QWidget, private window::StateObserver {
+class MainWindow final : public QWidget {
 public:
     using Observers = WindowObservers;
 
-    explicit frmKavrona(Observers observers = {}, QWidget* parent = nullptr);
-    ~frmKavrona() override;
+    explicit MainWindow(Observers observers = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     window::Form& form() { return *form_; }
     const window::Form& form() const { return *form_; }
@@ -64,18 +65,14 @@ protected:
 
 private:
     void refuse(const window::Refusal& refusal);
-    // The design fitted into the window as it now is, unless a run is drawing.
+    // The design fitted into the window as it now is; during a run, at its end.
     void refit();
     // Where the design stands in the window.
     QRect box() const;
 
-    // The form's state, mirrored.
-    void textChanged(const window::Control& box, const std::string& text) override;
-    void shownChanged(const window::Control& control, bool shown) override;
-    void moved(const window::Control& control, window::Point topLeft) override;
-    void selected(const window::Control& option) override;
-    void lineChanged(const window::Line& line, window::Point from, window::Point to, bool shown) override;
-    void scrolled(int position) override;
+    // What the form's state changed since it was last shown, shown in the widgets: after each
+    // thing the user does, the state flows one way, from the form to the widgets.
+    void showState();
 
     void forwardInput();
     template <class T = QWidget> T* widget(std::string_view name) const;
@@ -87,12 +84,12 @@ private:
     layout::Widgets widgets_;
     RunSession* session_{};
     HandOut* handOut_{};
-    // The cells' numbers are the user's locale's; what is handed out in words and tables follows
-    // the window's language.
+    // The cells' numbers are the user's locale's, and so are the readings handed out, so that a
+    // paste into the user's spreadsheet gives numbers; the result in words follows the window's
+    // language.
     window::NumberText numbers_;
     window::NumberText languageNumbers_;
     std::unique_ptr<window::Form> form_;
     // The window's pixels are the room's: the screen maps them onto its device pixels.
     window::Fit fit_;
-    bool refitWaiting_{};
 };

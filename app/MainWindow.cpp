@@ -1,4 +1,4 @@
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 
 #include "app/Accessibility.h"
 #include "app/HandOut.h"
@@ -22,7 +22,7 @@
 #include <QScrollBar>
 #include <QWindow>
 
-frmKavrona::frmKavrona(Observers observers, QWidget* parent)
+MainWindow::MainWindow(Observers observers, QWidget* parent)
     : QWidget(parent)
     , observers_(std::move(observers))
     , numbers_(languages::localNumbers())
@@ -41,15 +41,14 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
     canvasView_->lieOver(widget(window::beneathDrawing));
 
     form_ = std::make_unique<window::Form>(drawing(), numbers_, observers_.sweepSteps, languages::translate);
-    form_->state().setObserver(static_cast<window::StateObserver*>(this));
     session_ = new RunSession(
         this, *form_, [this] { canvasView_->changed(canvasView_->canvas().takeChanged()); },
-        [this] {
+        [this](const window::FrameDone& done) {
             // A screen reader hears the run's result; its readings can be handed out.
             accessibility::describeDrawing(this, QString::fromStdString(window::statement(
                                                      *form_->measured(), languageNumbers_, languages::translate)));
             handOut_->offer();
-            if (refitWaiting_)
+            if (done.refit)
                 refit();
             if (observers_.runEnded)
                 observers_.runEnded();
@@ -60,35 +59,35 @@ frmKavrona::frmKavrona(Observers observers, QWidget* parent)
                            {[this](qreal ratio) { return picture(ratio * fit_.scale); },
                             [this]() -> const std::optional<window::Measured>& { return form_->measured(); },
                             [this] { return fileName(); }, observers_.chooseFile},
-                           languageNumbers_);
+                           numbers_);
     // From the keyboard the menu opens over the drawing, where a pointer would open it.
     new KeyRule(this, form_->state(), [this] { handOut_->openMenu(QPoint(width() / 3, height() / 3)); });
     new Zoom(this, [this] { return fit_.scale; });
     form_->Form_Load();
+    showState();
     // Ready to run: Enter or Space starts.
     widget(window::startButton)->setFocus();
 }
 
-frmKavrona::~frmKavrona()
+MainWindow::~MainWindow()
 {
     // The session goes first: it looks at the form until it is gone.
     delete session_;
-    form_->state().setObserver(nullptr);
 }
 
-template <class T> T* frmKavrona::widget(std::string_view name) const
+template <class T> T* MainWindow::widget(std::string_view name) const
 {
     return static_cast<T*>(widgets_.find(name)->second);
 }
 
-surface::Surface& frmKavrona::drawing()
+surface::Surface& MainWindow::drawing()
 {
     if (tee_)
         return *tee_;
     return canvasView_->canvas();
 }
 
-void frmKavrona::forwardInput()
+void MainWindow::forwardInput()
 {
     for (const window::Control& c : window::controls()) {
         const std::string name = c.name;
@@ -100,15 +99,19 @@ void frmKavrona::forwardInput()
                     act(form_->click(name));
             });
         } else if (auto* box = qobject_cast<QLineEdit*>(w)) {
-            connect(box, &QLineEdit::textChanged, this,
+            // The user's edits only: the window's own writes come from the form.
+            connect(box, &QLineEdit::textEdited, this,
                     [this, name](const QString& text) { form_->type(name, text.toStdString()); });
         } else if (auto* bar = qobject_cast<QScrollBar*>(w)) {
-            connect(bar, &QScrollBar::valueChanged, this, [this](int position) { form_->scroll(position); });
+            connect(bar, &QScrollBar::valueChanged, this, [this](int position) {
+                form_->scroll(position);
+                showState();
+            });
         }
     }
 }
 
-QImage frmKavrona::picture(qreal devicePixelRatio)
+QImage MainWindow::picture(qreal devicePixelRatio)
 {
     if (devicePixelRatio == canvasView_->canvas().ratio() && !canvasView_->canvas().redrawing())
         return grab(box()).toImage();
@@ -123,16 +126,17 @@ QImage frmKavrona::picture(qreal devicePixelRatio)
     return picture.toImage();
 }
 
-QString frmKavrona::fileName() const
+QString MainWindow::fileName() const
 {
     return QString::fromStdString(form_->fileName());
 }
 
 // ---- What a click asks of the window ----
 
-void frmKavrona::act(const window::Clicked& clicked)
+void MainWindow::act(const window::Clicked& clicked)
 {
     using Outcome = window::Clicked::Outcome;
+    showState();
     switch (clicked.outcome) {
     case Outcome::RunBegun:
         if (session_->closing())
@@ -151,7 +155,7 @@ void frmKavrona::act(const window::Clicked& clicked)
     }
 }
 
-void frmKavrona::refuse(const window::Refusal& refusal)
+void MainWindow::refuse(const window::Refusal& refusal)
 {
     if (observers_.refused) {
         observers_.refused(QString::fromUtf8(refusal.field->cell));
@@ -164,44 +168,41 @@ void frmKavrona::refuse(const window::Refusal& refusal)
     box.exec();
 }
 
-void frmKavrona::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     session_->close();
     event->accept();
 }
 
-void frmKavrona::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     refit();
 }
 
-void frmKavrona::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // Another screen may have another resolution.
-    connect(windowHandle(), &QWindow::screenChanged, this, &frmKavrona::refit, Qt::UniqueConnection);
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::refit, Qt::UniqueConnection);
     refit();
 }
 
-void frmKavrona::refit()
+void MainWindow::refit()
 {
-    if (!form_)
-        return;
-    refitWaiting_ = running();
-    if (refitWaiting_)
+    if (!form_ || !form_->refitNow())
         return;
     fit_ = window::fitted(width(), height(), 1);
     layout::fitControls(widgets_, fit_);
     canvasView_->fit(fit_, fit_.scale * devicePixelRatioF());
 }
 
-QRect frmKavrona::box() const
+QRect MainWindow::box() const
 {
     return canvasView_->geometry();
 }
 
-bool frmKavrona::focusNextPrevChild(bool next)
+bool MainWindow::focusNextPrevChild(bool next)
 {
     const QWidget* focused = QApplication::focusWidget();
     const std::string from = focused ? focused->objectName().toStdString() : std::string();
@@ -212,41 +213,34 @@ bool frmKavrona::focusNextPrevChild(bool next)
     return true;
 }
 
-// ---- The form's state, mirrored in the widgets ----
+// ---- The form's state, shown in the widgets ----
 
-void frmKavrona::textChanged(const window::Control& box, const std::string& text)
+void MainWindow::showState()
 {
-    auto* edit = widget<QLineEdit>(box.name);
-    const QString shown = QString::fromStdString(text);
-    if (edit->text() != shown)
-        edit->setText(shown);
-}
-
-void frmKavrona::shownChanged(const window::Control& control, bool shown)
-{
-    widget(control.name)->setHidden(!shown);
-}
-
-void frmKavrona::moved(const window::Control& control, window::Point topLeft)
-{
-    QWidget* moving = widget(control.name);
-    twips::move(moving, topLeft.x, topLeft.y, fit_);
-    layout::fitControl(moving, control, fit_);
-}
-
-void frmKavrona::selected(const window::Control& option)
-{
-    widget<QRadioButton>(option.name)->setChecked(true);
-}
-
-void frmKavrona::lineChanged(const window::Line& line, window::Point from, window::Point to, bool shown)
-{
-    auto* control = widget<LineControl>(line.name);
-    control->setHidden(!shown);
-    control->setEnds(QPoint(from.x, from.y), QPoint(to.x, to.y));
-}
-
-void frmKavrona::scrolled(int position)
-{
-    widget<QScrollBar>(window::name::HScroll1)->setValue(position);
+    const window::State& state = form_->state();
+    const window::StateChanges changes = form_->state().takeChanged();
+    for (const window::Control* control : changes.controls) {
+        QWidget* w = widget(control->name);
+        w->setHidden(!state.shown(control->name));
+        const window::Point at = state.place(control->name);
+        if (twips::geometry(w).topLeft() != QPoint(at.x, at.y)) {
+            twips::move(w, at.x, at.y, fit_);
+            layout::fitControl(w, *control, fit_);
+        }
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            const QString text = QString::fromStdString(state.text(control->name));
+            if (edit->text() != text)
+                edit->setText(text);
+        } else if (auto* option = qobject_cast<QRadioButton*>(w)) {
+            option->setChecked(state.selected(control->name));
+        }
+    }
+    for (const window::Line* line : changes.lines) {
+        const window::State::LineEnds& ends = state.line(line->name);
+        auto* control = widget<LineControl>(line->name);
+        control->setHidden(!ends.shown);
+        control->setEnds(QPoint(ends.from.x, ends.from.y), QPoint(ends.to.x, ends.to.y));
+    }
+    if (changes.scroll)
+        widget<QScrollBar>(window::name::HScroll1)->setValue(state.scrollPosition());
 }
