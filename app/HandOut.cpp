@@ -110,11 +110,9 @@ void HandOut::copy(const window::MenuAction& action)
 void HandOut::save(const window::MenuAction& action)
 {
     const window::FileKind& kind = *action.file;
-    const QString suffix = action.scale == 1 ? QString() : QStringLiteral("@%1x").arg(action.scale);
     const auto folder = folders_.try_emplace(kind.folder, standardFolder(kind.folder)).first;
-    const QString proposed =
-        QDir(folder->second)
-            .filePath(sources_.name() + suffix + QLatin1Char('.') + QString::fromLatin1(kind.extension));
+    const QString proposed = QDir(folder->second).filePath(
+        QString::fromStdString(window::fileNameFor(action, sources_.name().toStdString())));
     const QString file = chooseFile(kind, proposed);
     if (file.isEmpty())
         return;

@@ -33,7 +33,8 @@ constexpr int lineEditMargin = 2;
 
 QColor qtColour(surface::Colour colour)
 {
-    return {int(colour & 0xFFu), int((colour >> 8) & 0xFFu), int((colour >> 16) & 0xFFu)};
+    const surface::Rgb rgb = surface::rgbOf(colour);
+    return {int(rgb.red), int(rgb.green), int(rgb.blue)};
 }
 
 Qt::Alignment qtAlignment(window::Align align)
@@ -78,7 +79,7 @@ QWidget* create(const window::Control& c, QWidget* container)
         // Only the two boxes meant for typing look like input fields; the captions on the
         // drawing are plain text, which also leaves their words the whole width.
         box->setFrame(c.bordered);
-        box->setMaxLength(window::textBoxLength);
+        box->setMaxLength(window::textBoxTakes);
         if (!c.bordered) {
             // A frameless caption gets its box's whole width: the line edit's own inner margin
             // would otherwise clip the widest of them ("Interference pattern").

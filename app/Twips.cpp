@@ -12,12 +12,6 @@ namespace {
 
 constexpr const char* property = "twipsGeometry";
 
-// A coordinate in twips as pixels of the room, at the fit.
-int pixels(double twips, const window::Fit& fit)
-{
-    return window::devicePixels(fit, twips / surface::twipsPerPixel);
-}
-
 } // namespace
 
 int toPixels(double twips)
@@ -33,12 +27,10 @@ void place(QWidget* widget, const QRect& t, const window::Fit& fit)
     const QWidget* container = widget->parentWidget();
     const QVariant frame = container ? container->property(property) : QVariant();
     const QPoint origin = frame.isValid() ? frame.toRect().topLeft() : QPoint();
-    const QPoint shift = frame.isValid() ? QPoint(pixels(origin.x(), fit), pixels(origin.y(), fit))
-                                         : QPoint(-int(fit.left), -int(fit.top));
-    const int left = pixels(origin.x() + t.x(), fit);
-    const int top = pixels(origin.y() + t.y(), fit);
-    widget->setGeometry(left - shift.x(), top - shift.y(), pixels(origin.x() + t.x() + t.width(), fit) - left,
-                        pixels(origin.y() + t.y() + t.height(), fit) - top);
+    const window::Rect box =
+        window::controlPixels(fit, {t.x(), t.y(), t.width(), t.height()}, {origin.x(), origin.y()});
+    const QPoint shift = frame.isValid() ? QPoint() : QPoint(int(fit.left), int(fit.top));
+    widget->setGeometry(box.left + shift.x(), box.top + shift.y(), box.width, box.height);
 }
 
 void move(QWidget* widget, int left, int top, const window::Fit& fit)

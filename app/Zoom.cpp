@@ -1,28 +1,37 @@
 #include "app/Zoom.h"
 
 #include "window/Geometry.h"
+#include "window/Shortcuts.h"
 
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
 #include <QWidget>
 
-#include <initializer_list>
+#include <utility>
 
 Zoom::Zoom(QWidget* window, std::function<double()> scale)
     : QObject(window)
     , window_(window)
     , scale_(std::move(scale))
 {
-    const auto keys = [this, window](std::initializer_list<QKeySequence> sequences, void (Zoom::*does)()) {
-        for (const QKeySequence& sequence : sequences)
-            connect(new QShortcut(sequence, window), &QShortcut::activated, this, does);
-    };
-    // Ctrl+= too, which is Ctrl+Plus without the Shift that '+' needs on many keyboards.
-    keys({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &Zoom::zoomIn);
-    keys({QKeySequence(QKeySequence::ZoomOut)}, &Zoom::zoomOut);
-    keys({QKeySequence(Qt::CTRL | Qt::Key_0)}, &Zoom::ownSize);
-    keys({QKeySequence(Qt::Key_F11)}, &Zoom::fullScreen);
+    using window::Command;
+    const std::pair<Command, void (Zoom::*)()> does[] = {{Command::ZoomIn, &Zoom::zoomIn},
+                                                          {Command::ZoomOut, &Zoom::zoomOut},
+                                                          {Command::OwnSize, &Zoom::ownSize},
+                                                          {Command::FullScreen, &Zoom::fullScreen}};
+    for (const window::Shortcut& shortcut : window::shortcuts()) {
+        for (const auto& [command, handler] : does) {
+            if (shortcut.command != command)
+                continue;
+            for (const window::Chord& chord : shortcut.keys) {
+                if (chord.name) {
+                    const QKeySequence keys(QString::fromStdString(window::desktopKeys(chord)));
+                    connect(new QShortcut(keys, window), &QShortcut::activated, this, handler);
+                }
+            }
+        }
+    }
 }
 
 void Zoom::zoomIn()

@@ -7,7 +7,8 @@ namespace {
 
 QColor colourOf(surface::Colour colour)
 {
-    return QColor(int(colour & 0xFFu), int((colour >> 8) & 0xFFu), int((colour >> 16) & 0xFFu));
+    const surface::Rgb rgb = surface::rgbOf(colour);
+    return QColor(int(rgb.red), int(rgb.green), int(rgb.blue));
 }
 
 } // namespace

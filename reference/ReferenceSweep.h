@@ -35,7 +35,6 @@ struct NoDrawing {
     void circle(double, double, double) {}
     void line(double, double, double, double) {}
     void width(int) {}
-    void flush() {}
 };
 
 inline double squaredDistance(Point a, Point b)

@@ -12,10 +12,8 @@ std::uint32_t pixelOf(Colour colour, PixelOrder order)
 {
     if (order == PixelOrder::Rgba)
         return 0xFF000000u | colour;
-    const std::uint32_t red = colour & 0xFFu;
-    const std::uint32_t green = (colour >> 8) & 0xFFu;
-    const std::uint32_t blue = (colour >> 16) & 0xFFu;
-    return 0xFF000000u | (red << 16) | (green << 8) | blue;
+    const Rgb rgb = rgbOf(colour);
+    return 0xFF000000u | (rgb.red << 16) | (rgb.green << 8) | rgb.blue;
 }
 
 bool finite(float a, float b, float c, float d)

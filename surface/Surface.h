@@ -9,6 +9,17 @@ using Colour = std::uint32_t;
 
 inline constexpr Colour foregroundColour = 0x000000;
 
+// A colour's three parts, each 0 to 255.
+struct Rgb {
+    unsigned red;
+    unsigned green;
+    unsigned blue;
+};
+constexpr Rgb rgbOf(Colour colour)
+{
+    return {colour & 0xFFu, (colour >> 8) & 0xFFu, (colour >> 16) & 0xFFu};
+}
+
 // Flags of a Line call: 4 draws in the window's foreground colour (black), 6 in the colour given.
 inline constexpr int lineInForeground = 4;
 inline constexpr int lineInColour = 6;

@@ -2,7 +2,7 @@
 #include "Runs.h"
 
 #include "app/Languages.h"
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 #include "window/Choices.h"
 #include "window/Design.h"
 #include "window/Geometry.h"
@@ -182,7 +182,7 @@ private slots:
     {
         QFETCH(int, row);
         const QString language = qEnvironmentVariable("LANGUAGE");
-        const frmKavrona window;
+        const MainWindow window;
         const QWidget* w = window.findChild<QWidget*>(QString::fromUtf8(expectedCaptions[row].control));
         QCOMPARE(captionOf(w), QString::fromUtf8(inLanguage(expectedCaptions[row], language)));
     }
@@ -191,7 +191,7 @@ private slots:
     void titleNamesAndRefusal()
     {
         const bool czech = qEnvironmentVariable("LANGUAGE") == QLatin1String("cs");
-        frmKavrona window;
+        MainWindow window;
         window.show();
         QCOMPARE(window.windowTitle(),
                  (czech ? QStringLiteral("Úplný odraz - ") : QStringLiteral("Totalreflexion - ")) +
@@ -282,7 +282,7 @@ private slots:
     {
         QFETCH(QString, language);
         languages::use(language);
-        frmKavrona window;
+        MainWindow window;
         window.show();
         for (const window::Control& c : window::controls()) {
             // The cells hold numbers and the program's data; the hidden speed options are never seen.
@@ -321,7 +321,7 @@ private slots:
     {
         QFETCH(QString, language);
         languages::use(language);
-        frmKavrona window;
+        MainWindow window;
         window.show();
         for (const window::Control& c : window::controls()) {
             auto* w = window.findChild<QWidget*>(QString::fromUtf8(c.name));

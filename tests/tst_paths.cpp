@@ -80,7 +80,8 @@ QImage everyCallDrawn(const surface::RecordingSurface& recording, qreal ratio)
         if (call.op == Op::DrawWidth)
             pen = surface::raster::Pen(std::clamp(call.value, 1, 64) * ratio);
         const surface::Colour colour = call.op == Op::Line && call.value == surface::lineInColour ? call.colour : 0;
-        const std::uint32_t pixel = qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int(colour >> 16));
+        const surface::Rgb rgb = surface::rgbOf(colour);
+        const std::uint32_t pixel = qRgb(int(rgb.red), int(rgb.green), int(rgb.blue));
         if (call.op == Op::Line)
             surface::raster::line(buffer, call.x1 * s, call.y1 * s, call.x2 * s, call.y2 * s, pen, pixel);
         if (call.op == Op::Circle)

@@ -17,7 +17,8 @@ namespace {
 
 std::uint32_t opaque(surface::Colour colour)
 {
-    return qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+    const surface::Rgb rgb = surface::rgbOf(colour);
+    return qRgb(int(rgb.red), int(rgb.green), int(rgb.blue));
 }
 
 const std::uint32_t ink = opaque(surface::foregroundColour);

@@ -301,6 +301,10 @@
         <source>Type a number from %1 to %2, then press Start again.</source>
         <translation>Napište číslo od %1 do %2 a znovu stiskněte Start.</translation>
     </message>
+    <message>
+        <source>%1: the text is longer than the box holds, %2 characters.</source>
+        <translation>%1: text je delší, než pole pojme, %2 znaků.</translation>
+    </message>
 </context>
 <context>
     <name>Statement</name>

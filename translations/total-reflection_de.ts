@@ -301,6 +301,10 @@
         <source>Type a number from %1 to %2, then press Start again.</source>
         <translation>Geben Sie eine Zahl von %1 bis %2 ein und drücken Sie dann noch einmal Start.</translation>
     </message>
+    <message>
+        <source>%1: the text is longer than the box holds, %2 characters.</source>
+        <translation>%1: Der Text ist länger, als das Feld fasst, %2 Zeichen.</translation>
+    </message>
 </context>
 <context>
     <name>Statement</name>

@@ -1,8 +1,8 @@
-// What the browser page calls: the window as data (its design, and its state after every
-// action), the user's actions, the window's rules the page follows (what waits during a run, what a
-// key does), a run taken a frame at a time between the browser's frames, and the drawing's
-// pixels. The page only builds its elements and mirrors the window; the window's logic is all
-// here, in the window library.
+// What the browser page calls: the window as data (its design, and what an action changed of its
+// state, which every call that acts hands back beside its answer), the user's actions, the window's rules the page
+// follows (what waits during a run, what a key does), a run taken a frame at a time between the browser's frames, and
+// the drawing's pixels. The page only builds its elements and mirrors the window; the window's logic is all here, in
+// the window library.
 //
 // The module's interface is the table of calls below, and nothing else: the page asks for its
 // names and makes each call through tr_call, its arguments (texts and numbers) packed into the
@@ -18,9 +18,9 @@
 #include "window/Keys.h"
 #include "window/Menu.h"
 #include "window/Readings.h"
-#include "window/Statement.h"
 #include "window/RunLoop.h"
 #include "window/ScrollBar.h"
+#include "window/Statement.h"
 #include "window/Translate.h"
 #include "window/Workbook.h"
 
@@ -38,7 +38,8 @@ using window::json::quoted;
 using window::json::truth;
 
 // The page's own words: shown when the window has been closed or has stopped, on its buttons,
-// and when the browser would not let it write to the clipboard.
+// and when the browser would not let it write to the clipboard. The page's build writes them into
+// the page in English (tools/manifest.mjs), shown before this module arrives and if it never does.
 constexpr const char* closedText = QT_TRANSLATE_NOOP("Page", "The window is closed. Reload the page to open it again.");
 constexpr const char* stoppedText =
     QT_TRANSLATE_NOOP("Page", "The window stopped because of an error. Reload the page to start it again.");
@@ -101,7 +102,7 @@ std::string menuJson()
         out += std::string(out.empty() ? "" : ",") + "{\"what\":" + quoted(nameOf(handed, a.what)) +
                ",\"how\":" + quoted(nameOf(ways, a.how)) + ",\"words\":" + words(a.words) +
                ",\"group\":" + std::to_string(a.group) + ",\"scale\":" + number(a.scale) +
-               ",\"needsRun\":" + truth(a.needsRun) +
+               ",\"needsRun\":" + truth(a.needsRun) + ",\"fileName\":" + quoted(window::fileNameFor(a, "")) +
                (a.file ? ",\"format\":" + std::to_string(int(a.file->format)) + ",\"extension\":" +
                              quoted(a.file->extension) + ",\"mediaType\":" + quoted(a.file->mediaType)
                        : std::string()) +
@@ -139,11 +140,19 @@ std::string pixelsJson(const surface::Canvas& canvas)
            ",\"blank\":" + (canvas.blank() ? "true" : "false") + "}";
 }
 
+// An answer to a call that acts, and what the action changed of the window's state, which the
+// page shows: the state flows one way, and the page never asks for the whole of it.
+std::string withChanges(const std::string& answer)
+{
+    window::State& state = page->form.state();
+    return "{\"answer\":" + answer + ",\"changes\":" + window::changesJson(state, state.takeChanged()) + "}";
+}
+
 std::string clicked(const window::Clicked& c)
 {
     if (c.refusal)
         page->refusal = c.refusal;
-    return std::to_string(int(c.outcome));
+    return withChanges(std::to_string(int(c.outcome)));
 }
 
 // A key as the page hands it over: its name as the browser gives it, then shift, control, alt,
@@ -164,8 +173,8 @@ std::string keyAnswer(const web::Arguments& a)
     const window::KeyEffect effect = window::keyEffect(page->form.state(), a.text(0), keyOf(a, 1));
     if (effect.does == Does::Scroll)
         page->form.scroll(window::scrolled(page->form.state().scrollPosition(), effect.scroll));
-    return "{\"does\":" + std::to_string(int(effect.does)) +
-           ",\"control\":" + quoted(effect.control ? effect.control->name : "") + "}";
+    return withChanges("{\"does\":" + std::to_string(int(effect.does)) +
+                       ",\"control\":" + quoted(effect.control ? effect.control->name : "") + "}");
 }
 
 struct Call {
@@ -190,12 +199,15 @@ const Call calls[] = {
      [](const web::Arguments& a) {
          page = std::make_unique<Page>(a.text(0));
          page->form.Form_Load();
-         return std::string("null");
+         // The first changes are the whole state.
+         return withChanges("null");
      }},
-    // The state, its lines in the drawing's device pixels.
-    {"state", [](const web::Arguments&) { return window::stateJson(page->form.state(), page->ratio); }},
-    // The window fitted into a room so many of the browser's pixels wide and high, at so many
-    // device pixels to one of them: its scale, its device pixels per pixel and its place.
+    // A line's device pixels at so many device pixels per pixel: its ends in twips, its width.
+    {"linePixels",
+     [](const web::Arguments& a) {
+         return window::linePixelsJson({int(a.number(0)), int(a.number(1))}, {int(a.number(2)), int(a.number(3))},
+                                       int(a.number(4)), a.number(5));
+     }},
     // The drawing at so many device pixels per pixel of the window: the same picture drawn afresh,
     // a share at a time (redraw), the old one standing meanwhile.
     {"resize",
@@ -213,13 +225,13 @@ const Call calls[] = {
     {"type",
      [](const web::Arguments& a) {
          page->form.type(a.text(0), a.text(1));
-         return std::string("null");
+         return withChanges("null");
      }},
     // The scroll bar dragged to a position.
     {"scroll",
      [](const web::Arguments& a) {
          page->form.scroll(int(a.number(0)));
-         return std::string("null");
+         return withChanges("null");
      }},
     // A press on a part of the scroll bar; whether it moves the bar.
     {"scrollPress",
@@ -227,7 +239,7 @@ const Call calls[] = {
          const std::optional<window::ScrollAction> action = window::pressed(Part(int(a.number(0))));
          if (action)
              page->form.scroll(window::scrolled(page->form.state().scrollPosition(), *action));
-         return truth(action.has_value());
+         return withChanges(truth(action.has_value()));
      }},
     // What a key pressed at a control does: the control, then the key.
     {"key", keyAnswer},
@@ -253,8 +265,16 @@ const Call calls[] = {
      [](const web::Arguments&) {
          return quoted(page->refusal ? window::refusalMessage(*page->refusal, page->numbers, translate) : "");
      }},
-    // One frame of the run; whether the run goes on.
-    {"advance", [](const web::Arguments&) { return truth(page->form.runFrame()); }},
+    // One frame of the run, and what it leaves the page to do (window::FrameDone).
+    {"advance",
+     [](const web::Arguments&) {
+         const window::FrameDone done = page->form.frame();
+         return "{\"more\":" + truth(done.more) + ",\"ended\":" + truth(done.ended) +
+                ",\"refit\":" + truth(done.refit) + ",\"handBack\":" + truth(done.handBack) + "}";
+     }},
+    // The viewport took a new size or resolution: whether the window is fitted now, or at the end
+    // of the run under way.
+    {"refitNow", [](const web::Arguments&) { return truth(page->form.refitNow()); }},
     // The window closes.
     {"stop",
      [](const web::Arguments&) {

@@ -113,11 +113,29 @@ std::string fileName(std::string_view angle, std::string_view substance, std::st
     return nameOf(substanceNamed(substance), angleNamed(angle), distanceNamed(distance));
 }
 
+const Substance* substanceOf(const sim::RunSettings& run)
+{
+    return find(substances(), [&run](const Substance& s) { return &s.medium == run.medium; });
+}
+
+const Angle* angleOf(const sim::RunSettings& run)
+{
+    return find(angles(), [&run](const Angle& a) { return a.incidence == run.incidence; });
+}
+
+const Distance* distanceOf(const sim::RunSettings& run)
+{
+    return find(distances(), [&run](const Distance& d) { return d.track == run.track; });
+}
+
+const Substance* substanceWithIndex(double index)
+{
+    return find(substances(), [index](const Substance& s) { return index == s.index; });
+}
+
 std::string fileName(const sim::RunSettings& run)
 {
-    return nameOf(find(substances(), [&run](const Substance& s) { return &s.medium == run.medium; }),
-                  find(angles(), [&run](const Angle& a) { return a.incidence == run.incidence; }),
-                  find(distances(), [&run](const Distance& d) { return d.track == run.track; }));
+    return nameOf(substanceOf(run), angleOf(run), distanceOf(run));
 }
 
 sim::RunSettings caseNamed(std::string_view angle, std::string_view substance, std::string_view distance)

@@ -61,6 +61,15 @@ const Substance* substanceNamed(std::string_view word);
 const Angle* angleNamed(std::string_view word);
 const Distance* distanceNamed(std::string_view word);
 
+// The rows a run's case came from: its medium's substance, its incidence's angle option, its
+// track's distance; nothing where the cells named none.
+const Substance* substanceOf(const sim::RunSettings& run);
+const Angle* angleOf(const sim::RunSettings& run);
+const Distance* distanceOf(const sim::RunSettings& run);
+
+// The substance whose own index this is, as its option writes it; nothing for any other index.
+const Substance* substanceWithIndex(double index);
+
 // The substance a critical angle is taken from when nLátka names none.
 const Substance& unnamedSubstance();
 

@@ -77,7 +77,7 @@ constexpr Line lineTable[] = {
 // The program's name, which the caption follows with the program's address.
 #define TR_TITLE QT_TRANSLATE_NOOP("Design", "Total reflection")
 constexpr WindowProperties window{name::frmKavrona, TR_TITLE,       TR_TITLE " - " TR_HOMEPAGE, 11445, 8625,
-                                  sim::grey,    {"Arial", 8.25}};
+                                  sim::grey,        {"Arial", 8.25}};
 #undef TR_TITLE
 
 } // namespace
@@ -147,6 +147,24 @@ std::string caption(const Translate& translate)
     // Only the title is words; the address stays as it is.
     const std::string_view address = std::string_view(window.caption).substr(std::string_view(window.title).size());
     return translated(translate, designContext, window.title) + std::string(address);
+}
+
+int positionOfSlowdown(double slowdown)
+{
+    // The slowdown grows with the position: the first position that sets as much, or the one
+    // before it where that is nearer.
+    int low = 0;
+    int high = scrollMaximum;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (slowdownAt(middle) < slowdown)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low > 0 && slowdown - slowdownAt(low - 1) < slowdownAt(low) - slowdown)
+        return low - 1;
+    return low;
 }
 
 } // namespace window

@@ -85,10 +85,15 @@ inline constexpr double slowdownAt(double position)
 {
     return position * 100 + 1;
 }
+// The scroll bar's position that sets a slowdown, the nearest where none sets it exactly.
+int positionOfSlowdown(double slowdown);
 
 // The most a text box holds, counted in UTF-16 code units as a line edit counts them; what is
 // typed or pasted beyond it is cut off.
 inline constexpr int textBoxLength = 32767;
+// A box takes one code unit more than it holds, so that a paste too long for it is seen and
+// refused by Start, never cut into another number.
+inline constexpr int textBoxTakes = textBoxLength + 1;
 
 inline constexpr surface::Colour black = 0x000000;
 

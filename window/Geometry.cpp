@@ -66,6 +66,15 @@ int devicePixels(const Fit& fit, double pixels)
     return int(roundedHalfUp(pixels * fit.ratio));
 }
 
+Rect controlPixels(const Fit& fit, const Rect& place, Point frame)
+{
+    const auto at = [&fit](int twips) { return devicePixels(fit, twips / double(surface::twipsPerPixel)); };
+    const int left = at(frame.x + place.left);
+    const int top = at(frame.y + place.top);
+    return {left - at(frame.x), top - at(frame.y), at(frame.x + place.left + place.width) - left,
+            at(frame.y + place.top + place.height) - top};
+}
+
 double zoomedIn(double scale)
 {
     for (const double step : zoomSteps) {

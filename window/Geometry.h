@@ -29,6 +29,11 @@ struct Fit {
 Fit fitted(double roomWidth, double roomHeight, double devicePixelRatio);
 // A length in pixels of the window as whole device pixels.
 int devicePixels(const Fit& fit, double pixels);
+// A control's box on whole device pixels, from its container's corner as the container is placed:
+// its place and size in twips within a frame standing at `frame` in the window, or within the
+// window itself (a frame at its corner). Each edge falls on the device pixel it would in the
+// window, whatever frame it stands in.
+Rect controlPixels(const Fit& fit, const Rect& place, Point frame = {});
 
 // The desktop's zoom: the next size of the window up or down from a scale, in the steps a web
 // browser's zoom takes; the window is never made smaller than the first.

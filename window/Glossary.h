@@ -66,14 +66,13 @@ inline constexpr const char* nuUplnyOdraz = "nuUplnyOdraz";
 inline constexpr const char* nAir = "nAir";
 // klepněte: click; "Please press button Start".
 inline constexpr const char* labKlepnete = "labKlepnete";
-// The line controls: the normal, Detector V's spiral start line, Detector S's spiral base line,
-// the boundary, the tracks of Detectors S, V and H.
-inline constexpr const char* Line1 = "Line1";
-inline constexpr const char* Line2 = "Line2";
-inline constexpr const char* Line3 = "Line3";
-inline constexpr const char* Line4 = "Line4";
-inline constexpr const char* Line5 = "Line5";
-inline constexpr const char* Line6 = "Line6";
-inline constexpr const char* Line7 = "Line7";
+// The line controls, each beside a line every run draws.
+inline constexpr const char* Line1 = "Line1"; // Detector H's track, moved with its distance
+inline constexpr const char* Line2 = "Line2"; // Detector V's track
+inline constexpr const char* Line3 = "Line3"; // Detector S's track
+inline constexpr const char* Line4 = "Line4"; // the boundary
+inline constexpr const char* Line5 = "Line5"; // below the base line of Detector S's spirals
+inline constexpr const char* Line6 = "Line6"; // the start line of Detector V's spirals
+inline constexpr const char* Line7 = "Line7"; // the normal
 
 } // namespace window::name

@@ -1,6 +1,7 @@
 #include "window/Keys.h"
 
 #include "window/Focus.h"
+#include "window/Shortcuts.h"
 
 namespace window {
 namespace {
@@ -12,7 +13,7 @@ bool presses(const Key& key)
 
 bool asksForMenu(const Key& key)
 {
-    return key.name == "ContextMenu" || (key.name == "F10" && key.shift);
+    return isCommand(Command::Menu, key);
 }
 
 // Where an arrow points: (1, 0) to the right, (0, 1) down.

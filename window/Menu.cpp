@@ -9,21 +9,21 @@ constexpr const char* readingsNotSaved =
     QT_TRANSLATE_NOOP("Menu", "The readings could not be saved as \u201C%1\u201D.\n\n%2");
 
 constexpr FileKind png{Format::Png,
-                       "png",
+                       extensionOf(Format::Png),
                        "image/png",
                        QT_TRANSLATE_NOOP("Menu", "Save picture"),
                        QT_TRANSLATE_NOOP("Menu", "PNG pictures (*.png)"),
                        Folder::Pictures,
                        QT_TRANSLATE_NOOP("Menu", "The picture could not be saved as \u201C%1\u201D.\n\n%2")};
 constexpr FileKind xlsx{Format::Workbook,
-                        "xlsx",
+                        extensionOf(Format::Workbook),
                         "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet",
                         QT_TRANSLATE_NOOP("Menu", "Save readings"),
                         QT_TRANSLATE_NOOP("Menu", "Workbooks (*.xlsx)"),
                         Folder::Documents,
                         readingsNotSaved};
 constexpr FileKind csv{Format::Csv,
-                       "csv",
+                       extensionOf(Format::Csv),
                        "text/csv",
                        QT_TRANSLATE_NOOP("Menu", "Save readings as CSV"),
                        QT_TRANSLATE_NOOP("Menu", "CSV files (*.csv)"),
@@ -47,6 +47,13 @@ constexpr MenuAction actions[] = {
 std::span<const MenuAction> menu()
 {
     return actions;
+}
+
+std::string fileNameFor(const MenuAction& action, std::string_view name)
+{
+    // A picture at another resolution says so, as a screen's pictures are named.
+    const std::string scale = action.scale == 1 ? "" : "@" + std::to_string(int(action.scale)) + "x";
+    return std::string(name) + scale + "." + (action.file ? action.file->extension : "");
 }
 
 } // namespace window

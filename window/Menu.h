@@ -3,6 +3,8 @@
 #include "window/FileFormat.h"
 
 #include <span>
+#include <string>
+#include <string_view>
 
 // The drawing's menu: what a run made, handed out, as one table that every front end builds its
 // menu and its keys from, in the table's order. The picture is copied or saved (at the screen's
@@ -49,5 +51,9 @@ struct MenuAction {
 };
 
 std::span<const MenuAction> menu();
+
+// The name a save proposes for what the window shows, named `name` ("water-35-750"): a picture at
+// twice the resolution "water-35-750@2x.png".
+std::string fileNameFor(const MenuAction& action, std::string_view name);
 
 } // namespace window

@@ -1,6 +1,7 @@
 #include "window/NumberText.h"
 
 #include "window/PointNumber.h"
+#include "window/Utf8.h"
 
 #include <cerrno>
 #include <clocale>
@@ -12,25 +13,11 @@
 namespace window {
 namespace {
 
-// A blank in the sense of Unicode's White_Space: what a locale's conversion trims.
+using utf8::codePointAt;
+
 bool blank(char32_t c)
 {
-    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
-}
-
-// The code point that a UTF-8 sequence starts with at `at`, and how many bytes it takes; a byte
-// that starts no sequence counts as a character of its own that is no blank.
-std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t at)
-{
-    const auto byte = static_cast<unsigned char>(text[at]);
-    const std::size_t length = byte < 0x80 ? 1 : byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-    if (at + length > text.size() || length == 1)
-        return {byte, 1};
-    char32_t c = byte & (0xFFu >> (length + 1));
-    for (std::size_t k = 1; k < length; ++k)
-        c = (c << 6) | (static_cast<unsigned char>(text[at + k]) & 0x3Fu);
-    return {c, length};
+    return utf8::isBlank(c);
 }
 
 std::string_view trimmed(std::string_view text)
@@ -139,17 +126,30 @@ std::string NumberText::text(double value) const
 
 std::optional<double> NumberText::number(std::string_view text) const
 {
+    const Converted c = converted(text);
+    if (!c.whole || c.beyond)
+        return std::nullopt;
+    return c.value;
+}
+
+bool NumberText::beyondDoubles(std::string_view text) const
+{
+    const Converted c = converted(text);
+    return c.whole && c.beyond;
+}
+
+NumberText::Converted NumberText::converted(std::string_view text) const
+{
     const std::optional<std::string> c = cForm(trimmed(text), separator_);
     if (!c)
-        return std::nullopt;
+        return {};
     const std::string local = replaced(*c, ".", processPoint());
     errno = 0;
     char* end = nullptr;
     const double value = std::strtod(local.c_str(), &end);
     // Beyond the doubles, or so small that nothing of it is left.
-    if (end != local.c_str() + local.size() || !std::isfinite(value) || (errno == ERANGE && value == 0))
-        return std::nullopt;
-    return value;
+    const bool beyond = !std::isfinite(value) || (errno == ERANGE && value == 0);
+    return {end == local.c_str() + local.size(), beyond, value};
 }
 
 bool blankText(std::string_view text)

@@ -22,8 +22,18 @@ public:
     // come with it. The C form ("1.5") is read under a decimal-comma locale too, but one text holds
     // one kind of decimal mark, and no group separator.
     std::optional<double> number(std::string_view text) const;
+    // Whether the text is a number in the same form that a double cannot hold: too large, or so
+    // small that nothing of it would be left.
+    bool beyondDoubles(std::string_view text) const;
 
 private:
+    struct Converted {
+        bool whole{}; // the text is a number's, all of it
+        bool beyond{};
+        double value{};
+    };
+    Converted converted(std::string_view text) const;
+
     std::string separator_;
 };
 

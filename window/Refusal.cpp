@@ -3,8 +3,10 @@
 #include "window/Choices.h"
 #include "window/Design.h"
 #include "window/Glossary.h"
+#include "window/Utf8.h"
 
 #include <cassert>
+#include <cstdio>
 
 namespace window {
 namespace {
@@ -32,16 +34,26 @@ const NumberField fields[] = {
 // text (up to 32767 characters) would leave no message to read.
 constexpr std::size_t longestQuotation = 60;
 
-// What was typed, as the message quotes it: whole characters, never a part of one.
+// What was typed, as the message quotes it: whole characters, never a part of one, and what shows
+// no ink written as its code point, ⟨U+200B⟩, so that a zero-width space pasted after 1.5 is seen.
 std::string quotation(const std::string& typed)
 {
+    std::string quoted;
     std::size_t characters = 0;
-    for (std::size_t i = 0; i < typed.size(); ++i) {
-        const bool startsACharacter = (static_cast<unsigned char>(typed[i]) & 0xC0u) != 0x80u;
-        if (startsACharacter && characters++ == longestQuotation)
-            return typed.substr(0, i) + "\u2026";
+    for (std::size_t i = 0; i < typed.size();) {
+        if (characters++ == longestQuotation)
+            return quoted + "\u2026";
+        const auto [c, length] = utf8::codePointAt(typed, i);
+        if (utf8::isInvisible(c)) {
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", unsigned(c));
+            quoted += "\u27E8" + std::string(code) + "\u27E9";
+        } else {
+            quoted += typed.substr(i, length);
+        }
+        i += length;
     }
-    return typed;
+    return quoted;
 }
 
 } // namespace
@@ -59,7 +71,7 @@ const NumberField& numberField(std::string_view cell)
 std::optional<double> usableNumber(const NumberField& field, std::string_view text, const NumberText& numbers)
 {
     const std::optional<double> number = numbers.number(text);
-    if (!number || *number < field.lowest || *number > field.highest)
+    if (!number || *number < field.lowest || *number > field.highest || utf8::utf16Length(text) > textBoxLength)
         return std::nullopt;
     return number;
 }
@@ -76,7 +88,12 @@ std::string refusalMessage(const Refusal& refusal, const NumberText& numbers, co
     if (blankText(refusal.typed))
         return fill(inLanguage(QT_TRANSLATE_NOOP("Refusal", "%1: there is no number to run with.")), {words}) +
                paragraph + example;
-    if (!numbers.number(refusal.typed))
+    if (utf8::utf16Length(refusal.typed) > textBoxLength)
+        return fill(inLanguage(QT_TRANSLATE_NOOP("Refusal", "%1: the text is longer than the box holds, %2 "
+                                                            "characters.")),
+                    {words, wholeNumberText(textBoxLength)}) +
+               paragraph + example;
+    if (!numbers.number(refusal.typed) && !numbers.beyondDoubles(refusal.typed))
         return fill(inLanguage(QT_TRANSLATE_NOOP("Refusal", "%1: \u201C%2\u201D is not a number.")),
                     {words, quotation(refusal.typed)}) +
                paragraph + example;

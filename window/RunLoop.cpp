@@ -12,7 +12,8 @@ void RunLoop::begin(const sim::RunSettings& settings, surface::Surface& drawing)
 
 bool RunLoop::frame(Clock::duration budget)
 {
-    const Clock::time_point deadline = budget == Clock::duration::max() ? Clock::time_point::max() : Clock::now() + budget;
+    const Clock::time_point deadline =
+        budget == Clock::duration::max() ? Clock::time_point::max() : Clock::now() + budget;
     if (settings_) {
         run_ = std::make_unique<sim::Run>(*settings_, *drawing_);
         settings_.reset();

@@ -23,8 +23,6 @@ constexpr const char* context = "Statement";
 // decimal.
 constexpr int typedDecimals = 3;
 constexpr int angleDecimals = 1;
-// An index that is a substance's own, as its option writes it.
-constexpr double sameIndex = 1e-9;
 
 class Words {
 public:
@@ -50,22 +48,12 @@ private:
     const Translate& translate_;
 };
 
-// The substance whose own index the run read: only that index is named after it.
-const Substance* substanceOfIndex(double index)
-{
-    for (const Substance& each : substances()) {
-        if (std::abs(index - each.index) <= sameIndex)
-            return &each;
-    }
-    return nullptr;
-}
-
 // The first sentences: the medium and the typed angle, the direction the run made of it, the
 // angle of incidence against the critical angle, then what the boundary does with the light.
 std::vector<std::string> caseSentences(const light::Light& light, const sim::RunSettings& s, const Words& words)
 {
     const light::Angles& a = light.angles;
-    const Substance* substance = substanceOfIndex(s.refIndex);
+    const Substance* substance = substanceWithIndex(s.refIndex);
     const std::string medium =
         substance ? words.design(findControl(substance->option)->text)
                   : words(QT_TRANSLATE_NOOP("Statement", "A medium of refractive index %1"), {words.typed(s.refIndex)});

@@ -115,28 +115,17 @@ std::vector<Row> runRows(const Measured& measured, const NumberText& numbers, co
     const sim::RunSettings& s = measured.settings;
     const std::string noneNamed = words(QT_TRANSLATE_NOOP("Workbook", "none named"));
 
-    std::string substance = noneNamed;
-    for (const Substance& each : substances()) {
-        if (&each.medium == s.medium)
-            substance = captionOf(each.option);
-    }
-    std::string drawnCase = noneNamed;
-    for (const Angle& each : angles()) {
-        if (each.incidence == s.incidence)
-            drawnCase = captionOf(each.option);
-    }
-    // The scroll bar's position that set the run's slowdown: slowdownAt is a straight line.
-    const double perPosition = slowdownAt(1) - slowdownAt(0);
-    const double position = std::round((s.slowdown - slowdownAt(0)) / perPosition);
-    const int pacePosition = int(std::clamp(position, 0.0, double(scrollMaximum)));
+    const Substance* substance = substanceOf(s);
+    const Angle* drawn = angleOf(s);
+    const int pacePosition = positionOfSlowdown(s.slowdown);
 
     const auto text = [](std::string words) { return spreadsheet::text(std::move(words)); };
     const auto number = [](double value) { return spreadsheet::number(value); };
     std::vector<Row> rows{
-        row(captionOf(name::frmLátka), text(substance)),
+        row(captionOf(name::frmLátka), text(substance ? captionOf(substance->option) : noneNamed)),
         row(captionOf(name::nTextIndex), number(s.refIndex)),
         row(captionOf(name::frmDopad), number(s.alphaDeg)),
-        row(words(QT_TRANSLATE_NOOP("Workbook", "Case drawn")), text(drawnCase)),
+        row(words(QT_TRANSLATE_NOOP("Workbook", "Case drawn")), text(drawn ? captionOf(drawn->option) : noneNamed)),
         row(captionOf(name::frmDistance), number(s.distanceH)),
         row(design(findControl(name::HScroll1)->accessibleName), text(paceText(pacePosition, numbers, translate))),
         row(words(QT_TRANSLATE_NOOP("Workbook", "Program")), text(design(properties().title) + " " + version)),

@@ -122,10 +122,9 @@ function totalReflectionBuild({ design, desk, statement, api, translated, on }) 
   // state, within its frame if it stands in one.
   function place(name, state, fit) {
     const { designed, outer } = controls.get(name);
-    const t = design.twipsPerPixel;
-    const [x, y] = state.places[name].map((twips) => twips / t);
-    const [fx, fy] = designed.container ? state.places[designed.container].map((twips) => twips / t) : [0, 0];
-    fit.placeControl(outer, [x, y, designed.width / t, designed.height / t], [fx, fy]);
+    const place = (control) => state.controls[control].place;
+    fit.placeControl(outer, [...place(name), designed.width, designed.height],
+      designed.container ? place(designed.container) : [0, 0]);
   }
 
   // The captions' words in their boxes, measured in the window's own fonts once they are in: a

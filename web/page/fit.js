@@ -22,14 +22,14 @@ function totalReflectionFit(changed) {
     // Pixels of the window as device pixels, and as the browser's pixels that land on them.
     device: (pixels) => rule.tr_device_pixels(pixels, fit.ratio),
     css: (devicePixels) => devicePixels / fit.dpr,
-    // A control's box on whole device pixels: its place and size in pixels of the window, and the
-    // place of the frame it stands in, if it stands in one.
-    placeControl(element, [x, y, controlWidth, controlHeight], [fx, fy] = [0, 0]) {
-      const edges = [fx + x, fy + y, fx + x + controlWidth, fy + y + controlHeight].map(fit.device);
-      const [left, top] = [edges[0] - fit.device(fx), edges[1] - fit.device(fy)];
-      Object.assign(element.style, { left: `${fit.css(left)}px`, top: `${fit.css(top)}px`,
-        width: `calc(${fit.css(edges[2] - edges[0])}px + var(--spill, 0px) + var(--room, 0px))`,
-        height: `${fit.css(edges[3] - edges[1])}px` });
+    // A control's box on whole device pixels, by the window's rule: its place and size in twips,
+    // and the place in twips of the frame it stands in (0, 0 when it stands in none).
+    placeControl(element, box, frame) {
+      const at = [...box, ...frame, fit.ratio];
+      const [left, top, width, height] = [rule.tr_control_left(...at), rule.tr_control_top(...at),
+        rule.tr_control_width(...at), rule.tr_control_height(...at)].map(fit.css);
+      Object.assign(element.style, { left: `${left}px`, top: `${top}px`,
+        width: `calc(${width}px + var(--spill, 0px) + var(--room, 0px))`, height: `${height}px` });
     },
     // Captions' lines, where the window's rule puts them so that the ink of their letters stays
     // within their boxes: moved from where the browser centres each by padding one side of its box,

@@ -69,11 +69,10 @@ function totalReflectionHandout({ api, page, label, into, heap, ratio, refuse })
       return new Blob([heap().slice(bytes, bytes + length)], { type: action.mediaType });
     },
   };
-  const suffix = (action) => action.scale === 1 ? '' : `@${action.scale}x`;
   const ways = {
     copy: (action) => copy[action.what](),
-    save: async (action) => download(await contents[action.what](action),
-      `${api.fileName()}${suffix(action)}.${action.extension}`),
+    // The module's name for what the window shows, then the action's own ending ("@2x.png").
+    save: async (action) => download(await contents[action.what](action), api.fileName() + action.fileName),
   };
 
   // What the browser lets the page copy: text always, a picture only where the clipboard takes one.

@@ -1,15 +1,17 @@
 // Makes the page's web app manifest, so that the page can be installed as an app: its name, in
 // every language the window speaks, and its colour are the window's own, read from the page's
-// module and its table of translations; its icons are the program's.
+// module and its table of translations; its icons are the program's. Writes the page's own words,
+// the module's, into the page in English where it marks them (@closed@ for the words named
+// "closed"): the page shows them before its module arrives, and if it never does.
 //
-//   node manifest.mjs OUT.webmanifest MODULE.js TRANSLATIONS.js CALLS.js
+//   node manifest.mjs OUT.webmanifest MODULE.js TRANSLATIONS.js CALLS.js PAGE_HTML OUT_PAGE_HTML
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import path from 'node:path';
 
-const [out, modulePath, translationsPath, callsPath] = process.argv.slice(2);
-if (!out || !modulePath || !translationsPath || !callsPath) {
-  console.error('usage: node manifest.mjs OUT.webmanifest MODULE.js TRANSLATIONS.js CALLS.js');
+const [out, modulePath, translationsPath, callsPath, pageIn, pageOut] = process.argv.slice(2);
+if (!out || !modulePath || !translationsPath || !callsPath || !pageIn || !pageOut) {
+  console.error('usage: node manifest.mjs OUT.webmanifest MODULE.js TRANSLATIONS.js CALLS.js PAGE_HTML OUT_PAGE_HTML');
   process.exit(2);
 }
 const script = (file, name) => new Function(`${readFileSync(file, 'utf8')}; return ${name};`)();
@@ -45,3 +47,13 @@ writeFileSync(out, `${JSON.stringify({
   icons,
   translations,
 }, null, 2)}\n`);
+
+// The module's own words, in English.
+module.translate = () => null;
+const { texts } = api.page();
+const escaped = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+writeFileSync(pageOut, readFileSync(pageIn, 'utf8').replace(/@(\w+)@/g, (mark, name) => {
+  if (!Object.hasOwn(texts, name))
+    throw new Error(`${pageIn}: ${mark} names none of the page's words`);
+  return escaped(texts[name]);
+}));

@@ -4,9 +4,8 @@
 // is kept as it is seen: what is hidden goes, and so does all that only a running window needs
 // (its roles and names for a screen reader, its tab stops), and so do the lines, which the module
 // lays on device pixels by a rule of its own and the window draws once it runs. Each control's
-// box is written in pixels of the window, as the window's design and state give it, so that the
-// copy takes any size the window does, on the same device pixels. still.js shows the copy in the
-// page's language.
+// box is written in twips, as the window's design and state give it, so that the copy takes any
+// size the window does, on the same device pixels. still.js shows the copy in the page's language.
 //
 //   node still.mjs PAGE_HTML OUTPUT_HTML
 // writes one <template id="still-LANGUAGE"> for each language.
@@ -22,20 +21,19 @@ if (!pageFile || !output) {
 
 const timeout = 60000;
 
-// The window's size, and each control's box in pixels of the window, within its frame's, from the
-// window's design and its state at start-up.
+// The window's size, and each control's box in twips, within its frame's, from the window's design
+// and its state at start-up.
 async function designedBoxes(tab) {
   return tab.evaluate(async () => {
     const api = totalReflectionModule(await createTotalReflection(), (error) => {
       throw error;
     });
     const design = api.design();
-    api.start('.');
-    const { places } = api.state();
-    const t = design.twipsPerPixel;
-    const at = (name) => places[name].map((twips) => twips / t);
-    const controls = Object.fromEntries(design.controls.filter(({ name }) => places[name]).map((control) => [control.name, {
-      box: [...at(control.name), control.width / t, control.height / t],
+    // The first changes the module hands back are the whole state.
+    const { controls: state } = api.start('.').changes;
+    const at = (name) => state[name].place;
+    const controls = Object.fromEntries(design.controls.filter(({ name }) => state[name]).map((control) => [control.name, {
+      box: [...at(control.name), control.width, control.height],
       within: control.container ? at(control.container) : [0, 0],
       caption: control.caption,
     }]));
