@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Reads a run's workbook with a reader that is not the program's own, openpyxl, and holds it to
 the run's CSV and its statement: the same header, every reading a number equal to the CSV's
-within 1e-9 relative, every entry's CRC-32 right, and the second sheet holding the statement.
+within 1e-9 relative, every entry's CRC-32 right and its date a real one, the header row of the
+readings frozen in view (and nothing on the run's sheet), and the second sheet holding the
+statement.
 
 usage: check-workbook.py BOOK.xlsx READINGS.csv STATEMENT.txt
 Exits 0 when it holds, 1 with the reason when not, 77 when openpyxl is not installed."""
@@ -28,6 +30,10 @@ with zipfile.ZipFile(book_path) as archive:
     broken = archive.testzip()
     if broken:
         fail(f"{broken}: its CRC-32 does not match its data")
+    for entry in archive.infolist():
+        year, month, day = entry.date_time[:3]
+        if not (1980 <= year and 1 <= month <= 12 and 1 <= day <= 31):
+            fail(f"{entry.filename}: no real date, {entry.date_time}")
 
 with open(csv_path, newline="", encoding="utf-8") as f:
     table = list(csv.reader(f))
@@ -52,6 +58,12 @@ for number, (got, expected) in enumerate(zip(rows[1:], table[1:]), start=2):
             fail(f"row {number}, {column}: {value!r}, the CSV's {text}")
         if not math.isfinite(value):
             fail(f"row {number}, {column}: {value!r}")
+
+# The readings scroll under their header row; the run's sheet has no header to keep in view.
+if readings.freeze_panes != "A2":
+    fail(f"the readings' view keeps {readings.freeze_panes!r} in place, not the header row A2")
+if run.freeze_panes is not None:
+    fail(f"the run's sheet keeps {run.freeze_panes!r} in place")
 
 if not any(cell == statement for row in run.iter_rows(values_only=True) for cell in row):
     fail("the second sheet does not hold the statement:\n" + statement)

@@ -3,7 +3,7 @@
 #include "Runs.h"
 
 #include "app/Languages.h"
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 #include "window/Refusal.h"
 
 #include <QLineEdit>
@@ -18,7 +18,7 @@ namespace {
 
 const char* const cellNames[] = {"nLátka", "nAlfaCaption", "nAlfa", "nIndex", "nDistance", "nSpomaleni"};
 
-QStringList cellTexts(const frmKavrona& window)
+QStringList cellTexts(const MainWindow& window)
 {
     QStringList texts;
     for (const char* name : cellNames)
@@ -26,7 +26,7 @@ QStringList cellTexts(const frmKavrona& window)
     return texts;
 }
 
-void type(frmKavrona& window, const QString& cell, const QString& text)
+void type(MainWindow& window, const QString& cell, const QString& text)
 {
     typeInto(window.findChild<QLineEdit*>(cell), text);
 }
@@ -79,11 +79,23 @@ private slots:
             << "C"
             << "nAlfa"
             << "1e308" << QStringList{"Incident angle", "\u201C1e308\u201D", "from -1000000 to 1000000"};
+        // Numbers too large or too small for a double are numbers all the same: outside the range.
+        for (const char* beyond : {"1e309", "-1e309", "1e-400"})
+            QTest::newRow(beyond) << "C"
+                                  << "nAlfa" << beyond << QStringList{"outside the range"};
+        // What shows no ink is shown by its code point, where it hides in a number.
+        QTest::newRow("a zero-width space after a number")
+            << "C"
+            << "nIndex"
+            << "1.5\u200B" << QStringList{"\u201C1.5\u27E8U+200B\u27E9\u201D is not a number"};
         // A whole cell's worth, as a paste fills it: the quotation is cut short.
         QTest::newRow("a full text box") << "C"
                                          << "nIndex" << QString(32767, QLatin1Char('9'))
                                          << QStringList{QStringLiteral("\u201C") + QString(60, QLatin1Char('9')) +
                                                         QStringLiteral("\u2026\u201D")};
+        QTest::newRow("longer than the box holds")
+            << "C"
+            << "nIndex" << QString(32768, QLatin1Char('9')) << QStringList{"longer than the box holds, 32767"};
         QTest::newRow("markup stays as typed")
             << "C"
             << "nIndex"
@@ -164,6 +176,9 @@ private slots:
         QTest::newRow("beyond the double range") << QStringList{"nAlfa", "1e400"} << "nAlfa";
         QTest::newRow("index is checked first") << QStringList{"nAlfa", "x", "nIndex", "y"} << "nIndex";
         QTest::newRow("hidden distance") << QStringList{"nDistance", "far"} << "nDistance";
+        // A paste longer than a box holds is never cut into another number: 32767 zeros and a 1.
+        QTest::newRow("a paste longer than the box")
+            << QStringList{"nIndex", QString(32767, QLatin1Char('0')) + "1"} << "nIndex";
         QTest::newRow("hidden slowdown") << QStringList{"nSpomaleni", "slow"} << "nSpomaleni";
     }
     void refusedRun()
@@ -172,7 +187,7 @@ private slots:
         QFETCH(QString, refused);
         ProbeSurface probe;
         QStringList refusals;
-        frmKavrona window({&probe, [&](const QString& cell) { refusals << cell; }});
+        MainWindow window({&probe, [&](const QString& cell) { refusals << cell; }});
         start(window);
         QVERIFY(runEnded(window));
         const QImage picture = window.canvas().image();
@@ -191,7 +206,7 @@ private slots:
     // so no picture named in it is loaded from disk.
     void refusalShowsAMessageBox()
     {
-        frmKavrona window;
+        MainWindow window;
         window.show();
         const QString markup = QStringLiteral("<b>1</b><img src=/dev/zero>");
         type(window, "nIndex", markup);
@@ -277,13 +292,13 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, distance);
         surface::RecordingSurface withoutRays;
-        frmKavrona reference(runsOnly(&withoutRays));
+        MainWindow reference(runsOnly(&withoutRays));
         type(reference, "nAlfaCaption", "60");
         start(reference);
         QVERIFY(runEnded(reference));
 
         ProbeSurface probe;
-        frmKavrona window(runsOnly(&probe));
+        MainWindow window(runsOnly(&probe));
         type(window, "nIndex", index);
         type(window, "nAlfa", angle);
         type(window, "nAlfaCaption", caption);
@@ -308,7 +323,7 @@ private slots:
     {
         QFETCH(QString, slowdown);
         ProbeSurface probe;
-        frmKavrona window(runsOnly(&probe));
+        MainWindow window(runsOnly(&probe));
         type(window, "nSpomaleni", slowdown);
         start(window);
         QVERIFY(runEnded(window));
@@ -321,7 +336,7 @@ private slots:
 #if defined(__SANITIZE_ADDRESS__)
         QSKIP("AddressSanitizer keeps freed memory in quarantine; its leak check covers this build");
 #endif
-        frmKavrona window(runsOnly());
+        MainWindow window(runsOnly());
         const auto residentKiB = [] {
             QFile status(QStringLiteral("/proc/self/status"));
             if (!status.open(QIODevice::ReadOnly))

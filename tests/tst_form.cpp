@@ -4,6 +4,7 @@
 #include "window/Focus.h"
 #include "window/Form.h"
 #include "window/Geometry.h"
+#include "window/Keys.h"
 #include "window/Readings.h"
 #include "window/Statement.h"
 #include "window/Workbook.h"
@@ -37,7 +38,7 @@ struct Started {
             runs.push_back(std::get<sim::RunSettings>(form.readSettings()));
         if (clicked == window::Clicked::Outcome::Refused)
             refused.push_back(clicked.refusal->field->cell);
-        while (drawRuns && form.runFrame(window::RunLoop::Clock::duration::max())) {
+        while (drawRuns && form.frame(window::RunLoop::Clock::duration::max()).more) {
         }
         return clicked;
     }
@@ -168,7 +169,7 @@ private slots:
         const std::size_t before = window.drawing.calls.size();
         QVERIFY(window.click("cmdStart") == Outcome::RunBegun);
         QCOMPARE(window.drawing.calls.size(), before);
-        QVERIFY(!window.form.runFrame(window::RunLoop::Clock::duration::max()));
+        QVERIFY(!window.form.frame(window::RunLoop::Clock::duration::max()).more);
         QCOMPARE(window.drawing.count(Op::Circle), std::size_t(3 * sim::sweepSteps));
         window.form.type("nIndex", "x");
         const window::Clicked refused = window.click("cmdStart");
@@ -186,7 +187,7 @@ private slots:
         const auto late = -std::chrono::seconds(1);
         std::size_t drawn = window.drawing.calls.size();
         for (int frame = 0; frame < 100; ++frame) {
-            QVERIFY(window.form.runFrame(late));
+            QVERIFY(window.form.frame(late).more);
             QVERIFY2(window.drawing.calls.size() > drawn, qPrintable(QString::number(frame)));
             drawn = window.drawing.calls.size();
         }
@@ -333,6 +334,29 @@ private slots:
         QCOMPARE(forward, round);
         std::reverse(round.begin(), round.end() - 1);
         QCOMPARE(backward, round);
+        // With the focus on no control, Tab goes to the first stop and Shift+Tab to the last, the
+        // one the first follows.
+        const window::State& state = window.form.state();
+        const window::Control* last = window::nextStop(state, "", false);
+        QCOMPARE(window::nextStop(state, last->name, true), window::nextStop(state, "", true));
+    }
+
+    // A key with Ctrl, Alt or Meta held is the system's or a menu's, never the window's rule's: it
+    // presses no button, moves no option and no scroll bar, and leaves the focus where it is.
+    void keysWithModifiersAreLeftAlone()
+    {
+        Started window;
+        const std::pair<const char*, const char*> keysAt[] = {
+            {"cmdStart", "Enter"}, {"cmdStart", " "},           {"opVoda", "ArrowDown"},
+            {"opMenší", "ArrowUp"}, {"HScroll1", "ArrowRight"}, {"HScroll1", "End"}};
+        for (const auto& [control, name] : keysAt) {
+            QVERIFY(window::keyEffect(window.form.state(), control, {name}).does != window::KeyEffect::Does::Nothing);
+            for (int held = 0; held < 3; ++held) {
+                const window::Key key{name, false, held == 0, held == 1, held == 2};
+                QVERIFY2(window::keyEffect(window.form.state(), control, key).does == window::KeyEffect::Does::Nothing,
+                         qPrintable(QStringLiteral("%1 at %2, modifier %3").arg(name, control).arg(held)));
+            }
+        }
     }
 
     // The run's result in words, as the window makes it: the case follows the option, the physics

@@ -1,5 +1,5 @@
 #include "Runs.h"
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 #include "window/Focus.h"
 #include "window/ScrollBar.h"
 
@@ -88,7 +88,7 @@ private slots:
     {
         QFETCH(QStringList, choices);
         QFETCH(bool, backward);
-        frmKavrona window;
+        MainWindow window;
         for (const QString& option : choices)
             child<QAbstractButton>(window, option)->click();
         showActive(window);
@@ -111,7 +111,7 @@ private slots:
     // an option group.
     void everyControlIsReachable()
     {
-        frmKavrona window;
+        MainWindow window;
         showActive(window);
         QSet<QString> reached;
         for (int i = 0; i < 40; ++i) {
@@ -150,7 +150,7 @@ private slots:
         };
         for (const Arrow arrow : {Arrow{Qt::Key_Left, -1, 0}, Arrow{Qt::Key_Right, 1, 0}, Arrow{Qt::Key_Up, 0, -1},
                                   Arrow{Qt::Key_Down, 0, 1}}) {
-            frmKavrona window;
+            MainWindow window;
             child<QAbstractButton>(window, from)->click();
             showActive(window);
             child(window, from)->setFocus(Qt::TabFocusReason);
@@ -183,7 +183,7 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(QString, name);
-        frmKavrona window;
+        MainWindow window;
         showActive(window);
         auto* bar = child<QScrollBar>(window, QStringLiteral("HScroll1"));
         bar->setValue(10000);
@@ -210,7 +210,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(bool, runs);
         CountingSurface drawing;
-        frmKavrona window({&drawing, {}});
+        MainWindow window({&drawing, {}});
         showActive(window);
         child(window, button)->setFocus(Qt::TabFocusReason);
         const int before = drawing.lines;
@@ -223,7 +223,7 @@ private slots:
     void otherKeysPressNoButton()
     {
         CountingSurface drawing;
-        frmKavrona window({&drawing, {}});
+        MainWindow window({&drawing, {}});
         showActive(window);
         const int before = drawing.lines;
         for (const Qt::Key key : {Qt::Key_A, Qt::Key_Escape, Qt::Key_Delete})
@@ -270,7 +270,7 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QString, name);
-        frmKavrona window;
+        MainWindow window;
         window.show();
         QCOMPARE(accessibleName(child(window, control)), name);
     }
@@ -288,7 +288,7 @@ private slots:
     {
         QFETCH(int, position);
         QFETCH(QString, words);
-        frmKavrona window;
+        MainWindow window;
         window.show();
         auto* bar = child<QScrollBar>(window, QStringLiteral("HScroll1"));
         bar->setValue(position);
@@ -298,7 +298,7 @@ private slots:
     // After a run, the drawing's description is the run's result in words.
     void drawingDescribesTheRun()
     {
-        frmKavrona window;
+        MainWindow window;
         window.show();
         child<QAbstractButton>(window, QStringLiteral("opVětší"))->click();
         child<QAbstractButton>(window, QStringLiteral("cmdStart"))->click();
@@ -308,13 +308,22 @@ private slots:
         for (const char* words :
              {"total internal reflection", "Detector V", "No light reaches Detector H", "Detector S"})
             QVERIFY2(description.contains(QLatin1String(words)), qPrintable(description));
+        // The next run's notice takes the place of the last: one says the result, the new one.
+        child<QAbstractButton>(window, QStringLiteral("opMenší"))->click();
+        child<QAbstractButton>(window, QStringLiteral("cmdStart"))->click();
+        QVERIFY(runEnded(window));
+        const QList<QWidget*> notices =
+            window.findChildren<QWidget*>(QStringLiteral("resultNotice"), Qt::FindDirectChildrenOnly);
+        QCOMPARE(notices.size(), 1);
+        QVERIFY2(notices.front()->accessibleName().contains(QLatin1String("less than the critical angle")),
+                 qPrintable(notices.front()->accessibleName()));
     }
 
     // Every control a user can see has a name; the ones a user works with have one each, and
     // a caption box says what it shows.
     void everyVisibleControlIsNamed()
     {
-        frmKavrona window;
+        MainWindow window;
         window.show();
         QStringList inputNames;
         for (QWidget* w : controls(window)) {

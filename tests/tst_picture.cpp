@@ -2,7 +2,7 @@
 #include "Runs.h"
 
 #include "app/Languages.h"
-#include "app/frmKavrona.h"
+#include "app/MainWindow.h"
 #include "window/Menu.h"
 #include "window/WholeFile.h"
 
@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
@@ -33,7 +34,7 @@ QImage driversPicture(const QStringList& arguments)
 }
 
 // A key with Ctrl as the window system delivers it.
-void pressCtrl(frmKavrona& window, Qt::Key key, Qt::KeyboardModifiers more = {})
+void pressCtrl(MainWindow& window, Qt::Key key, Qt::KeyboardModifiers more = {})
 {
     const Qt::KeyboardModifiers modifiers = Qt::ControlModifier | more;
     QWindowSystemInterface::handleKeyEvent(window.windowHandle(), QEvent::KeyPress, key, modifiers);
@@ -48,7 +49,7 @@ QImage rgb(const QImage& image)
 // Pixels that differ, but for the shading of the command buttons and the scroll bar's arrows: at
 // a resolution other than the screen's, the style paints those from what it drew for the screen,
 // where the driver, whose whole window has that resolution, paints them afresh.
-int differingPixels(const frmKavrona& window, const QImage& a, const QImage& b)
+int differingPixels(const MainWindow& window, const QImage& a, const QImage& b)
 {
     const qreal scale = qreal(a.width()) / window.width();
     QRegion shaded;
@@ -100,7 +101,7 @@ private slots:
             proposed = name;
             return file;
         };
-        frmKavrona window(observers);
+        MainWindow window(observers);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QStringList driver;
@@ -135,7 +136,7 @@ private slots:
     // beside them.
     void contextMenuOffersTheTable()
     {
-        frmKavrona window;
+        MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QStringList offered;
@@ -162,12 +163,24 @@ private slots:
         QTRY_COMPARE(offered, table);
     }
 
-    // The readings copied (Ctrl+Shift+C) as a table in the window's language, here German under
-    // the C locale, hold the numbers the driver's CSV holds; saved as CSV, they are the driver's
-    // CSV, under the name of the run that measured them whatever the options say since. Before
-    // any run there are no readings to hand out.
+    // The readings copied (Ctrl+Shift+C) as a table with the separator the window's cells show,
+    // whatever the window's language (here German), hold the numbers the driver's CSV holds; saved
+    // as CSV, they are the driver's CSV, under the name of the run that measured them whatever the
+    // options say since. Before any run there are no readings to hand out.
+    void copiesAndSavesTheReadings_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char* locale : {"C", "en_US", "de_DE", "de_CH", "cs_CZ", "tr_TR", "fr_FR"})
+            QTest::newRow(locale) << QString::fromLatin1(locale);
+    }
     void copiesAndSavesTheReadings()
     {
+        QFETCH(QString, locale);
+        const QLocale before;
+        const QLocale cells(locale);
+        QLocale::setDefault(cells);
+        const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+        QGuiApplication::clipboard()->clear();
         QTemporaryDir dir;
         const QString driverFile = dir.filePath(QStringLiteral("driver.csv"));
         QProcess driver;
@@ -186,7 +199,7 @@ private slots:
             proposed = name;
             return saved;
         };
-        frmKavrona window(observers);
+        MainWindow window(observers);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QList<QAction*> actions = window.actions();
@@ -208,13 +221,14 @@ private slots:
         const QStringList table = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         const QStringList rows = QString::fromUtf8(csv).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(table.size(), rows.size());
-        QVERIFY2(table[1].contains(QLatin1String("313,9189")), qPrintable(table[1]));
-        const QLocale german(QLocale::German, QLocale::Germany);
+        const QString separator = cells.decimalPoint();
+        QVERIFY2(table[1].contains(QStringLiteral("313") + separator + QStringLiteral("9189")), qPrintable(table[1]));
+        QVERIFY(window.findChild<QLineEdit*>(QStringLiteral("nIndex"))->text().contains(separator));
         for (qsizetype k = 1; k < rows.size(); ++k) {
             const QStringList pasted = table[k].split(QLatin1Char('\t'));
             const QStringList written = rows[k].split(QLatin1Char(','));
             for (qsizetype c = 0; c < written.size(); ++c)
-                QVERIFY2(std::abs(german.toDouble(pasted[c]) - written[c].toDouble()) <=
+                QVERIFY2(std::abs(cells.toDouble(pasted[c]) - written[c].toDouble()) <=
                              1e-9 * std::abs(written[c].toDouble()),
                          qPrintable(table[k]));
         }
@@ -225,6 +239,9 @@ private slots:
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), csv);
+        // The next save proposes the folder of the last.
+        readingsAction(window::Format::Workbook)->trigger();
+        QCOMPARE(QFileInfo(proposed).absolutePath(), QFileInfo(saved).absolutePath());
     }
 
     // Keys pressed during a run wait for its end, and copy the finished picture.
@@ -232,7 +249,7 @@ private slots:
     {
         QGuiApplication::clipboard()->clear();
         ProbeSurface probe;
-        frmKavrona window({&probe, {}});
+        MainWindow window({&probe, {}});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         probe.hooks[5000] = [&] { pressCtrl(window, Qt::Key_C); };
@@ -277,7 +294,7 @@ private slots:
         } else {
             WindowObservers observers;
             observers.chooseFile = [&](const QString&) { return file; };
-            frmKavrona window(observers);
+            MainWindow window(observers);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QString shown;

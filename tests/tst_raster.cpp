@@ -54,6 +54,11 @@ private slots:
         QTest::newRow("vertical, pen 1.25 near a column's end") << QLineF(3.8, 1, 3.8, 10) << 1.25 << 20;
         QTest::newRow("diagonal") << QLineF(0, 0, 9, 9) << 1.0 << 10;
         QTest::newRow("diagonal, pen 1.25: two pixels across") << QLineF(0, 0, 9, 9) << 1.25 << 20;
+        // A pen a hair above a whole width, as 2 x 1.5000000000000002 comes out, is that width.
+        QTest::newRow("diagonal, pen a hair above 2") << QLineF(0, 0, 9, 9) << 2 * 1.5000000000000002 - 1 << 20;
+        // Below one device pixel per pixel (a window smaller than its design) a line keeps one.
+        QTest::newRow("horizontal, pen of half a pixel") << QLineF(2, 5, 12, 5) << 0.5 << 11;
+        QTest::newRow("vertical, pen of half a pixel") << QLineF(3, 1, 3, 10) << 0.5 << 10;
         QTest::newRow("shallow, backwards") << QLineF(15, 8, 0, 3) << 1.0 << 16;
         QTest::newRow("a point") << QLineF(4, 4, 4, 4) << 1.0 << 1;
         QTest::newRow("huge but finite, clipped") << QLineF(-1e30, 7, 1e30, 7) << 1.0 << 20;
@@ -89,6 +94,7 @@ private slots:
         QTest::addColumn<bool>("ring");
         QTest::newRow("marker at one pixel per 15 twips") << 10.0 / 15 << true;
         QTest::newRow("a larger ring") << 5.0 << true;
+        QTest::newRow("marker at half a pixel per pixel") << 10.0 / 15 / 2 << true;
         QTest::newRow("too large to be on the window") << 1e12 << false;
         QTest::newRow("not a number") << double(NAN) << false;
     }

@@ -4,8 +4,9 @@
 // 0.01 twip, or a relative 1e-5, for what the two builds' sines may round differently.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { execFileSync, spawn } from 'node:child_process';
+import { closeSync, existsSync, lstatSync, openSync, mkdtempSync, readdirSync, readFileSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
+import { readFile } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -150,4 +151,59 @@ for (const args of [['click', 'cmdStart'], []]) {
             rmSync(folder, { recursive: true, force: true });
         }
     });
+}
+
+// A file named as output is written as what it is, by both drivers: a FIFO and a device node stay
+// what they are and take the readings; a private file stays private; a file nobody may write is
+// refused with a message and keeps its contents; a link stays a link, its target written; any
+// name the system allows is written; and a workbook's extension is read in capitals too.
+const root = process.getuid?.() === 0;
+const outputs = [
+  { name: 'a FIFO', file: 'fifo.csv', make: (file) => execFileSync('mkfifo', [file]), fifo: true,
+    holds: (data, stat) => stat.isFIFO() && data.startsWith('step,') },
+  { name: 'a device node', file: 'null', root: true, make: (file) => execFileSync('mknod', [file, 'c', '1', '3']),
+    holds: (data, stat) => stat.isCharacterDevice() },
+  { name: 'a private file', file: 'private.csv', make: (file) => writeFileSync(file, 'old', { mode: 0o600 }),
+    holds: (data, stat) => (stat.mode & 0o777) === 0o600 && data.startsWith('step,') },
+  { name: 'a read-only file', file: 'kept.csv', make: (file) => writeFileSync(file, 'old', { mode: 0o444 }),
+    refused: /kept\.csv: Permission denied/, holds: (data) => data === 'old' },
+  { name: 'a symbolic link', file: 'link.csv', make: (file) => {
+    writeFileSync(path.join(path.dirname(file), 'target.csv'), 'old');
+    symlinkSync('target.csv', file);
+  }, holds: (data, stat) => stat.isSymbolicLink() && data.startsWith('step,') },
+  { name: 'a link to a file not yet there', file: 'ahead.csv', make: (file) => symlinkSync('new.csv', file),
+    holds: (data, stat) => stat.isSymbolicLink() && data.startsWith('step,') },
+  { name: 'a name of 250 characters', file: `${'r'.repeat(246)}.csv`, holds: (data) => data.startsWith('step,') },
+  { name: 'a workbook in capitals', file: 'UP.XLSX', holds: (data) => data.startsWith('PK') },
+];
+for (const output of outputs) {
+  for (const [driver, command, first] of [['desktop', desktop, []], ['WebAssembly', 'node', [webDriver]]]) {
+    test(`${output.name} as output, from the ${driver} driver`,
+      { skip: !desktop || !webDriver || (output.root && !root) }, async () => {
+        const folder = mkdtempSync(path.join(os.tmpdir(), 'total-reflection-output-'));
+        try {
+          const file = path.join(folder, output.file);
+          output.make?.(file);
+          const child = spawn(command, [...first, '--readings', file],
+            { env: { ...process.env, LC_ALL: 'C.UTF-8', QT_QPA_PLATFORM: 'offscreen' }, stdio: ['ignore', 'ignore', 'pipe'] });
+          let said = '';
+          child.stderr.on('data', (chunk) => { said += chunk; });
+          const ended = new Promise((resolve) => child.on('close', resolve));
+          // A FIFO is read as the driver writes it: its writer waits for a reader. Once the driver
+          // has ended, a writer of the test's own ends a read that no driver began.
+          const reading = output.fifo ? readFile(file, 'utf8') : undefined;
+          const status = await ended;
+          if (output.fifo)
+            closeSync(openSync(file, 'r+'));
+          const data = await reading;
+          assert.equal(status, output.refused ? 1 : 0, said);
+          if (output.refused)
+            assert.match(said, output.refused);
+          assert.ok(output.holds(data ?? readFileSync(file, 'latin1'), lstatSync(file)), said);
+          assert.deepEqual(readdirSync(folder).filter((name) => name.startsWith('.partial')), []);
+        } finally {
+          rmSync(folder, { recursive: true, force: true });
+        }
+      });
+  }
 }

@@ -75,6 +75,12 @@ const duringRun = [
     await tab.keyboard.press('v', { commands: ['Paste'] });
     await tab.keyboard.up('Control');
   }, ['type nAlfa 357'], 'nAlfa'],
+  // Keys that edit the angle come back at the caret, each on its own side of it: "35" with the
+  // caret moved between its digits, Backspace, 4 and Delete leave "4".
+  ['Backspace and Delete in the angle', async (tab) => {
+    for (const key of ['ArrowLeft', 'Backspace', '4', 'Delete'])
+      await tab.keyboard.press(key);
+  }, ['type nAlfa 4'], 'nAlfa'],
   // A click on the track moves the bar a page towards it, on an arrow a step: the same as outside
   // a run.
   ["a click on the scroll bar's track", async (tab) => {
