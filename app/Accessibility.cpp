@@ -2,9 +2,9 @@
 
 #include "app/Languages.h"
 #include "app/ResultNotice.h"
-#include "window/Design.h"
-#include "window/Glossary.h"
-#include "window/Statement.h"
+#include "window/form/Design.h"
+#include "window/form/Glossary.h"
+#include "window/handout/Statement.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,6 +1,6 @@
 #include "app/CanvasView.h"
 
-#include "window/RunLoop.h"
+#include "window/form/RunLoop.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "surface/QtCanvas.h"
-#include "window/Geometry.h"
+#include "window/rules/Geometry.h"
 
 #include <QTimer>
 #include <QWidget>

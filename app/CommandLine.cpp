@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "window/Version.h"
+#include "window/form/Version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

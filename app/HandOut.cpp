@@ -1,9 +1,9 @@
 #include "app/HandOut.h"
 
 #include "app/Languages.h"
-#include "window/Readings.h"
-#include "window/WholeFile.h"
-#include "window/Workbook.h"
+#include "window/formats/WholeFile.h"
+#include "window/handout/Readings.h"
+#include "window/handout/Workbook.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -111,8 +111,9 @@ void HandOut::save(const window::MenuAction& action)
 {
     const window::FileKind& kind = *action.file;
     const auto folder = folders_.try_emplace(kind.folder, standardFolder(kind.folder)).first;
-    const QString proposed = QDir(folder->second).filePath(
-        QString::fromStdString(window::fileNameFor(action, sources_.name().toStdString())));
+    const QString proposed =
+        QDir(folder->second)
+            .filePath(QString::fromStdString(window::fileNameFor(action, sources_.name().toStdString())));
     const QString file = chooseFile(kind, proposed);
     if (file.isEmpty())
         return;

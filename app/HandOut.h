@@ -1,8 +1,8 @@
 #pragma once
 
-#include "window/Menu.h"
-#include "window/NumberText.h"
-#include "window/RunLoop.h"
+#include "window/form/NumberText.h"
+#include "window/form/RunLoop.h"
+#include "window/rules/Menu.h"
 
 #include <QObject>
 #include <QString>
@@ -16,7 +16,7 @@ class QPoint;
 class QWidget;
 
 // What a run made, in the teacher's hands: the drawing's menu and the window's keys, one action
-// for each row of the window's menu table (window/Menu.h). The picture is the whole window's;
+// for each row of the window's menu table (window/rules/Menu.h). The picture is the whole window's;
 // the readings are the last run's. During a run the keys wait like any other input, and act on
 // the finished run.
 class HandOut final : public QObject {

@@ -1,6 +1,6 @@
 #include "app/KeyRule.h"
 
-#include "window/Design.h"
+#include "window/form/Design.h"
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/Keys.h"
+#include "window/rules/Keys.h"
 
 #include <QObject>
 
@@ -11,7 +11,7 @@ class QKeyEvent;
 class QWidget;
 
 // The window's keys on the desktop: a key that reaches one of the window's controls is named as
-// the window's rule names keys, and does what the rule says (window/Keys.h), whether it comes now
+// the window's rule names keys, and does what the rule says (window/rules/Keys.h), whether it comes now
 // or is handed back after a run.
 class KeyRule final : public QObject {
 public:

@@ -1,6 +1,6 @@
 #include "app/Languages.h"
 
-#include "window/Design.h"
+#include "window/form/Design.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/NumberText.h"
+#include "window/form/NumberText.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,9 +4,9 @@
 #include "app/LineControl.h"
 #include "app/Twips.h"
 #include "surface/Surface.h"
-#include "window/Design.h"
-#include "window/Focus.h"
-#include "window/Geometry.h"
+#include "window/form/Design.h"
+#include "window/rules/Focus.h"
+#include "window/rules/Geometry.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -155,7 +155,7 @@ int shortfall(const QWidget* widget)
 }
 
 // A language may have no word as short as the design's: the control grows into the free space
-// beside it (window/Geometry.h). The design's own words are left as designed.
+// beside it (window/rules/Geometry.h). The design's own words are left as designed.
 void makeRoom(QWidget* widget, const window::Control& c)
 {
     if (!window::mayGrow(c) || languages::design(c.text) == QString::fromUtf8(c.text))

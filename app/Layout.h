@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/Design.h"
-#include "window/Geometry.h"
+#include "window/form/Design.h"
+#include "window/rules/Geometry.h"
 
 #include <QString>
 
@@ -10,10 +10,10 @@
 
 class QWidget;
 
-// Builds the window from its design (window/Design.h): the window's own properties, then every
+// Builds the window from its design (window/form/Design.h): the window's own properties, then every
 // control at its place in twips, with its caption, font, colours and tab stop, in the order the
 // window creates them. Each control's objectName is its name; options stand in their frames, one
-// group per frame, none selected. The controls are shown at the window's fit (window/Geometry.h):
+// group per frame, none selected. The controls are shown at the window's fit (window/rules/Geometry.h):
 // their places and fonts at its scale.
 namespace layout {
 

@@ -7,10 +7,10 @@
 #include "app/LineControl.h"
 #include "app/Twips.h"
 #include "app/Zoom.h"
-#include "window/Choices.h"
-#include "window/Focus.h"
-#include "window/Glossary.h"
-#include "window/Statement.h"
+#include "window/form/Choices.h"
+#include "window/form/Glossary.h"
+#include "window/handout/Statement.h"
+#include "window/rules/Focus.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -4,7 +4,7 @@
 #include "app/Layout.h"
 #include "app/RunSession.h"
 #include "surface/TeeSurface.h"
-#include "window/Form.h"
+#include "window/form/Form.h"
 
 #include <QWidget>
 
@@ -34,7 +34,7 @@ struct WindowObservers {
 // each the widgets show what the form's state changed.
 // A run draws on the window's canvas, a frame at a time from the event loop (RunSession). The
 // window may take any size: its design is fitted into it as the page fits it into a browser's,
-// as large as it fits, centred (window/Geometry.h); a size it takes during a run is fitted at the
+// as large as it fits, centred (window/rules/Geometry.h); a size it takes during a run is fitted at the
 // run's end.
 class MainWindow final : public QWidget {
 public:
@@ -60,7 +60,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    // Tab and Shift+Tab follow the window's tab order (window/Focus.h).
+    // Tab and Shift+Tab follow the window's tab order (window/rules/Focus.h).
     bool focusNextPrevChild(bool next) override;
 
 private:

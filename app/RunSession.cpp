@@ -1,7 +1,7 @@
 #include "app/RunSession.h"
 
 #include "app/KeyRule.h"
-#include "window/Design.h"
+#include "window/form/Design.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/Form.h"
+#include "window/form/Form.h"
 
 #include <QObject>
 #include <QPointer>
@@ -16,7 +16,7 @@ class QWidget;
 // A run on the desktop, drawn from the event loop: its first frame at once, in the click's own
 // turn, then one frame each time the loop comes round, each within the frame budget, the picture
 // shown after each. What the user does meanwhile meets a window that knows a run is going on: the
-// window's rule (window/RunInput.h) says what waits for the run's end, and that waits here, at the
+// window's rule (window/form/RunInput.h) says what waits for the run's end, and that waits here, at the
 // widget it was meant for, until the form hands it back; a key then goes to a menu that a key
 // handed back before it opened.
 class RunSession final : public QObject {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/Geometry.h"
+#include "window/rules/Geometry.h"
 
 #include <QRect>
 

@@ -1,7 +1,7 @@
 #include "app/Zoom.h"
 
-#include "window/Geometry.h"
-#include "window/Shortcuts.h"
+#include "window/rules/Geometry.h"
+#include "window/rules/Shortcuts.h"
 
 #include <QKeySequence>
 #include <QScreen>
@@ -17,9 +17,9 @@ Zoom::Zoom(QWidget* window, std::function<double()> scale)
 {
     using window::Command;
     const std::pair<Command, void (Zoom::*)()> does[] = {{Command::ZoomIn, &Zoom::zoomIn},
-                                                          {Command::ZoomOut, &Zoom::zoomOut},
-                                                          {Command::OwnSize, &Zoom::ownSize},
-                                                          {Command::FullScreen, &Zoom::fullScreen}};
+                                                         {Command::ZoomOut, &Zoom::zoomOut},
+                                                         {Command::OwnSize, &Zoom::ownSize},
+                                                         {Command::FullScreen, &Zoom::fullScreen}};
     for (const window::Shortcut& shortcut : window::shortcuts()) {
         for (const auto& [command, handler] : does) {
             if (shortcut.command != command)

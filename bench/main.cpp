@@ -18,8 +18,8 @@
 #include "surface/RecordingSurface.h"
 
 #include "app/MainWindow.h"
-#include "window/Geometry.h"
-#include "window/Glossary.h"
+#include "window/form/Glossary.h"
+#include "window/rules/Geometry.h"
 
 #include <QApplication>
 #include <QEventLoop>

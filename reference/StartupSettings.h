@@ -1,7 +1,7 @@
 #pragma once
 
 #include "sim/RunSettings.h"
-#include "window/Choices.h"
+#include "window/form/Choices.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MainWindow.h"
-#include "window/Glossary.h"
+#include "window/form/Glossary.h"
 
 #include <QLineEdit>
 #include <QtTest>

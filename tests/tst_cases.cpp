@@ -4,7 +4,7 @@
 #include "sim/Plotter.h"
 #include "sim/Run.h"
 #include "sim/Scene.h"
-#include "window/Choices.h"
+#include "window/form/Choices.h"
 
 #include <QtTest>
 

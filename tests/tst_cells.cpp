@@ -1,4 +1,4 @@
-#include "window/NumberText.h"
+#include "window/form/NumberText.h"
 
 #include <QLocale>
 #include <QtTest>

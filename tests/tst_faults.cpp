@@ -4,7 +4,7 @@
 
 #include "app/Languages.h"
 #include "app/MainWindow.h"
-#include "window/Refusal.h"
+#include "window/form/Refusal.h"
 
 #include <QLineEdit>
 #include <QMessageBox>

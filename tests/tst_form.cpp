@@ -1,13 +1,13 @@
 #include "Calls.h"
 
-#include "window/Choices.h"
-#include "window/Focus.h"
-#include "window/Form.h"
-#include "window/Geometry.h"
-#include "window/Keys.h"
-#include "window/Readings.h"
-#include "window/Statement.h"
-#include "window/Workbook.h"
+#include "window/form/Choices.h"
+#include "window/form/Form.h"
+#include "window/handout/Readings.h"
+#include "window/handout/Statement.h"
+#include "window/handout/Workbook.h"
+#include "window/rules/Focus.h"
+#include "window/rules/Geometry.h"
+#include "window/rules/Keys.h"
 
 #include <QtTest>
 
@@ -346,9 +346,9 @@ private slots:
     void keysWithModifiersAreLeftAlone()
     {
         Started window;
-        const std::pair<const char*, const char*> keysAt[] = {
-            {"cmdStart", "Enter"}, {"cmdStart", " "},           {"opVoda", "ArrowDown"},
-            {"opMenší", "ArrowUp"}, {"HScroll1", "ArrowRight"}, {"HScroll1", "End"}};
+        const std::pair<const char*, const char*> keysAt[] = {{"cmdStart", "Enter"},      {"cmdStart", " "},
+                                                              {"opVoda", "ArrowDown"},    {"opMenší", "ArrowUp"},
+                                                              {"HScroll1", "ArrowRight"}, {"HScroll1", "End"}};
         for (const auto& [control, name] : keysAt) {
             QVERIFY(window::keyEffect(window.form.state(), control, {name}).does != window::KeyEffect::Does::Nothing);
             for (int held = 0; held < 3; ++held) {

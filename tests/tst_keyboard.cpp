@@ -1,7 +1,7 @@
 #include "Runs.h"
 #include "app/MainWindow.h"
-#include "window/Focus.h"
-#include "window/ScrollBar.h"
+#include "window/rules/Focus.h"
+#include "window/rules/ScrollBar.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -74,7 +74,7 @@ class KeyboardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Tab and Shift+Tab go round the window's tab order (window/Focus.h), as it stands after the
+    // Tab and Shift+Tab go round the window's tab order (window/rules/Focus.h), as it stands after the
     // options chosen, back to Start.
     void tabWalk_data()
     {
@@ -130,7 +130,7 @@ private slots:
         }
     }
 
-    // The arrow keys select the option the window's rule says (window/Focus.h), and its handler
+    // The arrow keys select the option the window's rule says (window/rules/Focus.h), and its handler
     // runs; where the rule names none, the option keeps the focus and the selection.
     void arrowsFollowTheWindowsRule_data()
     {
@@ -164,7 +164,7 @@ private slots:
         }
     }
 
-    // The keys move the desktop's scroll bar as the window's rule says (window/ScrollBar.h), up
+    // The keys move the desktop's scroll bar as the window's rule says (window/rules/ScrollBar.h), up
     // towards the end: what the page's scroll bar does by the same rule.
     void scrollBarKeys_data()
     {

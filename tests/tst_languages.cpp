@@ -3,11 +3,11 @@
 
 #include "app/Languages.h"
 #include "app/MainWindow.h"
-#include "window/Choices.h"
-#include "window/Design.h"
-#include "window/Geometry.h"
-#include "window/NumberText.h"
-#include "window/Statement.h"
+#include "window/form/Choices.h"
+#include "window/form/Design.h"
+#include "window/form/NumberText.h"
+#include "window/handout/Statement.h"
+#include "window/rules/Geometry.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
 #include "Captions.h"
 
 #include "app/LineControl.h"
-#include "app/Twips.h"
 #include "app/MainWindow.h"
-#include "window/Geometry.h"
+#include "app/Twips.h"
+#include "window/rules/Geometry.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -261,7 +261,7 @@ private slots:
         QVERIFY(line->testAttribute(Qt::WA_TransparentForMouseEvents));
     }
 
-    // Every line control sets the device pixels the window's rule gives it (window/Geometry.h),
+    // Every line control sets the device pixels the window's rule gives it (window/rules/Geometry.h),
     // the rule the page follows: all of them black, and none beside them across the line, at
     // whole and fractional resolutions.
     void linesSetTheRulesPixels_data()

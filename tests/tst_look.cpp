@@ -1,7 +1,7 @@
 #include "Runs.h"
 
 #include "app/MainWindow.h"
-#include "window/Geometry.h"
+#include "window/rules/Geometry.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -6,7 +6,7 @@
 #include "surface/QtCanvas.h"
 #include "surface/Raster.h"
 #include "surface/TeeSurface.h"
-#include "window/Choices.h"
+#include "window/form/Choices.h"
 
 #include <QtTest>
 

@@ -3,8 +3,8 @@
 
 #include "app/Languages.h"
 #include "app/MainWindow.h"
-#include "window/Menu.h"
-#include "window/WholeFile.h"
+#include "window/formats/WholeFile.h"
+#include "window/rules/Menu.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,7 +2,7 @@
 #include "sim/Run.h"
 #include "surface/QtCanvas.h"
 #include "surface/Raster.h"
-#include "window/Choices.h"
+#include "window/form/Choices.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

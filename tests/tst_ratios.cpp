@@ -3,8 +3,8 @@
 #include "sim/Scene.h"
 #include "sim/SweepSteps.h"
 #include "surface/Canvas.h"
-#include "window/Choices.h"
-#include "window/Geometry.h"
+#include "window/form/Choices.h"
+#include "window/rules/Geometry.h"
 
 #include <QRgb>
 #include <QtTest>

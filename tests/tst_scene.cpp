@@ -3,7 +3,7 @@
 #include "sim/Plotter.h"
 #include "sim/RunSettings.h"
 #include "sim/SceneStage.h"
-#include "window/Choices.h"
+#include "window/form/Choices.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 #include "app/Languages.h"
-#include "window/Choices.h"
-#include "window/Design.h"
-#include "window/Form.h"
-#include "window/Light.h"
-#include "window/RoundedNumber.h"
-#include "window/Statement.h"
+#include "window/form/Choices.h"
+#include "window/form/Design.h"
+#include "window/form/Form.h"
+#include "window/form/RoundedNumber.h"
+#include "window/handout/Light.h"
+#include "window/handout/Statement.h"
 
 #include <QLocale>
 #include <QtTest>

@@ -3,7 +3,7 @@
 #include "reference/StartupSettings.h"
 #include "sim/Pause.h"
 #include "sim/Run.h"
-#include "window/Choices.h"
+#include "window/form/Choices.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

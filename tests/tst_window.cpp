@@ -3,9 +3,9 @@
 #include "Runs.h"
 
 #include "app/LineControl.h"
-#include "app/Twips.h"
 #include "app/MainWindow.h"
-#include "window/Menu.h"
+#include "app/Twips.h"
+#include "window/rules/Menu.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -5,7 +5,7 @@
 #include "app/Languages.h"
 #include "app/MainWindow.h"
 #include "surface/TraceSurface.h"
-#include "window/DriverLine.h"
+#include "window/driver/DriverLine.h"
 
 #include <QApplication>
 #include <QBuffer>

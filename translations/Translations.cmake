@@ -6,11 +6,11 @@ set(TR_TS_FILES
     ${CMAKE_CURRENT_LIST_DIR}/total-reflection_cs.ts
     ${CMAKE_CURRENT_LIST_DIR}/total-reflection_de.ts)
 set(TR_SHARED_TRANSLATED_SOURCES
-    ${PROJECT_SOURCE_DIR}/window/Design.h
-    ${PROJECT_SOURCE_DIR}/window/Design.cpp
-    ${PROJECT_SOURCE_DIR}/window/Refusal.cpp
-    ${PROJECT_SOURCE_DIR}/window/Choices.cpp
-    ${PROJECT_SOURCE_DIR}/window/Menu.cpp
-    ${PROJECT_SOURCE_DIR}/window/Statement.cpp
-    ${PROJECT_SOURCE_DIR}/window/Workbook.cpp
+    ${PROJECT_SOURCE_DIR}/window/form/Design.h
+    ${PROJECT_SOURCE_DIR}/window/form/Design.cpp
+    ${PROJECT_SOURCE_DIR}/window/form/Refusal.cpp
+    ${PROJECT_SOURCE_DIR}/window/form/Choices.cpp
+    ${PROJECT_SOURCE_DIR}/window/rules/Menu.cpp
+    ${PROJECT_SOURCE_DIR}/window/handout/Statement.cpp
+    ${PROJECT_SOURCE_DIR}/window/handout/Workbook.cpp
     ${PROJECT_SOURCE_DIR}/web/page.cpp)

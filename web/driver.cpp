@@ -5,8 +5,8 @@
 
 #include "surface/TraceSurface.h"
 #include "web/Translate.h"
-#include "window/DriverLine.h"
-#include "window/Form.h"
+#include "window/driver/DriverLine.h"
+#include "window/form/Form.h"
 
 #include <emscripten/emscripten.h>
 

@@ -1,8 +1,8 @@
-// The window's fit (window/Geometry.h) on its own: a few hundred bytes of WebAssembly, written
+// The window's fit (window/rules/Geometry.h) on its own: a few hundred bytes of WebAssembly, written
 // into the page, so that the window's first look, shown before the page's module has arrived, is
 // fitted to the screen by the same rule as the window, on the same device pixels.
 
-#include "window/Geometry.h"
+#include "window/rules/Geometry.h"
 
 #include <emscripten/emscripten.h>
 

@@ -1,5 +1,5 @@
 'use strict';
-// How large the window is drawn: the window library's fit (window/Geometry.h), compiled for the
+// How large the window is drawn: the window library's fit (window/rules/Geometry.h), compiled for the
 // page into fitrule.js, asked with the viewport's size and the device's pixel ratio: as large as
 // the viewport lets it be, its proportions kept, centred; its edges, its controls' and its lines'
 // on whole device pixels, and its drawing at as many device pixels per pixel of the window as it is

@@ -1,6 +1,6 @@
 'use strict';
 // What a run made, handed out from the drawing's menu, whose actions, words and order are the
-// window's menu table (window/Menu.h): the picture copied or saved, at the screen's resolution or
+// window's menu table (window/rules/Menu.h): the picture copied or saved, at the screen's resolution or
 // at twice it, drawn afresh; the readings copied as a table in the page's language, so that a
 // paste into a spreadsheet in it gives numbers, or saved as a file. Files are named after the
 // window's settings, such as water-35-750.csv. An action the browser does not allow (a picture on

@@ -236,7 +236,7 @@
   const keyOf = (event) => [event.key, event.shiftKey, event.ctrlKey, event.altKey, event.metaKey, event.repeat];
 
   // The keys the window gives a meaning to, the same when they arrive and when handed back after a
-  // run (window/Keys.h): Tab along the window's tab order, the menu's keys, a press of a button, the
+  // run (window/rules/Keys.h): Tab along the window's tab order, the menu's keys, a press of a button, the
   // arrows within an option group, and the scroll bar's keys. Returns whether the key was one of
   // them.
   function windowKey(element, event) {

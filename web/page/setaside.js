@@ -6,7 +6,7 @@
 // a mouse's; a right click asks for the drawing's menu again at the same point. Only a key the user
 // really pressed acts by itself, so for a key handed back the page does what the browser would have
 // done: walks or chooses from the drawing's menu that a key handed back before it opened, which
-// takes the keys after it (window/RunInput.h), presses a button, edits a text box.
+// takes the keys after it (window/form/RunInput.h), presses a button, edits a text box.
 // `kinds` names the kinds of input as the window's rule knows them; `keyOf` reads a key as the
 // window's rules read it; `menuKey` hands a key to the drawing's menu, and says whether it took it.
 function totalReflectionSetAside({ desk, api, kinds: { pointer, key, other }, running, click, windowKey, menuKey,

@@ -18,7 +18,7 @@ if (calls.length === 0 || bytes.length > 4096) {
   process.exit(1);
 }
 writeFileSync(out, `'use strict';
-// The window's fit (window/Geometry.h), compiled to WebAssembly when the page was built.
+// The window's fit (window/rules/Geometry.h), compiled to WebAssembly when the page was built.
 const totalReflectionFitRule = new WebAssembly.Instance(new WebAssembly.Module(
   Uint8Array.from(atob('${bytes.toString('base64')}'), (c) => c.charCodeAt(0))), {}).exports;
 `);

@@ -1,7 +1,0 @@
-#include "window/Version.h"
-
-namespace window {
-
-const char* const version = TR_VERSION;
-
-} // namespace window
