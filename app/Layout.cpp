@@ -85,6 +85,9 @@ QWidget* create(const window::Control& c, QWidget* container)
             // would otherwise clip the widest of them ("Interference pattern").
             box->setTextMargins(-3, 0, -3, 0);
         }
+        // A caption lies on the drawing: a right click on it asks for the drawing's menu.
+        if (window::isCaption(c))
+            box->setContextMenuPolicy(Qt::NoContextMenu);
         return box;
     }
     case Kind::ScrollBar: {

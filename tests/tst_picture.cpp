@@ -132,10 +132,17 @@ private slots:
         QCOMPARE(differingPixels(window, rgb(picture), expected), 0);
     }
 
-    // A right click on the drawing offers the window's menu table in its order, their keys shown
-    // beside them.
+    // A right click on the drawing, or on a caption lying on it, offers the window's menu table in
+    // its order, their keys shown beside them, not a text box's menu.
+    void contextMenuOffersTheTable_data()
+    {
+        QTest::addColumn<QString>("on");
+        QTest::newRow("the drawing") << QString();
+        QTest::newRow("Detector H's caption") << "nDetektorH";
+    }
     void contextMenuOffersTheTable()
     {
+        QFETCH(QString, on);
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -151,7 +158,8 @@ private slots:
             menu->close();
         });
         reader.start(10);
-        const QPointF at(400, 200);
+        const QPointF at =
+            on.isEmpty() ? QPointF(400, 200) : QPointF(window.findChild<QWidget*>(on)->geometry().center());
         QWindowSystemInterface::handleMouseEvent(window.windowHandle(), at, window.mapToGlobal(at), Qt::RightButton,
                                                  Qt::RightButton, QEvent::MouseButtonPress);
         QStringList table;

@@ -116,6 +116,10 @@ test('a new build runs on the second load and offline after it, and a build that
       await tab.setOfflineMode(true);
       await reload(tab);
       assert.deepEqual(await running(tab), ['B', 'B']);
+      // The kept page answers whatever its address asks of it, a language among them.
+      await tab.goto(`${served.url}index.html?lang=cs`);
+      await windowReady(tab);
+      assert.deepEqual([await running(tab), await tab.evaluate(() => document.documentElement.lang)], [['B', 'B'], 'cs']);
       assert.deepEqual(problems, []);
     } finally {
       served.stop();
