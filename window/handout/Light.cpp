@@ -2,6 +2,7 @@
 
 #include "sim/PathFan.h"
 #include "sim/Scene.h"
+#include "sim/SweepSteps.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,11 +32,12 @@ constexpr double nearABeamDegrees = 20;
 constexpr double litFrom = sim::xBeam;
 constexpr double litTo = sim::xBeam + sim::beamWidth;
 constexpr double litMiddle = (litFrom + litTo) / 2;
-// The first step where Detector S's arrows have a length, and the last step's place on each
-// track: the stretches the detectors measure.
-constexpr int firstMeasuredS = sim::xLeft + (sim::darkS - sim::yTop + sim::stepV - 1) / sim::stepV * sim::stepHS;
-constexpr int lastY = sim::yTop + (sim::sweepSteps - 1) * sim::stepV;
-constexpr int lastX = sim::xLeft + (sim::sweepSteps - 1) * sim::stepHS;
+// Where the detectors stand at the sweep's last step, and where Detector S first measures (its
+// arrows have no length until V has reached darkS): the stretches the detectors measure.
+const sim::SweepStep lastStep = sim::sweepStep(sim::sweepSteps - 1);
+const int lastY = lastStep.ySweep;
+const int lastX = sim::xLeft + lastStep.xOffset;
+const int firstMeasuredS = sim::xLeft + sim::sweepStep((sim::darkS - sim::yTop + sim::stepV - 1) / sim::stepV).xOffset;
 
 double index(const sim::RunSettings& s, Region region)
 {
@@ -69,11 +71,11 @@ struct Track {
     double distance;
 };
 
-Track trackAt(const sim::RunSettings& s, Detector detector, int position)
+Track trackAt(const sim::RunSettings& s, Detector detector, double position)
 {
     switch (detector) {
     case Detector::V:
-        return {true, std::abs(double(position - sim::yBoundary))};
+        return {true, std::abs(position - sim::yBoundary)};
     case Detector::H:
         return {false, s.distanceH};
     case Detector::S:
@@ -83,7 +85,7 @@ Track trackAt(const sim::RunSettings& s, Detector detector, int position)
 }
 
 // The direction, in degrees from the normal, from the boundary point x0 to a detector's place.
-double directionTo(const sim::RunSettings& s, Detector detector, int position, double x0)
+double directionTo(const sim::RunSettings& s, Detector detector, double position, double x0)
 {
     const Track track = trackAt(s, detector, position);
     if (track.across)
@@ -328,10 +330,7 @@ Light lightOf(const Measured& measured)
                 (real || g.source == Source::Spread || g.source == Source::Unnamed) && !f.partly && !g.touchesAnEnd;
             if (measurable) {
                 // The middle of the light on the track came from the middle of the lit stretch.
-                const double centre = g.weighted / g.weight;
-                f.measured = detector == Detector::V
-                                 ? std::atan2(sim::xDetectorV - litMiddle, std::abs(centre - sim::yBoundary)) * degrees
-                                 : std::atan2(centre - litMiddle, trackAt(s, detector, 0).distance) * degrees;
+                f.measured = directionTo(s, detector, g.weighted / g.weight, litMiddle);
             }
             found.findings.push_back(f);
         }

@@ -184,27 +184,35 @@ std::string foundClause(Detector detector, const Finding& f, const Words& words)
     const std::string at = where(detector, f, words);
     const std::string measured = f.measured ? words.angle(*f.measured) : std::string();
     const std::string law = f.law ? words.angle(*f.law) : std::string();
+    // A real beam's words: part of it, with the angle its positions give beside the law's, or
+    // without one.
+    struct BeamWords {
+        const char* partly;
+        const char* measured;
+        const char* plain;
+    };
+    static constexpr BeamWords refracted{
+        QT_TRANSLATE_NOOP("Statement", "part of the refracted light %1; the rest meets its line beyond the stretch it "
+                                       "measures"),
+        QT_TRANSLATE_NOOP("Statement", "the refracted light %1, which left the boundary at about %2 degrees (Snell's "
+                                       "law gives %3)"),
+        QT_TRANSLATE_NOOP("Statement", "the refracted light %1")};
+    static constexpr BeamWords reflected{
+        QT_TRANSLATE_NOOP("Statement", "part of the reflected light %1; the rest meets its line beyond the stretch it "
+                                       "measures"),
+        QT_TRANSLATE_NOOP("Statement", "the reflected light %1, which left the boundary at about %2 degrees (the law "
+                                       "of reflection gives %3)"),
+        QT_TRANSLATE_NOOP("Statement", "the reflected light %1")};
     switch (f.source) {
     case Source::Refracted:
+    case Source::Reflected: {
+        const BeamWords& beam = f.source == Source::Refracted ? refracted : reflected;
         if (f.partly)
-            return words(QT_TRANSLATE_NOOP("Statement", "part of the refracted light %1; the rest meets its line "
-                                                        "beyond the stretch it measures"),
-                         {at});
+            return words(beam.partly, {at});
         if (f.measured && f.law)
-            return words(QT_TRANSLATE_NOOP("Statement", "the refracted light %1, which left the boundary at about %2 "
-                                                        "degrees (Snell's law gives %3)"),
-                         {at, measured, law});
-        return words(QT_TRANSLATE_NOOP("Statement", "the refracted light %1"), {at});
-    case Source::Reflected:
-        if (f.partly)
-            return words(QT_TRANSLATE_NOOP("Statement", "part of the reflected light %1; the rest meets its line "
-                                                        "beyond the stretch it measures"),
-                         {at});
-        if (f.measured && f.law)
-            return words(QT_TRANSLATE_NOOP("Statement", "the reflected light %1, which left the boundary at about %2 "
-                                                        "degrees (the law of reflection gives %3)"),
-                         {at, measured, law});
-        return words(QT_TRANSLATE_NOOP("Statement", "the reflected light %1"), {at});
+            return words(beam.measured, {at, measured, law});
+        return words(beam.plain, {at});
+    }
     case Source::SecondBeam:
         return words(QT_TRANSLATE_NOOP("Statement", "light %1 from a second beam, which the paths send because they "
                                                     "lie more than half a wavelength apart, not from the boundary"),
