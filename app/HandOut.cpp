@@ -1,6 +1,7 @@
 #include "app/HandOut.h"
 
 #include "app/Languages.h"
+#include "app/WorksheetPdf.h"
 #include "window/formats/WholeFile.h"
 #include "window/handout/Readings.h"
 #include "window/handout/Workbook.h"
@@ -42,6 +43,12 @@ QByteArray pngOf(const QImage& picture)
     return picture.save(&buffer, "PNG") ? png : QByteArray();
 }
 
+// The desktop's rows of the window's menu, its actions one to one.
+std::span<const window::MenuAction> rows()
+{
+    return window::menu(window::View::Desktop);
+}
+
 } // namespace
 
 HandOut::HandOut(QWidget* window, Sources sources, const window::NumberText& numbers)
@@ -50,7 +57,7 @@ HandOut::HandOut(QWidget* window, Sources sources, const window::NumberText& num
     , sources_(std::move(sources))
     , numbers_(numbers)
 {
-    for (const window::MenuAction& row : window::menu()) {
+    for (const window::MenuAction& row : rows()) {
         auto* action = new QAction(words(row.words), window);
         action->setShortcut(QKeySequence(QString::fromLatin1(row.keys), QKeySequence::PortableText));
         action->setShortcutContext(Qt::WindowShortcut);
@@ -68,8 +75,8 @@ HandOut::HandOut(QWidget* window, Sources sources, const window::NumberText& num
 void HandOut::offer()
 {
     const QList<QAction*> actions = window_->actions();
-    for (std::size_t k = 0; k < window::menu().size(); ++k)
-        actions[qsizetype(k)]->setEnabled(!window::menu()[k].needsRun || sources_.measured().has_value());
+    for (std::size_t k = 0; k < rows().size(); ++k)
+        actions[qsizetype(k)]->setEnabled(!rows()[k].needsRun || sources_.measured().has_value());
 }
 
 void HandOut::openMenu(const QPoint& at)
@@ -77,8 +84,8 @@ void HandOut::openMenu(const QPoint& at)
     if (!menu_) {
         menu_ = new QMenu(window_);
         const QList<QAction*> actions = window_->actions();
-        for (std::size_t k = 0; k < window::menu().size(); ++k) {
-            if (k > 0 && window::menu()[k].group != window::menu()[k - 1].group)
+        for (std::size_t k = 0; k < rows().size(); ++k) {
+            if (k > 0 && rows()[k].group != rows()[k - 1].group)
                 menu_->addSeparator();
             menu_->addAction(actions[qsizetype(k)]);
         }
@@ -139,6 +146,8 @@ QByteArray HandOut::contents(const window::MenuAction& action, QString& problem)
     if (action.what == window::Handed::Readings)
         return QByteArray::fromStdString(
             window::readingsFile(action.file->format, sources_.measured(), numbers_, languages::translate));
+    if (action.what == window::Handed::Worksheet)
+        return worksheetPdf(sources_.worksheet(), sources_.printPicture(window::worksheetPictureRatio));
     const QByteArray png = pngOf(sources_.picture(window_->devicePixelRatioF() * action.scale));
     if (png.isEmpty())
         problem = QCoreApplication::translate("PictureFile", "the picture could not be encoded");

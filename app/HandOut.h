@@ -2,6 +2,7 @@
 
 #include "window/form/NumberText.h"
 #include "window/form/RunLoop.h"
+#include "window/handout/Worksheet.h"
 #include "window/rules/Menu.h"
 
 #include <QObject>
@@ -31,11 +32,18 @@ public:
     // save dialog, unless a test stands in for it.
     using ChooseFile = std::function<QString(const QString& proposed)>;
 
+    // The worksheet made of the last run, in the window's language; called only after a run.
+    using MakeWorksheet = std::function<window::Worksheet()>;
+
     struct Sources {
         Picture picture;
         Measured measured;
         Name name;
         ChooseFile chooseFile;
+        MakeWorksheet worksheet;
+        // The window's picture at a number of device pixels per pixel of its design, whatever its
+        // zoom: a worksheet's picture is printed at one size.
+        Picture printPicture;
     };
 
     // `numbers` are the window's language's, as the readings are copied and written in words.

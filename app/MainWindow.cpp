@@ -55,11 +55,14 @@ MainWindow::MainWindow(Observers observers, QWidget* parent)
         });
     forwardInput();
     // The picture at the window's resolution as it is shown, its zoom too.
-    handOut_ = new HandOut(this,
-                           {[this](qreal ratio) { return picture(ratio * fit_.scale); },
-                            [this]() -> const std::optional<window::Measured>& { return form_->measured(); },
-                            [this] { return fileName(); }, observers_.chooseFile},
-                           numbers_);
+    handOut_ =
+        new HandOut(this,
+                    {[this](qreal ratio) { return picture(ratio * fit_.scale); },
+                     [this]() -> const std::optional<window::Measured>& { return form_->measured(); },
+                     [this] { return fileName(); }, observers_.chooseFile,
+                     [this] { return window::worksheet(*form_->measured(), languageNumbers_, languages::translate); },
+                     [this](qreal ratio) { return picture(ratio); }},
+                    numbers_);
     // From the keyboard the menu opens over the drawing, where a pointer would open it.
     new KeyRule(this, form_->state(), [this] { handOut_->openMenu(QPoint(width() / 3, height() / 3)); });
     new Zoom(this, [this] { return fit_.scale; });
@@ -124,6 +127,16 @@ QImage MainWindow::picture(qreal devicePixelRatio)
     render(&picture, QPoint(), QRegion(box()));
     canvasView_->showInstead(nullptr);
     return picture.toImage();
+}
+
+void MainWindow::openLink(const window::LinkSettings& settings)
+{
+    const bool run = window::openLink(*form_, settings);
+    showState();
+    if (run) {
+        QMetaObject::invokeMethod(
+            this, [this] { widget<QPushButton>(window::startButton)->click(); }, Qt::QueuedConnection);
+    }
 }
 
 QString MainWindow::fileName() const

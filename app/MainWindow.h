@@ -5,6 +5,7 @@
 #include "app/RunSession.h"
 #include "surface/TeeSurface.h"
 #include "window/form/Form.h"
+#include "window/form/RunLink.h"
 
 #include <QWidget>
 
@@ -50,6 +51,9 @@ public:
     // Does what a click asks of the window: a run begun draws its first frame now, a refusal is
     // told, and a closed window closes.
     void act(const window::Clicked& clicked);
+    // Puts a link's settings (or the command line's) into the window through its handlers; where
+    // the link asks for a run, Start is pressed once the event loop runs, as the user presses it.
+    void openLink(const window::LinkSettings& settings);
     // The whole window at a number of device pixels per pixel: at the screen's, as it is shown;
     // at any other, drawn afresh at that resolution.
     QImage picture(qreal devicePixelRatio);

@@ -10,7 +10,8 @@ int main(int argc, char* argv[])
     commandLine::prepare(argc, argv);
     QApplication application(argc, argv);
     languages::use(languages::ofTheDesktop());
-    if (const std::optional<int> status = commandLine::answer())
+    const std::variant<window::LinkSettings, int> line = commandLine::answer();
+    if (const int* status = std::get_if<int>(&line))
         return *status;
     QApplication::setApplicationName(QStringLiteral("Total reflection"));
     QApplication::setWindowIcon(programIcon());
@@ -18,5 +19,6 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.total_reflection"));
     MainWindow window;
     window.show();
+    window.openLink(std::get<window::LinkSettings>(line));
     return QApplication::exec();
 }

@@ -44,6 +44,9 @@ if [ "$mode" = test ]; then
     packages+=(firefox-esr webkit2gtk-driver)
     # The window read over the accessibility bus, as a screen reader reads it.
     packages+=(dbus at-spi2-core python3-pyatspi)
+    # A real window manager, for what only a window manager changes (full screen), and a reader
+    # of PDFs that is not ours, for the worksheets.
+    packages+=(openbox poppler-utils)
 fi
 
 missing=()

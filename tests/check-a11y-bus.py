@@ -212,6 +212,27 @@ def inner(program):
             process.kill()
             process.wait()
 
+    # A teacher's shortcut opens the class's case: the command line's settings, as if clicked, then
+    # Start pressed once the window is open, and its result spoken.
+    mark = len(events)
+    env = dict(os.environ, LANGUAGE="en", QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    process = subprocess.Popen([program, "--substance", "glass", "--angle", "60", "--distance", "100", "--run"],
+                               env=env)
+    try:
+        notice = wait(lambda: seen("object:state-changed:showing", Atspi.Role.NOTIFICATION, mark), START_WITHIN_S)
+        app = application_of(process.pid)
+        checked = sorted(n.get_name() for n in descendants(app.get_child_at_index(0)) if app
+                         and has_role(n, Atspi.Role.RADIO_BUTTON)
+                         and n.get_state_set().contains(Atspi.StateType.CHECKED)) if app else []
+        words = notice.get_name() if notice else ""
+        check("the command line opens glass at 60 and 100, and runs it",
+              words.startswith("Glass at 60 degrees")
+              and {"Substance: Glass", "Incident angle: 60", "Detector H distance: 100"} <= set(checked),
+              f"{checked!r}, {words[:40]!r}")
+    finally:
+        process.kill()
+        process.wait()
+
     signal.alarm(0)
     return 1 if failures else 0
 

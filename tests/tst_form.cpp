@@ -2,6 +2,7 @@
 
 #include "window/form/Choices.h"
 #include "window/form/Form.h"
+#include "window/form/RunLink.h"
 #include "window/handout/Readings.h"
 #include "window/handout/Statement.h"
 #include "window/handout/Workbook.h"
@@ -43,6 +44,36 @@ struct Started {
         return clicked;
     }
 };
+
+// What a window shows and has drawn: each control's text, choice, visibility and place, each
+// line's ends, and every drawing call, as one text to compare.
+QString standing(const Started& window)
+{
+    QString out;
+    const window::State& state = window.form.state();
+    for (const window::Control& c : window::controls()) {
+        const window::Point at = state.place(c.name);
+        out += QStringLiteral("%1=%2 %3%4 %5,%6\n")
+                   .arg(QString::fromUtf8(c.name), QString::fromStdString(state.text(c.name)))
+                   .arg(state.selected(c.name))
+                   .arg(state.shown(c.name))
+                   .arg(at.x)
+                   .arg(at.y);
+    }
+    for (const window::Line& l : window::lines()) {
+        const window::State::LineEnds& ends = state.line(l.name);
+        out += QStringLiteral("%1 %2,%3 %4,%5\n")
+                   .arg(QString::fromUtf8(l.name))
+                   .arg(ends.from.x)
+                   .arg(ends.from.y)
+                   .arg(ends.to.x)
+                   .arg(ends.to.y);
+    }
+    for (const surface::RecordingSurface::Call& c : window.drawing.calls)
+        out +=
+            QStringLiteral("%1 %2 %3 %4 %5 %6\n").arg(int(c.op)).arg(c.value).arg(c.x1).arg(c.y1).arg(c.x2).arg(c.y2);
+    return out;
+}
 
 } // namespace
 
@@ -503,6 +534,89 @@ private slots:
         if (check.exitCode() == 77)
             QSKIP(said.constData());
         QVERIFY2(check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0, said.constData());
+    }
+
+    // A link stands the window as the clicks and typing it names would, in a teacher's order
+    // whatever the link's; what names no option or position is passed over, and what is typed is
+    // only ever a box's text, which Start then reads as it reads anything typed.
+    void linkStandsAsClicked_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("clicks"); // an option's name, or "box=text" typed
+        QTest::addColumn<bool>("run");
+        QTest::newRow("glass, 60, 100") << "?substance=glass&angle=60&distance=100"
+                                        << QStringList{"opSklo", "opVětší", "opMaláDistance"} << false;
+        QTest::newRow("in any order, and run") << "distance=1500&run&angle=critical&substance=glass"
+                                               << QStringList{"opSklo", "opMezní", "opVelkáDistance"} << true;
+        QTest::newRow("a number typed over the option")
+            << "angle=50&angle=critical&index=1.6" << QStringList{"opMezní", "nAlfa=50", "nIndex=1.6"} << false;
+        QTest::newRow("capitals, + and escapes")
+            << "substance=Glass&angle=+4%35" << QStringList{"opSklo", "nAlfa= 45"} << false;
+        QTest::newRow("markup is text") << "angle=%3Cb%3E1%3C%2Fb%3E&run" << QStringList{"nAlfa=<b>1</b>"} << true;
+        QTest::newRow("no UTF-8") << "index=%FF1%E2%82" << QStringList{"nIndex=\uFFFD1\uFFFD\uFFFD"} << false;
+        QTest::newRow("paces") << "pace=slower&pace=slow" << QStringList{"opPomalá"} << false;
+        QTest::newRow("a position") << "pace=1234" << QStringList{"HScroll1=1234"} << false;
+        QTest::newRow("what names nothing")
+            << "substance=mercury&distance=101&pace=32768&pace=-1&pace=1e3&lang=xx&foo&=&&#run" << QStringList{}
+            << false;
+    }
+    void linkStandsAsClicked()
+    {
+        QFETCH(QString, query);
+        QFETCH(QStringList, clicks);
+        QFETCH(bool, run);
+        Started linked;
+        QCOMPARE(window::openLink(linked.form, window::settingsOfQuery(query.toStdString())), run);
+        Started clicked;
+        for (const QString& c : clicks) {
+            const QStringList typed = c.split(u'=');
+            if (typed.size() == 1)
+                clicked.click(c.toStdString());
+            else if (typed[0] == QLatin1String("HScroll1"))
+                clicked.form.scroll(typed[1].toInt());
+            else
+                clicked.form.type(typed[0].toStdString(), c.section(u'=', 1).toStdString());
+        }
+        QCOMPARE(standing(linked), standing(clicked));
+    }
+
+    // The link copied from a run opens that run again: over a grid of runs set by options, typed
+    // angles and indices and paces, the link's window reads the same settings for Start.
+    void runLinkOpensTheSameRun()
+    {
+        const QStringList typedAngles{"", "50", "-35.5", "48.783", "1e6"};
+        int checked = 0;
+        for (const char* substance : {"opVoda", "opSklo"})
+            for (const char* angle : {"opMenší", "opMezní", "opVětší"})
+                for (const char* distance : {"opMaláDistance", "opStředníDistance", "opVelkáDistance"})
+                    for (const QString& typedAngle : typedAngles)
+                        for (const char* index : {"", "1.6", "0.999999999999999999"})
+                            for (const int pace : {-1, 0, 777}) {
+                                Started window;
+                                for (const char* option : {substance, angle, distance})
+                                    window.click(option);
+                                if (!typedAngle.isEmpty())
+                                    window.form.type("nAlfa", typedAngle.toStdString());
+                                if (*index)
+                                    window.form.type("nIndex", index);
+                                if (pace < 0)
+                                    window.click("opPomalejší");
+                                else
+                                    window.form.scroll(pace);
+                                const auto ran = std::get<sim::RunSettings>(window.form.readSettings());
+                                const std::string query = window::queryOfRun(ran);
+                                Started opened;
+                                QVERIFY(window::openLink(opened.form, window::settingsOfQuery(query)));
+                                const auto again = std::get<sim::RunSettings>(opened.form.readSettings());
+                                const auto same = [](const sim::RunSettings& a, const sim::RunSettings& b) {
+                                    return a.incidence == b.incidence && a.medium == b.medium && a.track == b.track &&
+                                           a.refIndex == b.refIndex && a.alphaDeg == b.alphaDeg &&
+                                           a.distanceH == b.distanceH && a.slowdown == b.slowdown;
+                                };
+                                QVERIFY2(same(ran, again), query.c_str());
+                                ++checked;
+                            }
+        QCOMPARE(checked, 2 * 3 * 3 * 5 * 3 * 3);
     }
 
     void refusalQuotesTheTypedText()

@@ -163,8 +163,8 @@ private slots:
         QWindowSystemInterface::handleMouseEvent(window.windowHandle(), at, window.mapToGlobal(at), Qt::RightButton,
                                                  Qt::RightButton, QEvent::MouseButtonPress);
         QStringList table;
-        for (const window::MenuAction& row : window::menu()) {
-            if (&row != window::menu().data() && row.group != (&row - 1)->group)
+        for (const window::MenuAction& row : window::menu(window::View::Desktop)) {
+            if (&row != window::menu(window::View::Desktop).data() && row.group != (&row - 1)->group)
                 table << QStringLiteral("|");
             table << QString::fromUtf8(row.words) + QLatin1Char(' ') + QString::fromLatin1(row.keys);
         }
@@ -213,7 +213,7 @@ private slots:
         const QList<QAction*> actions = window.actions();
         const auto readingsAction = [&](window::Format format) {
             for (qsizetype k = 0; k < actions.size(); ++k) {
-                const window::MenuAction& row = window::menu()[std::size_t(k)];
+                const window::MenuAction& row = window::menu(window::View::Desktop)[std::size_t(k)];
                 if (row.what == window::Handed::Readings &&
                     (row.file ? row.file->format : window::Format::Png) == format)
                     return actions[k];

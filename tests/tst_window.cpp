@@ -248,7 +248,7 @@ private slots:
         window.form().type(window::name::nSpomaleni, "100001");
         child(window, "opMenší")->setFocus(Qt::TabFocusReason);
         QGuiApplication::clipboard()->clear();
-        const auto actions = window::menu();
+        const auto actions = window::menu(window::View::Desktop);
         const auto copiesReadings = [](const window::MenuAction& action) {
             return action.what == window::Handed::Readings && action.how == window::Way::Copy;
         };

@@ -4,6 +4,7 @@
 
 #include "app/Languages.h"
 #include "app/MainWindow.h"
+#include "app/WorksheetPdf.h"
 #include "surface/TraceSurface.h"
 #include "window/driver/DriverLine.h"
 
@@ -12,6 +13,7 @@
 #include <QEventLoop>
 #include <QLocale>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <optional>
@@ -29,7 +31,7 @@ window::DriverAbilities abilities()
             "Opens the window of Total reflection offscreen, performs the actions in order\n"
             "as a user would, and prints every drawing operation on the window's surface,\n"
             "then the window's state.\n",
-            true, spoken};
+            true, true, spoken};
 }
 
 std::string pngOf(const QImage& picture)
@@ -95,5 +97,18 @@ int main(int argc, char* argv[])
         window::driverOutputs(*line, window.form().measured(), languages::languageNumbers(), languages::translate);
     if (!line->png.empty())
         outputs.insert(outputs.begin(), {line->png, pngOf(window.grab().toImage())});
-    return window::writeOutputs(driver, outputs);
+    int status = 0;
+    if (!line->worksheet.empty()) {
+        if (const std::optional<window::Measured>& measured = window.form().measured()) {
+            const window::Worksheet sheet =
+                window::worksheet(*measured, languages::languageNumbers(), languages::translate);
+            outputs.push_back(
+                {line->worksheet, worksheetPdf(sheet, window.picture(window::worksheetPictureRatio)).toStdString()});
+        } else {
+            std::fprintf(stderr, "%s: %s was not written: no run has measured anything to make a worksheet of\n",
+                         driver.program.c_str(), line->worksheet.c_str());
+            status = 1;
+        }
+    }
+    return std::max(status, window::writeOutputs(driver, outputs));
 }

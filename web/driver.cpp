@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
                                          "Performs the actions in order on the window of Total reflection as a user\n"
                                          "would, and prints every drawing operation on the window's surface, then\n"
                                          "the window's state.\n",
-                                         false, spoken()};
+                                         false, false, spoken()};
     const std::variant<window::DriverLine, int> read =
         window::readDriverLine(std::vector<std::string>(argv, argv + argc), driver);
     if (const int* status = std::get_if<int>(&read))

@@ -12,10 +12,12 @@
 #include "web/Arguments.h"
 #include "web/Translate.h"
 #include "window/form/Form.h"
+#include "window/form/RunLink.h"
 #include "window/form/RunLoop.h"
 #include "window/form/Translate.h"
 #include "window/handout/Readings.h"
 #include "window/handout/Statement.h"
+#include "window/handout/Worksheet.h"
 #include "window/handout/Workbook.h"
 #include "window/rules/DesignJson.h"
 #include "window/rules/Geometry.h"
@@ -38,8 +40,9 @@ using window::json::quoted;
 using window::json::truth;
 
 // The page's own words: shown when the window has been closed or has stopped, on its buttons,
-// and when the browser would not let it write to the clipboard. The page's build writes them into
-// the page in English (tools/manifest.mjs), shown before this module arrives and if it never does.
+// when the browser would not let it write to the clipboard, and when a save could not make its
+// file as asked. The page's build writes them into the page in English (tools/manifest.mjs),
+// shown before this module arrives and if it never does.
 constexpr const char* closedText = QT_TRANSLATE_NOOP("Page", "The window is closed. Reload the page to open it again.");
 constexpr const char* stoppedText =
     QT_TRANSLATE_NOOP("Page", "The window stopped because of an error. Reload the page to start it again.");
@@ -47,6 +50,14 @@ constexpr const char* okText = QT_TRANSLATE_NOOP("Page", "OK");
 constexpr const char* reloadText = QT_TRANSLATE_NOOP("Page", "Reload");
 constexpr const char* notCopiedText = QT_TRANSLATE_NOOP("Page", "The readings could not be copied.");
 constexpr const char* pictureNotCopiedText = QT_TRANSLATE_NOOP("Page", "The picture could not be copied.");
+constexpr const char* linkNotCopiedText = QT_TRANSLATE_NOOP("Page", "The link could not be copied.");
+constexpr const char* pictureSmallerText =
+    QT_TRANSLATE_NOOP("Page", "This browser cannot make the picture that large. It was saved at %1 \u00D7 %2 pixels, "
+                              "the largest it can make.");
+constexpr const char* pictureNotSavedText =
+    QT_TRANSLATE_NOOP("Page", "The picture could not be saved: this browser could not make it.");
+constexpr const char* readingsNotSavedText =
+    QT_TRANSLATE_NOOP("Page", "The readings could not be saved: this browser could not make the file.");
 
 using web::translate;
 
@@ -73,8 +84,11 @@ constexpr Named<Part> scrollBarParts[] = {{Part::BackArrow, "backArrow"},
                                           {Part::TrackAfter, "trackAfter"},
                                           {Part::Thumb, "thumb"}};
 constexpr Named<window::Handed> handed[] = {{window::Handed::Picture, "picture"},
-                                            {window::Handed::Readings, "readings"}};
-constexpr Named<window::Way> ways[] = {{window::Way::Copy, "copy"}, {window::Way::Save, "save"}};
+                                            {window::Handed::Readings, "readings"},
+                                            {window::Handed::Worksheet, "worksheet"},
+                                            {window::Handed::Link, "link"}};
+constexpr Named<window::Way> ways[] = {
+    {window::Way::Copy, "copy"}, {window::Way::Save, "save"}, {window::Way::Print, "print"}};
 
 template <class E, std::size_t N> std::string names(const Named<E> (&table)[N])
 {
@@ -97,7 +111,7 @@ template <class E, std::size_t N> const char* nameOf(const Named<E> (&table)[N],
 std::string menuJson()
 {
     std::string out;
-    for (const window::MenuAction& a : window::menu()) {
+    for (const window::MenuAction& a : window::menu(window::View::Page)) {
         const auto words = [](const char* text) { return quoted(translate(window::menuContext, text)); };
         out += std::string(out.empty() ? "" : ",") + "{\"what\":" + quoted(nameOf(handed, a.what)) +
                ",\"how\":" + quoted(nameOf(ways, a.how)) + ",\"words\":" + words(a.words) +
@@ -109,6 +123,29 @@ std::string menuJson()
                "}";
     }
     return "[" + out + "]";
+}
+
+std::string quotedList(const std::vector<std::string>& texts)
+{
+    std::string out;
+    for (const std::string& text : texts)
+        out += (out.empty() ? "" : ",") + quoted(text);
+    return "[" + out + "]";
+}
+
+std::string worksheetJson(const window::Worksheet& w)
+{
+    std::string rows;
+    for (const std::vector<std::string>& row : w.measured.rows)
+        rows += (rows.empty() ? "" : ",") + quotedList(row);
+    return "{\"title\":" + quoted(w.title) + ",\"nameLine\":" + quoted(w.nameLine) +
+           ",\"settingsTitle\":" + quoted(w.settingsTitle) + ",\"settings\":" + quotedList(w.settings) +
+           ",\"pictureCaption\":" + quoted(w.pictureCaption) + ",\"measuredTitle\":" + quoted(w.measuredTitle) +
+           ",\"header\":" + quotedList(w.measured.header) + ",\"rows\":[" + rows + "]" +
+           ",\"positionsNote\":" + quoted(w.positionsNote) + ",\"questionsTitle\":" + quoted(w.questionsTitle) +
+           ",\"questions\":" + quotedList(w.questions) + ",\"keyTitle\":" + quoted(w.keyTitle) +
+           ",\"answers\":" + quotedList(w.answers) + ",\"resultTitle\":" + quoted(w.resultTitle) +
+           ",\"result\":" + quoted(w.result) + ",\"pictureRatio\":" + number(window::worksheetPictureRatio) + "}";
 }
 
 // The page's one window.
@@ -191,9 +228,11 @@ const Call calls[] = {
          return "{\"texts\":{\"closed\":" + words(closedText) + ",\"stopped\":" + words(stoppedText) +
                 ",\"ok\":" + words(okText) + ",\"reload\":" + words(reloadText) +
                 ",\"notCopied\":" + words(notCopiedText) + ",\"pictureNotCopied\":" + words(pictureNotCopiedText) +
-                "},\"clickResults\":" + names(outcomes) + ",\"keyEffects\":" + names(keyEffects) +
-                ",\"inputKinds\":" + names(inputKinds) + ",\"scrollBarParts\":" + names(scrollBarParts) +
-                ",\"menu\":" + menuJson() + "}";
+                ",\"linkNotCopied\":" + words(linkNotCopiedText) + ",\"pictureSmaller\":" + words(pictureSmallerText) +
+                ",\"pictureNotSaved\":" + words(pictureNotSavedText) +
+                ",\"readingsNotSaved\":" + words(readingsNotSavedText) + "},\"clickResults\":" + names(outcomes) +
+                ",\"keyEffects\":" + names(keyEffects) + ",\"inputKinds\":" + names(inputKinds) +
+                ",\"scrollBarParts\":" + names(scrollBarParts) + ",\"menu\":" + menuJson() + "}";
      }},
     {"start",
      [](const web::Arguments& a) {
@@ -294,6 +333,24 @@ const Call calls[] = {
      }},
     {"readingsTable",
      [](const web::Arguments&) { return quoted(window::readingsTable(page->form.measured(), page->numbers)); }},
+    // A link's settings, the page's own address's query, put into the window through its handlers;
+    // whether the link asks for a run, which the page starts once the window is ready.
+    {"openLink",
+     [](const web::Arguments& a) {
+         return withChanges(truth(window::openLink(page->form, window::settingsOfQuery(a.text(0)))));
+     }},
+    // The query of a link that opens the last run again; nothing before the first run.
+    {"runLink",
+     [](const web::Arguments&) {
+         const std::optional<window::Measured>& measured = page->form.measured();
+         return quoted(measured ? window::queryOfRun(measured->settings) : std::string());
+     }},
+    // The worksheet made of the last run, in the page's language; null before the first run.
+    {"worksheet",
+     [](const web::Arguments&) {
+         const std::optional<window::Measured>& measured = page->form.measured();
+         return measured ? worksheetJson(window::worksheet(*measured, page->numbers, translate)) : std::string("null");
+     }},
     // The last run's result in words; nothing before the first run.
     {"statement",
      [](const web::Arguments&) {

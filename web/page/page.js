@@ -155,6 +155,8 @@
   }
 
   function refuse(text) {
+    if (closed)
+      return;
     // Plain text: the message quotes what the user typed.
     messageText.textContent = text;
     message.showModal();
@@ -295,11 +297,14 @@
         drag: (to) => act(() => api.scroll(to)), words: api.paceText },
     } });
     menu = totalReflectionHandout({ api, page, label: design.drawingName, into: desk.parentElement,
-      heap: () => module.HEAPU8, ratio: () => fit.ratio, refuse });
+      heap: () => module.HEAPU8, ratio: () => fit.ratio, size: [design.window.width, design.window.height], refuse });
     menu.attach(built.windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
     await nextTask();
     state = { controls: {}, lines: {}, scroll: 0 };
     act(() => api.start(separator));
+    // A link to a run opens it: its settings go in through the window's handlers, as clicks and
+    // typing would put them.
+    const runAsked = act(() => api.openLink(location.search));
     fit = totalReflectionFit(layout);
     layout();
     // The window shows with its drawing at its own resolution, and nothing of the module's work
@@ -309,6 +314,8 @@
     document.fonts.ready.then(() => built.makeRoom(fit));
     desk.removeAttribute('aria-busy');
     built.controls.get(design.startButton).element.focus({ preventScroll: true });
+    if (runAsked)
+      click(design.startButton);
     // Served with its manifest, the page keeps its files for when there is no network; where it
     // cannot, it works while there is one.
     if ('serviceWorker' in navigator && document.querySelector('link[rel=manifest]'))

@@ -51,6 +51,9 @@ std::optional<DriverLine> read(const std::vector<std::string>& words, const Driv
         } else if (word == "--statement" && valued) {
             if (!file(word, i, line.statement))
                 return std::nullopt;
+        } else if (word == "--worksheet" && valued && abilities.worksheets) {
+            if (!file(word, i, line.worksheet))
+                return std::nullopt;
         } else if (word == "--png" && valued && abilities.pictures) {
             if (!file(word, i, line.png))
                 return std::nullopt;
@@ -124,7 +127,7 @@ int writeOutputs(const DriverAbilities& abilities, const std::vector<DriverOutpu
 int closedBeforeOutputs(const DriverAbilities& abilities, const DriverLine& line)
 {
     int status = 0;
-    for (const std::string* file : {&line.png, &line.readings, &line.statement}) {
+    for (const std::string* file : {&line.png, &line.readings, &line.statement, &line.worksheet}) {
         if (file->empty())
             continue;
         std::fprintf(stderr, "%s: Exit closed the window, so %s was not written\n", abilities.program.c_str(),
@@ -143,6 +146,9 @@ std::string driverUsage(const DriverAbilities& abilities)
                "                    CSV otherwise (the columns' names alone if none ran)\n"
                "  --statement FILE  save the last run's result in words, in the language of --lang\n"
                "                    (empty if none ran)\n";
+    if (abilities.worksheets)
+        options += "  --worksheet FILE  save a worksheet made of the last run, with its answer key, as a PDF\n"
+                   "                    in the language of --lang (refused if none ran)\n";
     if (abilities.pictures)
         options += "  --scale K         draw the picture at K device pixels per pixel (" + scaleRange + ")\n";
     options += "  --lang CODE       the captions' language, one of " + joined(abilities.languages) + "; " + english +

@@ -20,6 +20,7 @@ struct DriverAbilities {
     std::string program;     // its name, as the usage and its messages give it
     std::string description; // what it does, a few lines
     bool pictures{};         // whether it saves a picture (--png, --scale)
+    bool worksheets{};       // whether it saves a worksheet (--worksheet)
     std::vector<std::string> languages;
 };
 
@@ -32,6 +33,8 @@ struct DriverLine {
     std::string readings;
     // Where the last run's result in words goes.
     std::string statement;
+    // Where the worksheet made of the last run goes, a PDF.
+    std::string worksheet;
     // The language of the picture's captions; English by default.
     std::string language;
 };

@@ -21,15 +21,21 @@ constexpr Substance substanceTable[] = {
 };
 
 constexpr Angle angleTable[] = {
-    {"35", name::opMenší, Incidence::Below, "35"},
-    {"Mezní", name::opMezní, Incidence::Critical, "critical"},
-    {"60", name::opVětší, Incidence::Beyond, "60"},
+    {"35", name::opMenší, Incidence::Below, "35", 35},
+    {"Mezní", name::opMezní, Incidence::Critical, "critical", 0},
+    {"60", name::opVětší, Incidence::Beyond, "60", 60},
 };
 
 constexpr Distance distanceTable[] = {
     {name::opMaláDistance, 100, Track::Near, 4900, 4600},
     {name::opStředníDistance, 750, Track::Middle, 4280, 4400},
     {name::opVelkáDistance, 1500, Track::Far, 3530, 3700},
+};
+
+constexpr Pace paceTable[] = {
+    {name::opRychlá, "fastest", 1},
+    {name::opPomalejší, "slower", 500000},
+    {name::opPomalá, "slow", 1000000},
 };
 // clang-format on
 
@@ -73,6 +79,11 @@ std::span<const Distance> distances()
     return distanceTable;
 }
 
+std::span<const Pace> paces()
+{
+    return paceTable;
+}
+
 const Substance& substanceChosenBy(std::string_view option)
 {
     return chosenBy(substances(), option);
@@ -86,6 +97,11 @@ const Angle& angleChosenBy(std::string_view option)
 const Distance& distanceChosenBy(std::string_view option)
 {
     return chosenBy(distances(), option);
+}
+
+const Pace& paceChosenBy(std::string_view option)
+{
+    return chosenBy(paces(), option);
 }
 
 const Substance* substanceNamed(std::string_view word)

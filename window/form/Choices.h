@@ -14,7 +14,7 @@
 namespace window {
 
 // A substance: the word its cell holds, its option and the box that captions the drawing, the
-// word that names its pictures, the words a run's statement says the light goes back into it
+// word that names its pictures and links, the words a run's statement says the light goes back into it
 // with, the index and critical angle written into the cells when it is chosen (the critical angle
 // a fixed text, not the arcsine of 1/n), and what a run needs of it.
 struct Substance {
@@ -28,13 +28,15 @@ struct Substance {
     sim::Medium medium;
 };
 
-// An incident angle: the word nAlfaCaption holds, its option, the case it names and the word that
-// names its pictures.
+// An incident angle: the word nAlfaCaption holds, its option, the case it names, the word that
+// names its pictures and links, and the degrees it writes into nAlfa (none for the critical
+// angle, which the substance decides).
 struct Angle {
     const char* word;
     const char* option;
     sim::Incidence incidence;
     const char* fileWord;
+    int degrees;
 };
 
 // A height of Detector H's track above the boundary: its option, the twips nDistance holds (and
@@ -47,14 +49,24 @@ struct Distance {
     int labelTop;
 };
 
+// A pace of the run: its (hidden) option, the word that names it in links, and the slowdown it
+// writes into nSpomaleni.
+struct Pace {
+    const char* option;
+    const char* linkWord;
+    int slowdown;
+};
+
 std::span<const Substance> substances();
 std::span<const Angle> angles();
 std::span<const Distance> distances();
+std::span<const Pace> paces();
 
 // What the option of that name chooses; the option must be one of the table's.
 const Substance& substanceChosenBy(std::string_view option);
 const Angle& angleChosenBy(std::string_view option);
 const Distance& distanceChosenBy(std::string_view option);
+const Pace& paceChosenBy(std::string_view option);
 
 // What a cell's word names; nothing for a word that names none, as a word typed into a cell may.
 const Substance* substanceNamed(std::string_view word);

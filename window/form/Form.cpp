@@ -198,7 +198,7 @@ void Form::chooseSubstance(const Substance& substance)
 
 void Form::opMenší_Click()
 {
-    constexpr int degrees = 35;
+    const int degrees = angleChosenBy(name::opMenší).degrees;
     state_.setText(name::nAlfa, wholeNumberText(degrees));
     state_.setText(name::nAlfaCaption, angleChosenBy(name::opMenší).word);
     // A short dash at the lower left, 100 x sin(35 degrees) long.
@@ -208,7 +208,7 @@ void Form::opMenší_Click()
 
 void Form::opVětší_Click()
 {
-    constexpr int degrees = 60;
+    const int degrees = angleChosenBy(name::opVětší).degrees;
     state_.setText(name::nAlfa, wholeNumberText(degrees));
     state_.setText(name::nAlfaCaption, angleChosenBy(name::opVětší).word);
 }
@@ -260,17 +260,17 @@ void Form::placeDetectorH(const Distance& distance)
 
 void Form::opRychlá_Click()
 {
-    writeSlowdown(1);
+    writeSlowdown(paceChosenBy(name::opRychlá).slowdown);
 }
 
 void Form::opPomalejší_Click()
 {
-    writeSlowdown(500000);
+    writeSlowdown(paceChosenBy(name::opPomalejší).slowdown);
 }
 
 void Form::opPomalá_Click()
 {
-    writeSlowdown(1000000);
+    writeSlowdown(paceChosenBy(name::opPomalá).slowdown);
 }
 
 void Form::writeSlowdown(int count)

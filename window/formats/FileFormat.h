@@ -5,8 +5,9 @@
 namespace window {
 
 // What a file the window hands out holds: a picture, the readings as a workbook that opens with
-// its numbers as numbers in any spreadsheet and language, or as comma-separated values for scripts.
-enum class Format { Png, Workbook, Csv };
+// its numbers as numbers in any spreadsheet and language, or as comma-separated values for scripts,
+// or a worksheet to print.
+enum class Format { Png, Workbook, Csv, Pdf };
 
 // The extension a file of each format has, without its dot.
 constexpr const char* extensionOf(Format format)
@@ -16,6 +17,8 @@ constexpr const char* extensionOf(Format format)
         return "png";
     case Format::Workbook:
         return "xlsx";
+    case Format::Pdf:
+        return "pdf";
     case Format::Csv:
         break;
     }

@@ -200,6 +200,11 @@ struct Group {
 
 } // namespace
 
+Stretch litStretch()
+{
+    return {litFrom, litTo, litMiddle};
+}
+
 double readingOf(Detector detector, const sim::Reading& r)
 {
     return detector == Detector::V ? r.readingV : detector == Detector::H ? r.readingH : r.readingS;
@@ -317,7 +322,8 @@ Light lightOf(const Measured& measured)
             return std::pair(x.region, x.source) < std::pair(y.region, y.source);
         });
         for (const Group& g : groups) {
-            Finding f{g.region, g.source, Side::Both, std::nullopt, std::nullopt, false};
+            Finding f{g.region, g.source, Side::Both, std::nullopt,         std::nullopt,
+                      false,    g.least,  g.most,     g.weighted / g.weight};
             if (detector != Detector::V)
                 f.side = g.least >= sim::xBeam ? Side::Right : g.most <= sim::xBeam ? Side::Left : Side::Both;
             const bool real = g.source == Source::Refracted || g.source == Source::Reflected;
@@ -330,7 +336,7 @@ Light lightOf(const Measured& measured)
                 (real || g.source == Source::Spread || g.source == Source::Unnamed) && !f.partly && !g.touchesAnEnd;
             if (measurable) {
                 // The middle of the light on the track came from the middle of the lit stretch.
-                f.measured = directionTo(s, detector, g.weighted / g.weight, litMiddle);
+                f.measured = directionTo(s, detector, f.centre, litMiddle);
             }
             found.findings.push_back(f);
         }

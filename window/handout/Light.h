@@ -56,6 +56,11 @@ struct Finding {
     std::optional<double> measured; // the angle its positions give; none where the beam runs off the track
     std::optional<double> law;      // what the law gives for that beam
     bool partly{};                  // the rest of the beam meets the line beyond the track
+    // Where on the track the light lies (V's y, H's and S's x, in the drawing's twips): its ends,
+    // and its centre, each position weighted by its reading.
+    int from{};
+    int to{};
+    double centre{};
 };
 
 // A real beam whose light a detector did not find because it meets the detector's line beyond
@@ -82,6 +87,15 @@ struct Light {
     Verdict verdict{};
     std::array<DetectorLight, 3> detectors;
 };
+
+// The lit stretch of the boundary, whence every path starts, in the drawing's twips: its ends
+// and its middle, from which the positions of a stretch of light give its direction.
+struct Stretch {
+    double from{};
+    double to{};
+    double middle{};
+};
+Stretch litStretch();
 
 // A detector finds light where its reading reaches this share of what it reads in the open beam.
 inline constexpr double litShare = 0.1;

@@ -4,6 +4,7 @@
 #include "window/form/Design.h"
 #include "window/form/RoundedNumber.h"
 #include "window/handout/Light.h"
+#include "window/handout/Words.h"
 
 #include <cmath>
 #include <vector>
@@ -18,35 +19,6 @@ using light::Source;
 using light::Verdict;
 
 constexpr const char* context = "Statement";
-
-// The typed angle as the cells' fixed texts have it (48.783); angles the run worked out to one
-// decimal.
-constexpr int typedDecimals = 3;
-constexpr int angleDecimals = 1;
-
-class Words {
-public:
-    Words(const NumberText& numbers, const Translate& translate)
-        : numbers_(numbers)
-        , translate_(translate)
-    {
-    }
-    std::string operator()(const char* text) const { return translated(translate_, context, text); }
-    std::string operator()(const char* text, std::initializer_list<std::string> arguments) const
-    {
-        return fill((*this)(text), arguments);
-    }
-    std::string design(const char* text) const { return translated(translate_, designContext, text); }
-    // An angle from the normal as a student reads it: its size, to one decimal.
-    std::string angle(double degrees) const { return roundedText(std::abs(degrees), angleDecimals, numbers_); }
-    std::string signedAngle(double degrees) const { return roundedText(degrees, angleDecimals, numbers_); }
-    std::string typed(double value) const { return roundedText(value, typedDecimals, numbers_); }
-    std::string whole(double value) const { return roundedText(value, 0, numbers_); }
-
-private:
-    const NumberText& numbers_;
-    const Translate& translate_;
-};
 
 // The first sentences: the medium and the typed angle, the direction the run made of it, the
 // angle of incidence against the critical angle, then what the boundary does with the light.
@@ -290,7 +262,7 @@ std::string detectorSentence(const light::DetectorLight& d, const Words& words)
 
 std::string statement(const Measured& measured, const NumberText& numbers, const Translate& translate)
 {
-    const Words words(numbers, translate);
+    const Words words(context, numbers, translate);
     const sim::RunSettings& s = measured.settings;
     const light::Light light = light::lightOf(measured);
     std::vector<std::string> sentences = caseSentences(light, s, words);

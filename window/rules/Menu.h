@@ -2,6 +2,7 @@
 
 #include "window/formats/FileFormat.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,14 +10,19 @@
 // The drawing's menu: what a run made, handed out, as one table that every front end builds its
 // menu and its keys from, in the table's order. The picture is copied or saved (at the screen's
 // resolution, or at twice it, drawn afresh), the readings copied as a table in the window's
-// language or saved as a file.
+// language or saved as a file, and a lesson made of the run: a worksheet with its answer key,
+// saved as a PDF on the desktop and printed by the browser on the page, and on the page a link
+// that opens the run again.
 namespace window {
 
 // The words of the menu, its dialogs and its messages are translated in this context.
 inline constexpr const char* menuContext = "Menu";
 
-enum class Handed { Picture, Readings };
-enum class Way { Copy, Save };
+enum class Handed { Picture, Readings, Worksheet, Link };
+enum class Way { Copy, Save, Print };
+// The front ends that offer an action: a page has an address to link to and a browser that
+// prints; the desktop saves the worksheet as a file.
+enum class View { Desktop, Page };
 // Where a save dialog first proposes to put a file of a kind.
 enum class Folder { Pictures, Documents };
 
@@ -48,9 +54,12 @@ struct MenuAction {
     // Whether it hands out what only a run has: the readings. Before the first run it is not
     // offered.
     bool needsRun;
+    // On one front end only; on both where empty.
+    std::optional<View> only{};
 };
 
-std::span<const MenuAction> menu();
+// The menu of a front end, in the table's order.
+std::span<const MenuAction> menu(View view);
 
 // The name a save proposes for what the window shows, named `name` ("water-35-750"): a picture at
 // twice the resolution "water-35-750@2x.png".

@@ -1,0 +1,86 @@
+'use strict';
+// The worksheet made of the last run, printed by the browser, to paper or to a PDF. Its content
+// is the module's, in the page's language (window/handout/Worksheet.h); this only lays it out for
+// print, with the run's picture drawn afresh at the sheet's resolution rather than enlarged. The
+// sheet stands in the page while the browser prints it, and leaves after. Every word is set as
+// text, never read as markup.
+// `heap` is the module's memory.
+function totalReflectionWorksheet({ api, heap }) {
+  const make = (tag, text, className) => {
+    const element = document.createElement(tag);
+    if (text !== undefined)
+      element.textContent = text;
+    if (className)
+      element.className = className;
+    return element;
+  };
+
+  function pictureUrl(ratio) {
+    return new Promise((resolve) => {
+      const { pixels, width, height } = api.picture(ratio);
+      const canvas = make('canvas');
+      Object.assign(canvas, { width, height });
+      const bytes = new Uint8ClampedArray(heap().buffer, pixels, width * height * 4);
+      canvas.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(bytes), width), 0, 0);
+      canvas.toBlob((blob) => resolve(blob ? URL.createObjectURL(blob) : ''), 'image/png');
+    });
+  }
+
+  function table(header, rows) {
+    const t = make('table');
+    const head = t.createTHead().insertRow();
+    header.forEach((text) => head.append(make('th', text)));
+    const body = t.createTBody();
+    rows.forEach((row) => {
+      const line = body.insertRow();
+      row.forEach((text) => line.insertCell().textContent = text);
+    });
+    return t;
+  }
+
+  function numbered(texts, room) {
+    const list = make('ol');
+    texts.forEach((text) => {
+      const item = make('li', text);
+      if (room)
+        item.append(make('div', undefined, 'room'));
+      list.append(item);
+    });
+    return list;
+  }
+
+  let sheet = null;
+  const remove = () => {
+    if (sheet)
+      URL.revokeObjectURL(sheet.querySelector('img')?.src ?? '');
+    sheet?.remove();
+    sheet = null;
+  };
+  addEventListener('afterprint', remove);
+
+  // Lays the sheet out and asks the browser to print it; whether there was a run to make it of.
+  async function print() {
+    const w = api.worksheet();
+    if (!w)
+      return false;
+    remove();
+    const picture = make('img');
+    picture.alt = w.pictureCaption;
+    picture.src = await pictureUrl(w.pictureRatio);
+    sheet = make('section');
+    sheet.id = 'worksheet';
+    sheet.append(make('h1', w.title), make('p', w.nameLine), picture, make('p', w.pictureCaption, 'caption'),
+      make('h2', w.settingsTitle));
+    const settings = make('ul');
+    w.settings.forEach((line) => settings.append(make('li', line)));
+    sheet.append(settings, make('h2', w.measuredTitle), table(w.header, w.rows), make('p', w.positionsNote, 'note'),
+      make('h2', w.questionsTitle, 'new-page'), numbered(w.questions, true), make('h1', w.keyTitle, 'new-page'),
+      numbered(w.answers, false), make('h2', w.resultTitle), make('p', w.result));
+    document.body.append(sheet);
+    await picture.decode().catch(() => {});
+    window.print();
+    return true;
+  }
+
+  return { print };
+}
