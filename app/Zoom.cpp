@@ -1,5 +1,6 @@
 #include "app/Zoom.h"
 
+#include "app/WindowManager.h"
 #include "window/rules/Geometry.h"
 #include "window/rules/Shortcuts.h"
 
@@ -7,6 +8,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QWidget>
+#include <QWindow>
 
 #include <utility>
 
@@ -53,10 +55,20 @@ void Zoom::ownSize()
 void Zoom::fullScreen()
 {
     const Qt::WindowStates state = window_->windowState() ^ Qt::WindowFullScreen;
+    const bool whole = state & Qt::WindowFullScreen;
+    if (whole)
+        normal_ = window_->geometry();
     window_->setWindowState(state);
-    // Where no window manager takes the window to the whole screen, it takes the screen itself.
-    if (const QScreen* screen = window_->screen(); screen && state & Qt::WindowFullScreen)
-        window_->setGeometry(screen->geometry());
+    if (screenFilledForWindow(window_))
+        return;
+    // Where no window manager takes the window to the whole screen and back, the window goes there
+    // itself: through its native window, since the widget's own geometry set anew would drop its
+    // state.
+    const QScreen* screen = window_->screen();
+    if (whole && screen)
+        window_->windowHandle()->setGeometry(screen->geometry());
+    else if (!whole && normal_.isValid())
+        window_->windowHandle()->setGeometry(normal_);
 }
 
 void Zoom::resizeTo(double scale)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 
 #include <functional>
 
@@ -24,4 +25,6 @@ private:
 
     QWidget* window_;
     std::function<double()> scale_;
+    // Where the window stood before it took the whole screen.
+    QRect normal_;
 };

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTimer>
@@ -38,18 +39,65 @@ void click(const QString& window, const QRect& control)
              QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
 }
 
+xcb_connection_t* connection()
+{
+    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+}
+
+xcb_atom_t atom(const char* name)
+{
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(connection(), xcb_intern_atom(connection(), 0, qstrlen(name), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return atom;
+}
+
+// A property of 32-bit items (windows, atoms) as the X server holds it.
+QList<quint32> xProperty(xcb_window_t window, const char* name)
+{
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection(), xcb_get_property(connection(), 0, window, atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+        nullptr);
+    QList<quint32> items;
+    if (reply && reply->format == 32) {
+        const auto* values = static_cast<const quint32*>(xcb_get_property_value(reply));
+        items = QList<quint32>(values, values + xcb_get_property_value_length(reply) / 4);
+    }
+    free(reply);
+    return items;
+}
+
+xcb_window_t root()
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(connection())).data->root;
+}
+
+// A window's place on the screen and its size, as the X server has them, whatever frame a window
+// manager put around it.
+QRect onScreen(xcb_window_t window)
+{
+    xcb_get_geometry_reply_t* size =
+        xcb_get_geometry_reply(connection(), xcb_get_geometry(connection(), window), nullptr);
+    xcb_translate_coordinates_reply_t* place = xcb_translate_coordinates_reply(
+        connection(), xcb_translate_coordinates(connection(), window, root(), 0, 0), nullptr);
+    const QRect rect = size && place ? QRect(place->dst_x, place->dst_y, size->width, size->height) : QRect();
+    free(size);
+    free(place);
+    return rect;
+}
+
+// Whether a window manager runs: its own window, named on the root, names itself.
+bool windowManagerRuns()
+{
+    const QList<quint32> named = xProperty(root(), "_NET_SUPPORTING_WM_CHECK");
+    return !named.isEmpty() && xProperty(named.first(), "_NET_SUPPORTING_WM_CHECK") == named;
+}
+
 // What a window manager sends when the user presses a window's close button.
 void askToClose(const QString& window)
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11->connection();
-    const auto atom = [connection](const char* name) {
-        xcb_intern_atom_reply_t* reply =
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, qstrlen(name), name), nullptr);
-        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(reply);
-        return atom;
-    };
+    xcb_connection_t* connection = ::connection();
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
@@ -201,6 +249,60 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!windows("Totalreflexion").isEmpty(), 10000);
         program.kill();
         program.waitForFinished();
+    }
+
+    // F11 takes the window to the whole screen and F11 again brings it back as it was, on a bare
+    // X server and under a window manager, which marks the window's state itself.
+    void f11TogglesTheWholeScreen_data()
+    {
+        QTest::addColumn<QString>("windowManager");
+        QTest::newRow("a bare X server") << QString();
+        QTest::newRow("openbox") << QStringLiteral("openbox");
+    }
+    void f11TogglesTheWholeScreen()
+    {
+        QFETCH(QString, windowManager);
+        QProcess manager;
+        if (!windowManager.isEmpty()) {
+            if (QStandardPaths::findExecutable(windowManager).isEmpty())
+                QSKIP("the window manager is not installed");
+            if (windowManagerRuns())
+                QSKIP("another window manager runs on this display");
+            manager.start(windowManager, {});
+            QVERIFY(manager.waitForStarted());
+            QTRY_VERIFY(windowManagerRuns());
+        }
+        {
+            MainWindow window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            // The keys are the active window's. A window manager may keep the focus from a window
+            // that asks for it; the user's click, as a pager sends it, it follows.
+            xdotool({windowManager.isEmpty() ? QStringLiteral("windowfocus") : QStringLiteral("windowactivate"),
+                     QStringLiteral("--sync"), QString::number(window.winId())});
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            const auto id = xcb_window_t(window.winId());
+            // Where the window stands once the server and the program agree on it.
+            QTRY_COMPARE(onScreen(id), window.geometry());
+            const QRect normal = onScreen(id);
+            const QRect screen = window.screen()->geometry();
+            // The state as the window manager marks it, where one runs.
+            const auto whole = [&] {
+                return window.isFullScreen() &&
+                       (windowManager.isEmpty() ||
+                        xProperty(id, "_NET_WM_STATE").contains(atom("_NET_WM_STATE_FULLSCREEN")));
+            };
+            for (int round = 0; round < 2; ++round) {
+                QTest::keyClick(&window, Qt::Key_F11);
+                QTRY_VERIFY(whole() && onScreen(id) == screen);
+                QTest::keyClick(&window, Qt::Key_F11);
+                QTRY_VERIFY(window.windowState() == Qt::WindowNoState && !whole() && onScreen(id) == normal);
+            }
+        }
+        if (!windowManager.isEmpty()) {
+            manager.terminate();
+            QVERIFY(manager.waitForFinished());
+        }
     }
 
     // Enter held down on Start for a second presses it once: the keyboard's repeats start no run.
