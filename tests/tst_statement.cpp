@@ -5,8 +5,10 @@
 #include "window/form/RoundedNumber.h"
 #include "window/handout/Light.h"
 #include "window/handout/Statement.h"
+#include "window/handout/Worksheet.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <cmath>
@@ -185,9 +187,8 @@ private slots:
     void ruleOverAGrid_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::newRow("English") << "en";
-        QTest::newRow("Czech") << "cs";
-        QTest::newRow("German") << "de";
+        for (const QString& code : languages::available())
+            QTest::newRow(qPrintable(code)) << code;
     }
     void ruleOverAGrid()
     {
@@ -281,6 +282,59 @@ private slots:
                     for (const window::light::Finding& f : d.findings)
                         spread = spread || (f.region == Region::Air && f.source == Source::Spread);
                 QVERIFY2(spread, where.constData());
+            }
+        }
+    }
+
+    // The worksheet of every run of the grid: four to six questions, each answered, and every step
+    // of an answer worked right from the numbers it shows: a tangent from the positions, the angle
+    // from its tangent near the law's, the index from Snell's law near the run's, the critical
+    // angle from the index, the sine of the refraction from the index and the incidence.
+    void worksheetOverTheGrid()
+    {
+        const window::NumberText numbers;
+        const auto near = [](double a, double b, double within) { return std::abs(a - b) <= within; };
+        const auto radians = [](double degrees) { return degrees * std::numbers::pi / 180; };
+        const QString number = QStringLiteral("(-?[0-9]+(?:\\.[0-9]+)?)");
+        const QRegularExpression tangent(QStringLiteral("tan \u03B8 = \\(%1 \u2212 %1\\) \u00F7 %1 = %1, so \u03B8 "
+                                                        "\u2248 %1 degrees\\. [^0-9]*%1 degrees")
+                                             .arg(number));
+        const QRegularExpression index(
+            QStringLiteral("n = sin %1 \u00F7 sin %1 \u2248 %1\\. The run's index is %1").arg(number));
+        const QRegularExpression critical(
+            QStringLiteral("sin c = 1 \u00F7 %1 = %1, so c \u2248 %1 degrees").arg(number));
+        const QRegularExpression refraction(QStringLiteral("sin r = %1 \u00D7 sin %1 \u2248 %1").arg(number));
+        for (const window::Measured& m : gridRuns()) {
+            const window::Worksheet sheet = window::worksheet(m, numbers);
+            const QByteArray where =
+                QStringLiteral("at %1, index %2").arg(m.settings.alphaDeg).arg(m.settings.refIndex).toUtf8();
+            QVERIFY2(sheet.questions.size() >= 4 && sheet.questions.size() <= 6, where.constData());
+            QCOMPARE(sheet.answers.size(), sheet.questions.size());
+            for (const std::string& answer : sheet.answers) {
+                const QString a = QString::fromStdString(answer);
+                const QByteArray said = where + ": " + a.toUtf8();
+                const auto values = [&a](const QRegularExpression& pattern) {
+                    QList<double> found;
+                    const QRegularExpressionMatch match = pattern.match(a);
+                    for (int k = 1; match.hasMatch() && k <= pattern.captureCount(); ++k)
+                        found << match.captured(k).toDouble();
+                    return found;
+                };
+                if (const QList<double> v = values(tangent); !v.isEmpty()) {
+                    QVERIFY2(near(v[3], (v[0] - v[1]) / v[2], 6e-4), said.constData());
+                    // The angle from the tangent shown, to its rounding and the angle's own.
+                    QVERIFY2(near(v[4], std::abs(std::atan(v[3])) * 180 / std::numbers::pi, 0.09), said.constData());
+                    QVERIFY2(near(v[4], v[5], 3), said.constData());
+                }
+                if (const QList<double> v = values(index); !v.isEmpty()) {
+                    QVERIFY2(near(v[2], std::sin(radians(v[0])) / std::sin(radians(v[1])), 0.003 * v[2]),
+                             said.constData());
+                    QVERIFY2(near(v[2], v[3], 0.05 * v[3]), said.constData());
+                }
+                if (const QList<double> v = values(critical); !v.isEmpty())
+                    QVERIFY2(near(v[2], degreesOf(1 / v[0]), 0.06), said.constData());
+                if (const QList<double> v = values(refraction); !v.isEmpty())
+                    QVERIFY2(near(v[2], v[0] * std::sin(radians(v[1])), 0.002 + 0.001 * v[0]), said.constData());
             }
         }
     }

@@ -31,13 +31,14 @@ export const hookTimeout = 60000;
 export const windowSize = { width: 763, height: 575 };
 
 // `downloads`, if given, is the folder the page's files are saved into; `prepare`, if given, is
-// done to the tab before the page is opened in it. A tab that fails to open is closed.
+// done to the tab before the page is opened in it; `ready` is the state waited for once it is
+// (the window built, with the focus on Start). A tab that fails to open is closed.
 export async function openPage(browser, { url = pageUrl, language = 'en-US', allowed, viewport = windowSize,
-  downloads, prepare } = {}) {
+  downloads, prepare, ready = windowReady } = {}) {
   const context = await browser.createBrowserContext(downloads && {
     downloadBehavior: { policy: 'allow', downloadPath: downloads } });
   try {
-    return { ...await openIn(context, { url, language, allowed, viewport, prepare }),
+    return { ...await openIn(context, { url, language, allowed, viewport, prepare, ready }),
       close: () => within(context.close(), 10000, 'closing the tab').catch(() => {}) };
   } catch (error) {
     await context.close().catch(() => {});
@@ -48,7 +49,7 @@ export async function openPage(browser, { url = pageUrl, language = 'en-US', all
 // The window has been built and has the focus.
 export const windowReady = (tab) => tab.waitForFunction(() => document.activeElement?.id === 'cmdStart', { timeout: 30000 });
 
-async function openIn(context, { url, language, allowed, viewport, prepare }) {
+async function openIn(context, { url, language, allowed, viewport, prepare, ready }) {
   const tab = await context.newPage();
   const problems = [];
   if (allowed) {
@@ -77,7 +78,7 @@ async function openIn(context, { url, language, allowed, viewport, prepare }) {
   await tab.setViewport(viewport);
   await prepare?.(tab);
   await tab.goto(url);
-  await windowReady(tab);
+  await ready(tab);
   return { tab, problems };
 }
 

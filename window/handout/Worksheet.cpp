@@ -25,6 +25,8 @@ constexpr const char* context = "Worksheet";
 constexpr double degrees = 180 / std::numbers::pi;
 // A ratio a student works out on the way, such as a tangent or a sine: to three decimals.
 constexpr int ratioDecimals = 3;
+// The least angle of incidence, in degrees, from which a student works out the index.
+constexpr double leastIncidenceForIndex = 10;
 
 const char* detectorName(Detector d)
 {
@@ -263,9 +265,12 @@ private:
     void snellIndex()
     {
         const light::Angles& a = angles();
-        const double sineIn = std::sin(std::abs(a.incidence) / degrees);
-        if (measuredRefraction_ && sineIn > 0) {
-            const double n = std::sin(*measuredRefraction_ / degrees) / sineIn;
+        // Worked from the angles as the sheet shows them, to a tenth of a degree; near the normal
+        // a tenth is too much of the angle for an index to be read from it, and the law is asked.
+        const auto shown = [](double angle) { return std::round(std::abs(angle) * 10) / 10; };
+        const double sineIn = std::sin(shown(a.incidence) / degrees);
+        if (measuredRefraction_ && shown(a.incidence) >= leastIncidenceForIndex) {
+            const double n = std::sin(shown(*measuredRefraction_) / degrees) / sineIn;
             ask(words_(QT_TRANSLATE_NOOP("Worksheet", "Snell's law says n \u00D7 sin(angle of incidence) = 1 \u00D7 "
                                                       "sin(angle of refraction). Work out the refractive index of the "
                                                       "%1 from the angle of incidence and your answer to question 1."),
