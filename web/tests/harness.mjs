@@ -201,6 +201,11 @@ export async function canvasBytes(tab) {
   return Buffer.from(await tab.evaluate(`(() => {${drawingBytesScript}})()`), 'base64');
 }
 
+// The drawing's width in device pixels on a screen of so many pixels, at so many device pixels per
+// pixel: the window as large as the screen lets it be.
+export const drawingWidthOn = (width, height, ratio) =>
+  Math.round(windowSize.width * Math.min(width / windowSize.width, height / windowSize.height) * ratio);
+
 // The drawing has its pixels at the resolution it is shown at: no share of it waits to be drawn
 // afresh or shown.
 export const drawingWhole = (tab, width) => tab.waitForFunction((width) => {

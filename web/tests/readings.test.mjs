@@ -7,7 +7,8 @@ import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { test } from 'node:test';
-import { desktopReadings, differingReadings, holdFor, pageUrl, pagesForTests, runEnded, touch } from './harness.mjs';
+import { desktopReadings, differingReadings, drawingWhole, drawingWidthOn, holdFor, pageUrl, pagesForTests, runEnded,
+  touch } from './harness.mjs';
 
 const withPage = pagesForTests();
 
@@ -150,6 +151,49 @@ test('the drawing\'s menu copies the readings in the page\'s language and saves 
     rmSync(folder, { recursive: true, force: true });
   }
 });
+
+// A save that cannot be made as asked says so. At 3000 x 2000 and four device pixels per pixel the
+// picture at twice the resolution would need a canvas of 21,232 x 16,000 pixels, more than a
+// browser holds (Chromium 16,384 squared): it is saved as large as the browser makes it, and the
+// page says how large. Where the browser makes no picture at all, none is saved, and the page says so.
+const unlikeAsked = [
+  { name: 'a picture larger than the browser makes', screen: [3000, 2000, 4],
+    item: 'Save picture at twice the resolution…',
+    said: /^This browser cannot make the picture that large\. It was saved at (\d+) × (\d+) pixels/ },
+  { name: 'a picture the browser makes nothing of', makesNone: true, item: 'Save picture…',
+    said: /^The picture could not be saved/ },
+];
+for (const { name, screen, makesNone, item, said } of unlikeAsked) {
+  test(`a save that cannot be made as asked says so: ${name}`, async () => {
+    const folder = mkdtempSync(path.join(os.tmpdir(), 'total-reflection-saved-'));
+    try {
+      await withPage(async (tab) => {
+        if (screen) {
+          const [width, height, ratio] = screen;
+          await tab.setViewport({ width, height, deviceScaleFactor: ratio });
+          await drawingWhole(tab, drawingWidthOn(...screen));
+        }
+        if (makesNone)
+          await tab.evaluate(() => { HTMLCanvasElement.prototype.toBlob = (done) => done(null); });
+        await tab.keyboard.press('ContextMenu');
+        await choose(tab, item);
+        await tab.waitForFunction(() => document.getElementById('message').open, { timeout: 60000 });
+        const words = await tab.$eval('#message-text', (text) => text.textContent);
+        assert.match(words, said);
+        if (makesNone)
+          return assert.deepEqual(await saved(folder, 0), []);
+        assert.deepEqual(await saved(folder, 1), ['water-35-750@2x.png']);
+        const png = readFileSync(path.join(folder, 'water-35-750@2x.png'));
+        const size = [png.readUInt32BE(16), png.readUInt32BE(20)];
+        assert.deepEqual(size, words.match(said).slice(1).map(Number));
+        const shown = await tab.$eval('.drawing', (drawing) => Number(drawing.dataset.width));
+        assert.ok(size[0] > shown && size[0] * size[1] <= 2 ** 28, `${size.join(' x ')} against ${shown} shown`);
+      }, { downloads: folder });
+    } finally {
+      rmSync(folder, { recursive: true, force: true });
+    }
+  });
+}
 
 // A phone's finger on the drawing: held still, or with a real finger's wobble, it opens the menu,
 // which stays when the finger lifts. Moved, with a second finger (a pinch begins), or while Enter
