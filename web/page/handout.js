@@ -9,7 +9,7 @@
 // nothing says so: no save fails in silence.
 // `heap` is the module's memory, `ratio` the drawing's device pixels per pixel of the window, and
 // `size` the drawing's width and height in pixels of the window.
-function totalReflectionHandout({ api, page, label, into, heap, ratio, size, refuse }) {
+function totalReflectionHandout({ api, page, label, into, windowBox, heap, ratio, size, refuse }) {
   const make = (tag, properties) => Object.assign(document.createElement(tag), properties);
   const { texts } = page;
 
@@ -106,7 +106,7 @@ function totalReflectionHandout({ api, page, label, into, heap, ratio, size, ref
         : { said: notSaved.readings };
     },
   };
-  const worksheet = totalReflectionWorksheet({ api, heap });
+  const worksheet = totalReflectionWorksheet({ api, heap, windowBox });
   const ways = {
     copy: (action) => copy[action.what](),
     print: () => worksheet.print(),

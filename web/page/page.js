@@ -297,6 +297,7 @@
         drag: (to) => act(() => api.scroll(to)), words: api.paceText },
     } });
     menu = totalReflectionHandout({ api, page, label: design.drawingName, into: desk.parentElement,
+      windowBox: built.windowBox,
       heap: () => module.HEAPU8, ratio: () => fit.ratio, size: [design.window.width, design.window.height], refuse });
     menu.attach(built.windowBox, (target) => !target.closest('input[type=text], button, [role=scrollbar]'));
     await nextTask();

@@ -4,8 +4,12 @@
 // print, with the run's picture drawn afresh at the sheet's resolution rather than enlarged. The
 // sheet stands in the page while the browser prints it, and leaves after. Every word is set as
 // text, never read as markup.
-// `heap` is the module's memory.
-function totalReflectionWorksheet({ api, heap }) {
+// `heap` is the module's memory; `windowBox` the window, whose copy, its drawing drawn afresh,
+// is the sheet's picture.
+function totalReflectionWorksheet({ api, heap, windowBox }) {
+  // The picture four fifths as wide as an A4 page's text, 174 mm between its margins.
+  const printedWidthMm = 139;
+  const pxPerMm = 96 / 25.4;
   const make = (tag, text, className) => {
     const element = document.createElement(tag);
     if (text !== undefined)
@@ -24,6 +28,29 @@ function totalReflectionWorksheet({ api, heap }) {
       canvas.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(bytes), width), 0, 0);
       canvas.toBlob((blob) => resolve(blob ? URL.createObjectURL(blob) : ''), 'image/png');
     });
+  }
+
+  // The window as it stands, its controls and captions as the browser prints text, and its
+  // drawing the picture drawn at the sheet's resolution; a copy no one reads or clicks, whose
+  // options are no longer in the window's groups, so that the window's own stay as they are.
+  function windowCopy(drawing, caption) {
+    const copy = windowBox.cloneNode(true);
+    copy.querySelectorAll('input[type=radio]').forEach((radio) => radio.removeAttribute('name'));
+    for (const element of [copy, ...copy.querySelectorAll('*')]) {
+      for (const attribute of ['id', 'role', 'tabindex', 'aria-label', 'aria-describedby', 'aria-labelledby'])
+        element.removeAttribute(attribute);
+    }
+    copy.querySelector('.tiles')?.replaceChildren(Object.assign(make('img'), { src: drawing, alt: '' }));
+    copy.inert = true;
+    const { width, height } = windowBox.getBoundingClientRect();
+    const scale = printedWidthMm * pxPerMm / width;
+    Object.assign(copy.style, { left: '0', top: '0', transformOrigin: '0 0', transform: `scale(${scale})` });
+    const frame = make('div', undefined, 'picture');
+    frame.setAttribute('role', 'img');
+    frame.setAttribute('aria-label', caption);
+    Object.assign(frame.style, { width: `${printedWidthMm}mm`, height: `${height * scale}px` });
+    frame.append(copy);
+    return frame;
   }
 
   function table(header, rows) {
@@ -52,7 +79,7 @@ function totalReflectionWorksheet({ api, heap }) {
   let sheet = null;
   const remove = () => {
     if (sheet)
-      URL.revokeObjectURL(sheet.querySelector('img')?.src ?? '');
+      URL.revokeObjectURL(sheet.querySelector('.tiles img')?.src ?? '');
     sheet?.remove();
     sheet = null;
   };
@@ -64,9 +91,8 @@ function totalReflectionWorksheet({ api, heap }) {
     if (!w)
       return false;
     remove();
-    const picture = make('img');
-    picture.alt = w.pictureCaption;
-    picture.src = await pictureUrl(w.pictureRatio);
+    const drawing = await pictureUrl(w.pictureRatio);
+    const picture = windowCopy(drawing, w.pictureCaption);
     sheet = make('section');
     sheet.id = 'worksheet';
     sheet.append(make('h1', w.title), make('p', w.nameLine), picture, make('p', w.pictureCaption, 'caption'),
@@ -77,7 +103,7 @@ function totalReflectionWorksheet({ api, heap }) {
       make('h2', w.questionsTitle, 'new-page'), numbered(w.questions, true), make('h1', w.keyTitle, 'new-page'),
       numbered(w.answers, false), make('h2', w.resultTitle), make('p', w.result));
     document.body.append(sheet);
-    await picture.decode().catch(() => {});
+    await picture.querySelector('img')?.decode().catch(() => {});
     window.print();
     return true;
   }
