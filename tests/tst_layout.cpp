@@ -262,21 +262,35 @@ private slots:
     }
 
     // Every line control sets the device pixels the window's rule gives it (window/rules/Geometry.h),
-    // the rule the page follows: all of them black, and none beside them across the line, at
-    // whole and fractional resolutions.
+    // the rule the page follows: at least one across, all of them black, and none beside them across
+    // the line, at whole and fractional resolutions, and in a window as small as its zoom allows.
     void linesSetTheRulesPixels_data()
     {
+        QTest::addColumn<QSize>("size"); // the window's, its design's where empty
         QTest::addColumn<qreal>("ratio");
-        QTest::newRow("1") << qreal(1);
-        QTest::newRow("1.25") << qreal(1.25);
-        QTest::newRow("1.5") << qreal(1.5);
-        QTest::newRow("2") << qreal(2);
+        const window::Size design = window::clientPixels();
+        for (const double zoom : window::zoomSteps) {
+            if (zoom < 1)
+                QTest::addRow("zoomed to %g", zoom)
+                    << QSizeF(design.width * zoom, design.height * zoom).toSize() << qreal(0);
+        }
+        QTest::newRow("400 x 300") << QSize(400, 300) << qreal(0);
+        QTest::newRow("1") << QSize() << qreal(1);
+        QTest::newRow("1.25") << QSize() << qreal(1.25);
+        QTest::newRow("1.5") << QSize() << qreal(1.5);
+        QTest::newRow("2") << QSize() << qreal(2);
     }
     void linesSetTheRulesPixels()
     {
+        QFETCH(QSize, size);
         QFETCH(qreal, ratio);
         MainWindow window;
         window.show();
+        if (!size.isEmpty()) {
+            window.resize(size);
+            QTRY_COMPARE(window.size(), size);
+            ratio = window::fitted(size.width(), size.height(), window.devicePixelRatioF()).ratio;
+        }
         const QImage picture = window.picture(ratio).convertToFormat(QImage::Format_RGB32);
         const auto black = [&picture](int x, int y) { return (picture.pixel(x, y) & 0xFFFFFF) == 0; };
         const auto inAnother = [&ratio, &window](const window::Line& line, int x, int y) {
@@ -291,6 +305,7 @@ private slots:
         for (const window::Line& l : window::lines()) {
             const window::State::LineEnds& ends = window.form().state().line(l.name);
             const window::Rect r = window::linePixels(ends.from, ends.to, l.width, ratio);
+            QVERIFY2(r.width > 0 && r.height > 0, l.name);
             int blackWithin = 0;
             for (int y = r.top; y < r.top + r.height; ++y)
                 for (int x = r.left; x < r.left + r.width; ++x)

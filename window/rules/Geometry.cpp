@@ -125,9 +125,15 @@ Rect linePixels(Point from, Point to, int width, double ratio)
         (horizontal ? std::max(pixelOf(from.x), pixelOf(to.x)) : std::max(pixelOf(from.y), pixelOf(to.y))) + 0.5;
     const double middle = (horizontal ? pixelOf(from.y) : pixelOf(from.x)) + 0.5;
     const int along = firstWithin(startAlong * ratio);
-    const int alongEnd = lastWithin(endAlong * ratio) + 1;
-    const int across = firstWithin((middle - width / 2.0) * ratio);
-    const int acrossEnd = lastWithin((middle + width / 2.0) * ratio) + 1;
+    const int alongEnd = std::max(lastWithin(endAlong * ratio) + 1, along + 1);
+    int across = firstWithin((middle - width / 2.0) * ratio);
+    int acrossEnd = lastWithin((middle + width / 2.0) * ratio) + 1;
+    // A pen narrower than a device pixel may hold no pixel's centre: it then sets the pixel its
+    // middle falls in, so that a window smaller than its design still shows every line.
+    if (acrossEnd <= across) {
+        across = int(std::floor(middle * ratio));
+        acrossEnd = across + 1;
+    }
     return horizontal ? Rect{along, across, alongEnd - along, acrossEnd - across}
                       : Rect{across, along, acrossEnd - across, alongEnd - along};
 }

@@ -62,8 +62,8 @@ bool isCaption(const Control& control);
 // pixels from the window's corner: along the line, from the pixel after the one its first end
 // falls in to the one its last end falls in; across it, the pen's width about the middle of the
 // line's own row or column, a pixel counting in when its centre lies within the pen, one on the
-// pen's far edge in and one on its near edge out. Whole device pixels, so that a line is the same
-// whichever part of it is repainted, and at every resolution.
+// pen's far edge in and one on its near edge out, and at least one. Whole device pixels, so that a
+// line is the same whichever part of it is repainted, and at every resolution.
 Rect linePixels(Point from, Point to, int width, double ratio);
 
 // A language may have no word as short as the design's ("Vzduch" for "Air"): a caption on the
