@@ -163,7 +163,6 @@
     document.getElementById('message-ok').focus();
   }
 
-  document.getElementById('reload').addEventListener('click', () => location.reload());
   message.addEventListener('close', () => {
     built.controls.get(design.startButton).element.focus();
     handBack();
@@ -183,20 +182,15 @@
     closedNote.hidden = false;
   }
 
-  // The module trapped: nothing it holds can be trusted, so the window goes, and the page says
-  // why and offers to start afresh.
+  // The module trapped, or the window could not be made: nothing it holds can be trusted, so the
+  // window goes, and the page says why and offers to start afresh (index.html).
   function stopped(error) {
     if (!stoppedNote.hidden)
       return;
     close();
-    closedNote.hidden = true;
     if (message.open)
       message.close();
-    if (page)
-      document.getElementById('stopped-text').textContent = page.texts.stopped;
-    document.getElementById('stopped-error').textContent = String(error?.message ?? error);
-    stoppedNote.hidden = false;
-    document.getElementById('reload').focus();
+    totalReflectionStopped(String(error?.message ?? error));
   }
 
   // ---- A run, a frame at a time ----
@@ -276,7 +270,10 @@
   // for long; it is built beside its first look, unseen, and takes its place once it is fitted.
   const nextTask = () => new Promise((resolve) => setTimeout(resolve));
   const { language, decimalSeparator, translate } = totalReflectionLanguage;
-  Promise.all([createTotalReflection(), decimalSeparator]).then(async ([loaded, separator]) => {
+  // A script of the page's that is missing or cut short leaves a name it defines undefined: the
+  // window stops, as for any fault in its making.
+  const made = Promise.resolve().then(() => Promise.all([createTotalReflection(), decimalSeparator]));
+  made.then(async ([loaded, separator]) => {
     module = loaded;
     module.translate = translate;
     api = totalReflectionModule(module, stopped);
@@ -288,7 +285,6 @@
     closedNote.textContent = page.texts.closed;
     message.setAttribute('aria-label', design.window.caption);
     document.getElementById('message-ok').textContent = page.texts.ok;
-    document.getElementById('reload').textContent = page.texts.reload;
     await nextTask();
     built = totalReflectionBuild({ design, desk, statement, api, translated: language !== 'en', on: {
       type: (name, text) => act(() => api.type(name, text)),

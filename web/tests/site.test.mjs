@@ -127,6 +127,43 @@ test('a new build runs on the second load and offline after it, and a build that
     }
   });
 
+// A first visit, before any worker keeps a build, to a folder that arrived broken: the page is
+// loaded again, once, and then says in its own language that the window has stopped, and which
+// file, and offers to load it afresh. Its first look, which takes no input, is gone.
+const cut = (file) => writeFileSync(file, readFileSync(file).subarray(0, readFileSync(file).length >> 1));
+const brokenFolders = [
+  ['the page\'s script missing', 'page.js', (file) => rmSync(file)],
+  ['the module\'s script cut short', 'total-reflection-page.js', cut],
+];
+for (const [broken, name, change] of brokenFolders) {
+  test(`a first visit to a folder with ${broken} says that the window has stopped`, { timeout }, async () => {
+    const { site, kept } = makeSite('A');
+    change(path.join(site, `build-${kept}`, name));
+    const served = await servePython(path.join(scratch, `served-${name}`));
+    served.put(site);
+    const context = await chromium.browser.createBrowserContext();
+    try {
+      const tab = await context.newPage();
+      await tab.goto(`${served.url}?lang=cs`);
+      await tab.waitForSelector('#stopped:not([hidden])', { timeout: 30000 });
+      const said = await tab.evaluate(() => ({
+        loads: performance.getEntriesByType('navigation')[0].type,
+        words: document.getElementById('stopped-text').textContent,
+        button: document.activeElement.id === 'reload' && document.activeElement.textContent,
+        firstLook: !document.getElementById('desk').hidden || document.querySelector('[aria-busy]') !== null,
+        why: document.getElementById('stopped-error').textContent,
+      }));
+      assert.match(said.why, new RegExp(`/build-${kept}/${name.replace('.', '\\.')}`));
+      assert.deepEqual({ ...said, why: undefined }, { loads: 'reload',
+        words: 'Okno se kvůli chybě zastavilo. Znovu je spustíte novým načtením stránky.', button: 'Načíst znovu',
+        firstLook: false, why: undefined });
+    } finally {
+      served.stop();
+      await context.close();
+    }
+  });
+}
+
 test('where no build can be kept, the page works while there is a network, and no worker answers for it',
   { timeout }, async () => {
     const [a, b] = [makeSite('A'), makeSite('B')];
