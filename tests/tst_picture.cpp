@@ -250,6 +250,16 @@ private slots:
         // The next save proposes the folder of the last.
         readingsAction(window::Format::Workbook)->trigger();
         QCOMPARE(QFileInfo(proposed).absolutePath(), QFileInfo(saved).absolutePath());
+        // The worksheet of the same run, a PDF under the run's name.
+        actions[qsizetype(
+                    std::find_if(window::menu(window::View::Desktop).begin(), window::menu(window::View::Desktop).end(),
+                                 [](const window::MenuAction& row) { return row.what == window::Handed::Worksheet; }) -
+                    window::menu(window::View::Desktop).begin())]
+            ->trigger();
+        QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("water-35-750.pdf"));
+        QFile worksheet(saved);
+        QVERIFY(worksheet.open(QIODevice::ReadOnly));
+        QVERIFY(worksheet.readAll().startsWith("%PDF-"));
     }
 
     // Keys pressed during a run wait for its end, and copy the finished picture.
