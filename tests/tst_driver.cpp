@@ -382,6 +382,53 @@ private slots:
     // The readings of the start-up run, as a spreadsheet reads them: a header, a row a step, the
     // worked values, and every reading the straightforward sweep's within 1e-5; with no run, the
     // header alone.
+    // The worksheet as a reader that is not ours reads it: at least two pages, the run's numbers
+    // in the language's own writing, Snell's law, and the run's result in words whole, every
+    // letter of it, on the answer key's page and not on the first; no run, no worksheet.
+    void worksheetReadByAnotherReader_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("index");
+        QTest::newRow("en") << "en"
+                            << "1.5";
+        QTest::newRow("cs") << "cs"
+                            << "1,5";
+        QTest::newRow("de") << "de"
+                            << "1,5";
+    }
+    void worksheetReadByAnotherReader()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, index);
+        const QTemporaryDir dir;
+        const QString sheet = dir.filePath(QStringLiteral("sheet.pdf"));
+        const QString words = dir.filePath(QStringLiteral("words.txt"));
+        const QStringList run{"--lang", language, "click", "opSklo", "click", "cmdStart"};
+        QCOMPARE(drive(run + QStringList{"--worksheet", sheet, "--statement", words}).exitCode, 0);
+        QProcess reader;
+        reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), sheet, "-"});
+        if (!reader.waitForStarted())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QVERIFY(reader.waitForFinished(60000));
+        const auto flat = [](const QString& text) { return text.simplified(); };
+        const QStringList pages =
+            QString::fromUtf8(reader.readAllStandardOutput()).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        QVERIFY2(pages.size() >= 2, qPrintable(QString::number(pages.size())));
+        QFile said(words);
+        QVERIFY(said.open(QIODevice::ReadOnly));
+        const QString statement = flat(QString::fromUtf8(said.readAll()));
+        QVERIFY(!statement.isEmpty());
+        QVERIFY2(flat(pages.last()).contains(statement) && !flat(pages.first()).contains(statement),
+                 qPrintable(pages.last()));
+        QVERIFY(flat(pages.first()).contains(index));
+        QVERIFY(pages.join(QString()).contains(QLatin1String("Snell")));
+
+        const QString none = dir.filePath(QStringLiteral("none.pdf"));
+        const Result refused = drive({"--lang", language, "--worksheet", none});
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.errors.contains(none) && !QFile::exists(none), qPrintable(refused.errors));
+    }
+
     void readingsOfARun_data()
     {
         QTest::addColumn<QStringList>("actions");
