@@ -11,28 +11,16 @@ import { mkdtempSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { after, before, describe, test } from 'node:test';
-import { desktopState, driverFile, hookTimeout, launch, openPage, pageUrl, runEnded, windowReady } from './harness.mjs';
+import { describe, test } from 'node:test';
+import { desktopState, driverFile, pagesForTests, pageUrl, runEnded, windowReady } from './harness.mjs';
 import { servePython } from './served.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const site = path.resolve(process.env.TR_PAGE_DIR ?? path.join(root, 'build/web/site'));
 
-let chromium;
-before(async () => {
-  chromium = await launch();
-}, { timeout: hookTimeout });
-after(() => chromium?.close(), { timeout: hookTimeout });
-
-async function withPage(options, body) {
-  const page = await openPage(chromium.browser, options);
-  try {
-    await body(page.tab);
-    assert.deepEqual(page.problems, []);
-  } finally {
-    await page.close();
-  }
-}
+// A tab on the page, which closes whatever the test's end; the test fails on any console error.
+const withPageFor = pagesForTests();
+const withPage = (options, body) => withPageFor(body, options);
 
 // The cells and the options chosen, as the desktop driver prints them.
 const standing = (frame, cells) => frame.evaluate((cells) => ({

@@ -412,12 +412,6 @@ private:
                                                           "to reflect it, and the light goes straight on.")));
             break;
         case Verdict::Critical:
-            criticalAngle();
-            refractionByLaw();
-            detectorH();
-            reflection();
-            whereTheLightGoes();
-            break;
         case Verdict::Total:
         case Verdict::AlmostTotal:
             criticalAngle();
