@@ -14,7 +14,7 @@ namespace languages {
 
 inline constexpr const char* english = "en";
 
-// "en" and the codes of the translations: "cs", "de".
+// "en" and the codes of the translations: "cs", "de", "uk"...
 QStringList available();
 // Of the languages asked for, best first, as QLocale::uiLanguages() gives them ("de-AT"), the
 // first the window speaks; English where it speaks none of them.
@@ -39,7 +39,7 @@ QString current();
 // them.
 window::NumberText localNumbers();
 // Numbers as the language in use writes them, as the readings are copied and the run's result
-// said: a German window copies 1,33 whatever the locale.
+// said: a German or Ukrainian window copies 1,33 whatever the locale.
 window::NumberText languageNumbers();
 
 } // namespace languages

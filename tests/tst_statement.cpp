@@ -259,7 +259,9 @@ private slots:
                 const char* letter = d.detector == Detector::V ? "V" : d.detector == Detector::H ? "H" : "S";
                 const QString dark = QString::fromStdString(
                     window::fill(languages::translate("Statement", "No light reaches Detector %1."), {letter}));
-                const QString darkAndWhy = dark.left(dark.size() - 1) + QLatin1Char(':');
+                const QString why = QString::fromStdString(
+                    window::fill(languages::translate("Statement", "No light reaches Detector %1: %2."), {letter, ""}));
+                const QString darkAndWhy = why.left(why.size() - 1);
                 QVERIFY2(lit != (said.contains(dark) || said.contains(darkAndWhy)), where.constData());
 
                 for (const window::light::Finding& f : d.findings) {

@@ -5,7 +5,7 @@ find_program(NODE node)
 if(TR_WEB_TESTS AND NODE AND EXISTS ${TR_WEB_BUILD}/total-reflection-driver.js)
     add_test(NAME web_driver COMMAND ${NODE} --test ${PROJECT_SOURCE_DIR}/web/tests/driver.test.mjs)
     set_tests_properties(web_driver PROPERTIES TIMEOUT 600 ENVIRONMENT
-        "TR_DRIVER=$<TARGET_FILE:total-reflection-driver>;TR_WEB_DRIVER=${TR_WEB_BUILD}/total-reflection-driver.js")
+        "TR_DRIVER=$<TARGET_FILE:total-reflection-driver>;TR_WEB_DRIVER=${TR_WEB_BUILD}/total-reflection-driver.js;TR_LANGUAGES=${trLanguages}")
 endif()
 
 # The page in headless Chromium: its state against the desktop driver's, its geometry, keys,
@@ -17,7 +17,7 @@ if(TR_WEB_TESTS AND NODE AND EXISTS ${TR_WEB_BUILD}/total-reflection.html)
         ${PROJECT_SOURCE_DIR}/web/tests/run.test.mjs ${PROJECT_SOURCE_DIR}/web/tests/screens.test.mjs
         ${PROJECT_SOURCE_DIR}/web/tests/files.test.mjs ${PROJECT_SOURCE_DIR}/web/tests/readings.test.mjs)
     set_tests_properties(web_page PROPERTIES TIMEOUT 900 FIXTURES_SETUP web_canvas RUN_SERIAL TRUE ENVIRONMENT
-        "TR_PAGE_FILE=${TR_WEB_BUILD}/total-reflection.html;TR_PAGE_DIR=${TR_WEB_BUILD}/site;TR_DRIVER=$<TARGET_FILE:total-reflection-driver>;TR_CANVAS_DIR=${canvasDir}")
+        "TR_PAGE_FILE=${TR_WEB_BUILD}/total-reflection.html;TR_PAGE_DIR=${TR_WEB_BUILD}/site;TR_DRIVER=$<TARGET_FILE:total-reflection-driver>;TR_CANVAS_DIR=${canvasDir};TR_LANGUAGES=${trLanguages}")
     tr_add_test(tst_webcanvas SOURCES tst_webcanvas.cpp LIBRARIES app)
     set_tests_properties(tst_webcanvas PROPERTIES FIXTURES_REQUIRED web_canvas ENVIRONMENT
         "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TR_CANVAS_DIR=${canvasDir}")

@@ -15,6 +15,50 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <source>SUBSTANCE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the substance: water or glass.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ANGLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the angle: 35, critical or 60; any other value is typed into the angle box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INDEX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the refractive index into its box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Detector H&apos;s distance: 100, 750 or 1500.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PACE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the pace: fastest, slower, slow, or the scroll bar&apos;s position (0 to 32767).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Start once the window is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Design</name>
@@ -213,6 +257,32 @@
         <source>Save readings as CSV…</source>
         <translation>Messwerte als CSV speichern…</translation>
     </message>
+    <message>
+        <source>Save worksheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as “%1”.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save worksheet…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print worksheet…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy link to this run</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Pace</name>
@@ -254,6 +324,22 @@
     <message>
         <source>The picture could not be copied.</source>
         <translation>Das Bild konnte nicht kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The link could not be copied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This browser cannot make the picture that large. It was saved at %1 × %2 pixels, the largest it can make.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be saved: this browser could not make it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The readings could not be saved: this browser could not make the file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -602,6 +688,301 @@
     <message>
         <source>Readings compare along one track only, not between detectors or between runs: the arrows&apos; lengths differ with the angle option, so a reading&apos;s size is no share of the light.</source>
         <translation>Messwerte lassen sich nur entlang einer Spur vergleichen, nicht zwischen Detektoren oder zwischen Durchläufen: Die Pfeillängen hängen von der Winkeloption ab, daher ist die Größe eines Messwerts kein Anteil des Lichts.</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Detector V</source>
+        <translation type="unfinished">Detektor V</translation>
+    </message>
+    <message>
+        <source>Detector H</source>
+        <translation type="unfinished">Detektor H</translation>
+    </message>
+    <message>
+        <source>Detector S</source>
+        <translation type="unfinished">Detektor S</translation>
+    </message>
+    <message>
+        <source>Total reflection: a worksheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name: ____________________   Class: ________   Date: ____________</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The light comes up through the %1 from below and meets the boundary on its lit stretch; the detectors sum the paths along their lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the detectors measured</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positions are in the drawing&apos;s units (twips, 1440 to an inch): x from the drawing&apos;s left edge; for Detector V, the height above the boundary (below it where negative). The centre is where the light is brightest on average.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the program says about this run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a medium of refractive index %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium: %1, refractive index %2 (the air&apos;s is 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angle of incidence: %1 degrees from the normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angle of incidence: %1 degrees from the normal (typed as %2, the same direction)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lit stretch of the boundary: from x = %1 to x = %2, its middle at x = %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detector H&apos;s line: %1 units above the boundary, in the air</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detector S&apos;s line: %1 units below the boundary, in the %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detector V&apos;s line: upright at x = %1, across the boundary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the air</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detector H found light from x = %1 to x = %2, centred at x = %3, on its line %4 units above the boundary. The light left the middle of the lit stretch, x = %5. At what angle from the normal did it leave the boundary?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detector S found reflected light from x = %1 to x = %2, centred at x = %3, on its line %4 units below the boundary. At what angle from the normal was the light reflected? Check the law of reflection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tan θ = (%1 − %2) ÷ %3 = %4, so θ ≈ %5 degrees. %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snell&apos;s law gives the angle of refraction. Where does the refracted light from x = %1 meet Detector H&apos;s line, %2 units above the boundary?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The law of reflection gives the angle of reflection. Where does the reflected light from x = %1 meet Detector S&apos;s line, %2 units below the boundary?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The detector&apos;s light is not all on the stretch it measures, so the table gives only part of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is beyond the stretch the detector measures, which is why the table has no light for it there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x = %1 + %2 × tan %3 ≈ %4. %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The angle of incidence, %1 degrees, is less than the critical angle: part of the light leaves into the air.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The angle of incidence, %1 degrees, is the critical angle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The angle of incidence, %1 degrees, is greater than the critical angle: no refracted light leaves into the air.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the critical angle of the %1, whose refractive index is %2? Compare it with the angle of incidence.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sin c = 1 ÷ %1 = %2, so c ≈ %3 degrees. %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). Work out the refractive index of the %1 from the angle of incidence and your answer to question 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>n = sin %1 ÷ sin %2 ≈ %3. The run&apos;s index is %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). What angle of refraction does it give?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sin r = %1 × sin %2 ≈ %3, so r ≈ %4 degrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sin r = %1 × sin %2 ≈ 1, so r = 90 degrees: the refracted light runs along the boundary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sin r = %1 × sin %2 ≈ %3, which is more than 1. No angle has such a sine: no light is refracted into the air.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The law of reflection gives %1 degrees, the angle of incidence.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why does Detector H find no light?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why does Detector H find so little light, and no refracted beam?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At the critical angle the refracted light runs along the boundary and never rises to Detector H&apos;s line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At the critical angle the refracted light runs along the boundary; the little light Detector H finds is light the narrow beam spreads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beyond the critical angle all the light is reflected back into the medium: this is total internal reflection, and none leaves into the air.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beyond the critical angle almost all the light is reflected back into the medium; the narrow beam&apos;s directions spread a little, and the little light whose direction is less than the critical angle reaches Detector H.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where does the light go at this angle of incidence, and at what angle?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The refracted light runs along the boundary at 90 degrees, and the rest is reflected back into the %1 at %2 degrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is reflected back into the %1 at %2 degrees from the normal, the angle of incidence.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What would happen to the light if the angle of incidence were greater than the critical angle?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snell&apos;s law would give a sine of the angle of refraction greater than 1: no light would leave into the air, and all of it would be reflected back into the %1. This is total internal reflection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: light passing into the air goes into a larger index, so Snell&apos;s law gives an angle of refraction less than the angle of incidence, and some light always leaves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: with the air&apos;s own index there is no boundary, and the light goes straight on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: no medium has a refractive index of zero or less, so no law says where its light goes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does the %1 have a critical angle? Why?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snell&apos;s law gives %1 degrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is any light reflected? Use Detector S&apos;s row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No: where the indices are the same there is no boundary to reflect it, and the light goes straight on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which detectors found light? Use the table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table lists them; the paths are summed all the same, but no law of a real medium names that light.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which refractive index would make this a run of water, and which of glass?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water&apos;s is %1 and glass&apos;s %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

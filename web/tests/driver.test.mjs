@@ -10,7 +10,7 @@ import { readFile } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { differingReadings } from './harness.mjs';
+import { differingReadings, languages } from './harness.mjs';
 
 const desktop = process.env.TR_DRIVER;
 const webDriver = process.env.TR_WEB_DRIVER;
@@ -91,7 +91,7 @@ function refusal(command, args) {
   }
 }
 
-for (const args of [['--readings', ''], ['--readings'], ['click'], ['scroll', '32768'], ['--lang', 'fr']]) {
+for (const args of [['--readings', ''], ['--readings'], ['click'], ['scroll', '32768'], ['--lang', 'la']]) {
   test(`refused: ${JSON.stringify(args)}`, { skip: !desktop || !webDriver }, () => {
     const [dsk, web] = [refusal(desktop, args), refusal('node', [webDriver, ...args])];
     assert.equal(dsk.status, 2);
@@ -101,7 +101,7 @@ for (const args of [['--readings', ''], ['--readings'], ['click'], ['scroll', '3
 
 // The run's result in words, in each language, from both: glass at 60 degrees typed under the
 // option 35, which draws the case below the critical angle.
-for (const language of ['en', 'cs', 'de']) {
+for (const language of ['en', ...languages]) {
   test(`the statement in ${language}`, { skip: !desktop || !webDriver }, () => {
     const folder = mkdtempSync(path.join(os.tmpdir(), 'total-reflection-statement-'));
     try {

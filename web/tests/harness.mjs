@@ -2,7 +2,7 @@
 // that fails the test on any console error, and the desktop driver.
 
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -16,6 +16,11 @@ const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..')
 export const pageFile = path.resolve(process.env.TR_PAGE_FILE ?? path.join(root, 'build/web/total-reflection.html'));
 export const pageUrl = pathToFileURL(pageFile).href;
 export const driverFile = process.env.TR_DRIVER ?? path.join(root, 'build/dev/tools/total-reflection-driver');
+// The languages the window speaks beside English, as the build lists them (TR_LANGUAGES), or else
+// as the translations' folder holds them.
+export const languages = process.env.TR_LANGUAGES?.split(',')
+  ?? readdirSync(path.join(root, 'translations')).map((name) => name.match(/^total-reflection_(\w+)\.ts$/)?.[1])
+    .filter(Boolean);
 
 export const launch = launchChromium;
 
