@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What `cmake --install` lays out under a fresh prefix: the file list and what the files say of
 # each other (layout), and the desktop's own validators on the installed files, which are
-# skipped with a message where they are not installed (desktop-entry, appstream).
+# skipped with a message where they are not installed (desktop-entry, appstream); both files speak
+# every language the window speaks (TR_LANGUAGES, separated by commas).
 # usage: check-install.sh BUILD_DIR layout|desktop-entry|appstream
 set -euo pipefail
 
@@ -65,12 +66,26 @@ $(diff <(echo "$want") <(echo "$have"))"
     ;;
 desktop-entry)
     skip_without desktop-file-validate desktop-file-utils
-    desktop-file-validate "$prefix/share/applications/$id.desktop"
-    echo "desktop-file-validate: valid"
+    entry="$prefix/share/applications/$id.desktop"
+    desktop-file-validate "$entry"
+    for language in ${TR_LANGUAGES//,/ }; do
+        for key in Name GenericName Comment Keywords; do
+            grep -q "^$key\[$language\]=" "$entry" || fail "the desktop entry has no $key[$language]"
+        done
+    done
+    echo "desktop-file-validate: valid, in ${TR_LANGUAGES:-no language but English}"
     ;;
 appstream)
     skip_without appstreamcli appstream
-    appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+    metainfo="$prefix/share/metainfo/$id.metainfo.xml"
+    appstreamcli validate --no-net "$metainfo"
+    for language in ${TR_LANGUAGES//,/ }; do
+        for element in name summary; do
+            grep -q "<$element xml:lang=\"$language\">" "$metainfo" || fail "the metadata has no $element in $language"
+        done
+        [ "$(grep -c "<p xml:lang=\"$language\">" "$metainfo")" = "$(grep -c "<p>" "$metainfo")" ] ||
+            fail "the metadata's description is not whole in $language"
+    done
     # The installed tree as a software centre reads it: the entry, its desktop file and icon.
     appstreamcli validate-tree --no-net "$prefix"
     ;;
