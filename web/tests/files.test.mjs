@@ -4,12 +4,14 @@
 //   TR_PAGE_DIR: the folder form (index.html beside its scripts and fonts)
 
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { existsSync, readdirSync, readFileSync } from 'node:fs';
 import { readFile } from 'node:fs/promises';
 import http from 'node:http';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, test } from 'node:test';
-import { hookTimeout, launch, openPage, pageUrl, runEnded, windowReady } from './harness.mjs';
+import { hookTimeout, launch, openPage, pageFile, pageUrl, runEnded, windowReady } from './harness.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const folder = path.resolve(process.env.TR_PAGE_DIR ?? path.join(root, 'build/web/site'));
@@ -63,9 +65,11 @@ for (const [name, address, allowed] of forms) {
   test(`${name}: loads nothing else, uses its own fonts, and runs`, async () => {
     const { tab, problems, close } = await openPage(chromium.browser, { url: address(), allowed });
     try {
+      // An English page has no use for another script's letters, whose fonts stay unloaded.
       const fonts = await tab.evaluate(async () => {
         await document.fonts.ready;
-        return [...document.fonts].map((face) => [face.family.replace(/"/g, ''), face.status]);
+        return [...document.fonts].filter((face) => face.status !== 'unloaded')
+          .map((face) => [face.family.replace(/"/g, ''), face.status]);
       });
       assert.deepEqual(fonts.sort(), [['Arial', 'loaded'], ['MS Sans Serif', 'loaded'], ['Times New Roman', 'loaded']]);
       await tab.click('#cmdStart');
@@ -148,6 +152,53 @@ for (const [screen, viewport, language] of looks) {
       assert.equal(await differingPixels(tab, firstLook, await tab.screenshot({ encoding: 'base64' })), 0);
     } finally {
       await context.close();
+    }
+  });
+}
+
+// Every letter of each language's alphabet beyond English's, small and capital, in each of the
+// page's three faces, in both forms: the folder's font files and the fonts written into the single
+// file. Ukrainian's letters are Cyrillic, which stand in fonts of their own.
+const alphabets = {
+  cs: 'áčďéěíňóřšťúůýž', de: 'äöüß', es: 'áéíñóúü', fr: 'àâæçéèêëîïôœùûüÿ', pl: 'ąćęłńóśźż',
+  sk: 'áäčďéíĺľňóôŕšťúýž', uk: 'абвгґдеєжзиіїйклмнопрстуфхцчшщьюя',
+};
+// The characters each family's faces hold, read by fontTools from the style sheet's fonts.
+function charactersByFamily(css, bytesOf) {
+  const faces = {};
+  for (const [, rule] of css.matchAll(/@font-face\s*{([^}]*)}/g)) {
+    const family = rule.match(/font-family:\s*"([^"]+)"/)[1];
+    const url = rule.match(/url\("?([^")]+)"?\)/)[1];
+    (faces[family] ??= []).push(bytesOf(url).toString('base64'));
+  }
+  const python = existsSync('/usr/bin/python3') ? '/usr/bin/python3' : 'python3';
+  const held = JSON.parse(execFileSync(python, ['-c', `
+import base64, io, json, sys
+from fontTools.ttLib import TTFont
+faces = json.load(sys.stdin)
+print(json.dumps({family: sorted({p for font in fonts for p in TTFont(io.BytesIO(base64.b64decode(font))).getBestCmap()})
+                  for family, fonts in faces.items()}))
+`], { input: JSON.stringify(faces) }));
+  return Object.fromEntries(Object.entries(held).map(([family, points]) => [family, new Set(points)]));
+}
+const fontForms = {
+  'the folder': () => {
+    const build = readdirSync(folder).find((name) => name.startsWith('build-'));
+    return charactersByFamily(readFileSync(path.join(folder, build, 'fonts.css'), 'utf8'),
+      (url) => readFileSync(path.join(folder, build, url)));
+  },
+  'the single file': () => charactersByFamily(readFileSync(pageFile, 'utf8'),
+    (url) => Buffer.from(url.slice(url.indexOf(',') + 1), 'base64')),
+};
+for (const [form, read] of Object.entries(fontForms)) {
+  test(`${form}'s fonts hold every letter of each language`, () => {
+    const families = read();
+    assert.deepEqual(Object.keys(families).sort(), ['Arial', 'MS Sans Serif', 'Times New Roman']);
+    for (const [language, letters] of Object.entries(alphabets)) {
+      for (const [family, held] of Object.entries(families)) {
+        const missing = [...letters + letters.toUpperCase()].filter((letter) => !held.has(letter.codePointAt(0)));
+        assert.deepEqual(missing, [], `${language} in ${family}`);
+      }
     }
   });
 }

@@ -47,10 +47,12 @@ const folder = `build-${build}`;
 const servedAs = (name) => (atTop(name) ? name : `${folder}/${name}`);
 
 // The page names its build's files in the build's folder. It asks at once for the fonts its
-// style sheets name, which its first look needs; the scripts it defers and the module's
+// style sheets name for every character, which its first look needs; a script's own letters
+// (a unicode-range) are fetched by a page that shows them. The scripts it defers and the module's
 // WebAssembly wait in a template until that first look is on the screen (later.js).
 const fonts = [...contents.keys()].filter((name) => name.endsWith('.css') && !atTop(name)).flatMap((name) =>
-  [...contents.get(name).toString('utf8').matchAll(/url\(\s*["']?([^"')]+\.woff2)["']?\s*\)/g)]
+  [...contents.get(name).toString('utf8').matchAll(/@font-face\s*{[^}]*?url\(\s*["']?([^"')]+\.woff2)["']?\s*\)[^}]*}/g)]
+    .filter(([rule]) => !rule.includes('unicode-range'))
     .map(([, url]) => `<link rel="preload" href="${path.posix.join(path.posix.dirname(name), url)}" as="font" type="font/woff2" crossorigin>\n`));
 const modules = [...contents.keys()].filter((name) => name.endsWith('.wasm'))
   .map((name) => `<link rel="preload" href="${name}" as="fetch" type="application/wasm" crossorigin>\n`);

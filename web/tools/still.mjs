@@ -7,8 +7,12 @@
 // box is written in twips, as the window's design and state give it, so that the copy takes any
 // size the window does, on the same device pixels. still.js shows the copy in the page's language.
 //
+// The copies differ only in their words and in the room a longer word takes: the English copy is
+// kept in pieces, cut before each tag and around each attribute's value, and each other language
+// as the pieces in which it differs, so that a language adds a few hundred bytes to the first load.
+//
 //   node still.mjs PAGE_HTML OUTPUT_HTML
-// writes one <template id="still-LANGUAGE"> for each language.
+// writes <script type="application/json" id="still">{"pieces": [...], "cs": {"12": "Konec"}, ...}.
 import { renameSync, writeFileSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
 import { launchChromium } from './chromium.mjs';
@@ -99,12 +103,20 @@ try {
   const boxes = await designedBoxes(tab);
   await tab.setViewport({ width: boxes.width, height: boxes.height, deviceScaleFactor: 1 });
   const languages = await tab.evaluate(() => totalReflectionLanguage.spoken);
-  const templates = [];
+  const piecesOf = (html) => html.split(/(?=[<"])|(?<=[>"])/);
+  const still = {};
   for (const language of languages) {
     await open(language);
-    templates.push(`<template id="still-${language}">${await stillOf(tab, boxes)}</template>\n`);
+    const pieces = piecesOf(await stillOf(tab, boxes));
+    if (!still.pieces)
+      still.pieces = pieces;
+    else if (pieces.length !== still.pieces.length)
+      throw new Error(`the first look in ${language} is not the English one's shape`);
+    else
+      still[language] = Object.fromEntries(pieces.map((piece, k) => [k, piece]).filter(([k, piece]) => piece !== still.pieces[k]));
   }
-  writeFileSync(`${output}.partial`, templates.join(''));
+  const json = JSON.stringify(still).replace(/</g, '\\u003c');
+  writeFileSync(`${output}.partial`, `<script type="application/json" id="still">${json}</script>\n`);
   renameSync(`${output}.partial`, output);
 } finally {
   await chromium.close();
