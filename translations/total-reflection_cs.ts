@@ -17,47 +17,47 @@
     </message>
     <message>
         <source>SUBSTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>LÁTKA</translation>
     </message>
     <message>
         <source>Choose the substance: water or glass.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolte látku: water (voda) nebo glass (sklo).</translation>
     </message>
     <message>
         <source>ANGLE</source>
-        <translation type="unfinished"></translation>
+        <translation>ÚHEL</translation>
     </message>
     <message>
         <source>Choose the angle: 35, critical or 60; any other value is typed into the angle box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolte úhel: 35, critical (mezní) nebo 60; jakákoli jiná hodnota se napíše do pole úhlu.</translation>
     </message>
     <message>
         <source>INDEX</source>
-        <translation type="unfinished"></translation>
+        <translation>INDEX</translation>
     </message>
     <message>
         <source>Type the refractive index into its box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Napište index lomu do jeho pole.</translation>
     </message>
     <message>
         <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>VÝŠKA</translation>
     </message>
     <message>
         <source>Choose Detector H&apos;s distance: 100, 750 or 1500.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolte výšku detektoru H: 100, 750 nebo 1500.</translation>
     </message>
     <message>
         <source>PACE</source>
-        <translation type="unfinished"></translation>
+        <translation>RYCHLOST</translation>
     </message>
     <message>
         <source>Choose the pace: fastest, slower, slow, or the scroll bar&apos;s position (0 to 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolte rychlost: fastest (nejrychlejší), slower (pomalejší), slow (pomalá) nebo polohu posuvníku (0 až 32767).</translation>
     </message>
     <message>
         <source>Press Start once the window is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiskněte Start, jakmile se okno otevře.</translation>
     </message>
 </context>
 <context>
@@ -259,29 +259,31 @@
     </message>
     <message>
         <source>Save worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit pracovní list</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumenty PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The worksheet could not be saved as “%1”.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pracovní list se nepodařilo uložit jako „%1“.
+
+%2</translation>
     </message>
     <message>
         <source>Save worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit pracovní list…</translation>
     </message>
     <message>
         <source>Print worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytisknout pracovní list…</translation>
     </message>
     <message>
         <source>Copy link to this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat odkaz na tento pokus</translation>
     </message>
 </context>
 <context>
@@ -327,19 +329,19 @@
     </message>
     <message>
         <source>The link could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz nelze zkopírovat.</translation>
     </message>
     <message>
         <source>This browser cannot make the picture that large. It was saved at %1 × %2 pixels, the largest it can make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento prohlížeč neumí tak velký obrázek vytvořit. Obrázek byl uložen ve velikosti %1 × %2 pixelů, největší, jakou umí.</translation>
     </message>
     <message>
         <source>The picture could not be saved: this browser could not make it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek nelze uložit: tento prohlížeč ho neumí vytvořit.</translation>
     </message>
     <message>
         <source>The readings could not be saved: this browser could not make the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naměřené hodnoty nelze uložit: tento prohlížeč neumí soubor vytvořit.</translation>
     </message>
 </context>
 <context>
@@ -694,295 +696,295 @@
     <name>Worksheet</name>
     <message>
         <source>Detector V</source>
-        <translation type="unfinished">Detektor V</translation>
+        <translation>Detektor V</translation>
     </message>
     <message>
         <source>Detector H</source>
-        <translation type="unfinished">Detektor H</translation>
+        <translation>Detektor H</translation>
     </message>
     <message>
         <source>Detector S</source>
-        <translation type="unfinished">Detektor S</translation>
+        <translation>Detektor S</translation>
     </message>
     <message>
         <source>Total reflection: a worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Úplný odraz: pracovní list</translation>
     </message>
     <message>
         <source>Name: ____________________   Class: ________   Date: ____________</source>
-        <translation type="unfinished"></translation>
+        <translation>Jméno: ____________________   Třída: ________   Datum: ____________</translation>
     </message>
     <message>
         <source>The run</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus</translation>
     </message>
     <message>
         <source>The light comes up through the %1 from below and meets the boundary on its lit stretch; the detectors sum the paths along their lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>Světlo přichází zdola zevnitř %1 a dopadá na rozhraní v jeho osvětleném úseku; detektory sčítají dráhy podél svých přímek.</translation>
     </message>
     <message>
         <source>What the detectors measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Co detektory naměřily</translation>
     </message>
     <message>
         <source>Positions are in the drawing&apos;s units (twips, 1440 to an inch): x from the drawing&apos;s left edge; for Detector V, the height above the boundary (below it where negative). The centre is where the light is brightest on average.</source>
-        <translation type="unfinished"></translation>
+        <translation>Polohy jsou v jednotkách kresby (twipech, 1440 na palec): x od levého okraje kresby; u detektoru V výška nad rozhraním (pod ním záporná). Střed je místo, kde je světlo v průměru nejjasnější.</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Otázky</translation>
     </message>
     <message>
         <source>Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>Řešení</translation>
     </message>
     <message>
         <source>What the program says about this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Co o tomto pokusu říká program</translation>
     </message>
     <message>
         <source>a medium of refractive index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>prostředí s indexem lomu %1</translation>
     </message>
     <message>
         <source>glass</source>
-        <translation type="unfinished"></translation>
+        <translation>skla</translation>
     </message>
     <message>
         <source>water</source>
-        <translation type="unfinished"></translation>
+        <translation>vody</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>prostředí</translation>
     </message>
     <message>
         <source>Medium: %1, refractive index %2 (the air&apos;s is 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prostředí: %1, index lomu %2 (vzduch má 1)</translation>
     </message>
     <message>
         <source>Angle of incidence: %1 degrees from the normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Úhel dopadu: %1° od kolmice</translation>
     </message>
     <message>
         <source>Angle of incidence: %1 degrees from the normal (typed as %2, the same direction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Úhel dopadu: %1° od kolmice (zadáno jako %2, stejný směr)</translation>
     </message>
     <message>
         <source>The lit stretch of the boundary: from x = %1 to x = %2, its middle at x = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Osvětlený úsek rozhraní: od x = %1 do x = %2, jeho střed v x = %3</translation>
     </message>
     <message>
         <source>Detector H&apos;s line: %1 units above the boundary, in the air</source>
-        <translation type="unfinished"></translation>
+        <translation>Přímka detektoru H: %1 jednotek nad rozhraním, ve vzduchu</translation>
     </message>
     <message>
         <source>Detector S&apos;s line: %1 units below the boundary, in the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Přímka detektoru S: %1 jednotek pod rozhraním, uvnitř %2</translation>
     </message>
     <message>
         <source>Detector V&apos;s line: upright at x = %1, across the boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Přímka detektoru V: svislá v x = %1, napříč rozhraním</translation>
     </message>
     <message>
         <source>Detector</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektor</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Kde</translation>
     </message>
     <message>
         <source>Light from</source>
-        <translation type="unfinished"></translation>
+        <translation>Světlo od</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>do</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Střed</translation>
     </message>
     <message>
         <source>no light</source>
-        <translation type="unfinished"></translation>
+        <translation>žádné světlo</translation>
     </message>
     <message>
         <source>in the air</source>
-        <translation type="unfinished"></translation>
+        <translation>ve vzduchu</translation>
     </message>
     <message>
         <source>in the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>uvnitř %1</translation>
     </message>
     <message>
         <source>Detector H found light from x = %1 to x = %2, centred at x = %3, on its line %4 units above the boundary. The light left the middle of the lit stretch, x = %5. At what angle from the normal did it leave the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektor H našel světlo od x = %1 do x = %2 se středem v x = %3 na své přímce %4 jednotek nad rozhraním. Světlo vyšlo ze středu osvětleného úseku, x = %5. Pod jakým úhlem od kolmice opustilo rozhraní?</translation>
     </message>
     <message>
         <source>Detector S found reflected light from x = %1 to x = %2, centred at x = %3, on its line %4 units below the boundary. At what angle from the normal was the light reflected? Check the law of reflection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektor S našel odražené světlo od x = %1 do x = %2 se středem v x = %3 na své přímce %4 jednotek pod rozhraním. Pod jakým úhlem od kolmice se světlo odrazilo? Ověřte zákon odrazu.</translation>
     </message>
     <message>
         <source>tan θ = (%1 − %2) ÷ %3 = %4, so θ ≈ %5 degrees. %6</source>
-        <translation type="unfinished"></translation>
+        <translation>tg θ = (%1 − %2) : %3 = %4, takže θ ≈ %5°. %6</translation>
     </message>
     <message>
         <source>Snell&apos;s law gives the angle of refraction. Where does the refracted light from x = %1 meet Detector H&apos;s line, %2 units above the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Snellův zákon dává úhel lomu. Kde protne lomené světlo z x = %1 přímku detektoru H, %2 jednotek nad rozhraním?</translation>
     </message>
     <message>
         <source>The law of reflection gives the angle of reflection. Where does the reflected light from x = %1 meet Detector S&apos;s line, %2 units below the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zákon odrazu dává úhel odrazu. Kde protne odražené světlo z x = %1 přímku detektoru S, %2 jednotek pod rozhraním?</translation>
     </message>
     <message>
         <source>The detector&apos;s light is not all on the stretch it measures, so the table gives only part of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Světlo detektoru neleží celé v úseku, který měří, takže tabulka uvádí jen jeho část.</translation>
     </message>
     <message>
         <source>That is beyond the stretch the detector measures, which is why the table has no light for it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>To je mimo úsek, který detektor měří, a proto pro něj tabulka tam žádné světlo nemá.</translation>
     </message>
     <message>
         <source>x = %1 + %2 × tan %3 ≈ %4. %5</source>
-        <translation type="unfinished"></translation>
+        <translation>x = %1 + %2 × tg %3 ≈ %4. %5</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is less than the critical angle: part of the light leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Úhel dopadu %1° je menší než mezní úhel: část světla projde do vzduchu.</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is the critical angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Úhel dopadu %1° je mezní úhel.</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is greater than the critical angle: no refracted light leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Úhel dopadu %1° je větší než mezní úhel: žádné lomené světlo neprojde do vzduchu.</translation>
     </message>
     <message>
         <source>What is the critical angle of the %1, whose refractive index is %2? Compare it with the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaký je mezní úhel %1 s indexem lomu %2? Porovnejte ho s úhlem dopadu.</translation>
     </message>
     <message>
         <source>sin c = 1 ÷ %1 = %2, so c ≈ %3 degrees. %4</source>
-        <translation type="unfinished"></translation>
+        <translation>sin c = 1 : %1 = %2, takže c ≈ %3°. %4</translation>
     </message>
     <message>
         <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). Work out the refractive index of the %1 from the angle of incidence and your answer to question 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Snellův zákon říká n × sin(úhel dopadu) = 1 × sin(úhel lomu). Vypočítejte index lomu %1 z úhlu dopadu a ze své odpovědi na otázku 1.</translation>
     </message>
     <message>
         <source>n = sin %1 ÷ sin %2 ≈ %3. The run&apos;s index is %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>n = sin %1 : sin %2 ≈ %3. Index lomu v pokusu je %4.</translation>
     </message>
     <message>
         <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). What angle of refraction does it give?</source>
-        <translation type="unfinished"></translation>
+        <translation>Snellův zákon říká n × sin(úhel dopadu) = 1 × sin(úhel lomu). Jaký úhel lomu z něj vychází?</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ %3, so r ≈ %4 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ %3, takže r ≈ %4°.</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ 1, so r = 90 degrees: the refracted light runs along the boundary.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ 1, takže r = 90°: lomené světlo běží podél rozhraní.</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ %3, which is more than 1. No angle has such a sine: no light is refracted into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ %3, což je víc než 1. Žádný úhel takový sinus nemá: do vzduchu se žádné světlo neláme.</translation>
     </message>
     <message>
         <source>The law of reflection gives %1 degrees, the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zákon odrazu dává %1°, tedy úhel dopadu.</translation>
     </message>
     <message>
         <source>Why does Detector H find no light?</source>
-        <translation type="unfinished"></translation>
+        <translation>Proč detektor H nenachází žádné světlo?</translation>
     </message>
     <message>
         <source>Why does Detector H find so little light, and no refracted beam?</source>
-        <translation type="unfinished"></translation>
+        <translation>Proč detektor H nachází tak málo světla a žádný lomený svazek?</translation>
     </message>
     <message>
         <source>At the critical angle the refracted light runs along the boundary and never rises to Detector H&apos;s line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Při mezním úhlu běží lomené světlo podél rozhraní a k přímce detektoru H nikdy nevystoupí.</translation>
     </message>
     <message>
         <source>At the critical angle the refracted light runs along the boundary; the little light Detector H finds is light the narrow beam spreads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Při mezním úhlu běží lomené světlo podél rozhraní; to málo světla, které detektor H najde, je světlo, které rozptýlí úzký svazek.</translation>
     </message>
     <message>
         <source>Beyond the critical angle all the light is reflected back into the medium: this is total internal reflection, and none leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nad mezním úhlem se všechno světlo odráží zpět do prostředí: to je úplný odraz a do vzduchu žádné neprojde.</translation>
     </message>
     <message>
         <source>Beyond the critical angle almost all the light is reflected back into the medium; the narrow beam&apos;s directions spread a little, and the little light whose direction is less than the critical angle reaches Detector H.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nad mezním úhlem se téměř všechno světlo odráží zpět do prostředí; směry úzkého svazku se trochu rozbíhají a to málo světla, jehož směr svírá s kolmicí menší úhel než mezní, dopadne na detektor H.</translation>
     </message>
     <message>
         <source>Where does the light go at this angle of incidence, and at what angle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kam jde světlo při tomto úhlu dopadu a pod jakým úhlem?</translation>
     </message>
     <message>
         <source>The refracted light runs along the boundary at 90 degrees, and the rest is reflected back into the %1 at %2 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lomené světlo běží podél rozhraní pod úhlem 90° a zbytek se odráží zpět do %1 pod úhlem %2°.</translation>
     </message>
     <message>
         <source>It is reflected back into the %1 at %2 degrees from the normal, the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odráží se zpět do %1 pod úhlem %2° od kolmice, tedy pod úhlem dopadu.</translation>
     </message>
     <message>
         <source>What would happen to the light if the angle of incidence were greater than the critical angle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Co by se se světlem stalo, kdyby byl úhel dopadu větší než mezní úhel?</translation>
     </message>
     <message>
         <source>Snell&apos;s law would give a sine of the angle of refraction greater than 1: no light would leave into the air, and all of it would be reflected back into the %1. This is total internal reflection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ze Snellova zákona by vyšel sinus úhlu lomu větší než 1: žádné světlo by neprošlo do vzduchu a všechno by se odrazilo zpět do %1. To je úplný odraz.</translation>
     </message>
     <message>
         <source>None: light passing into the air goes into a larger index, so Snell&apos;s law gives an angle of refraction less than the angle of incidence, and some light always leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neexistuje: světlo, které přechází do vzduchu, přechází do prostředí s větším indexem lomu, takže Snellův zákon dává úhel lomu menší než úhel dopadu a nějaké světlo vždy projde.</translation>
     </message>
     <message>
         <source>None: with the air&apos;s own index there is no boundary, and the light goes straight on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neexistuje: s indexem lomu vzduchu tu žádné rozhraní není a světlo jde dál přímo.</translation>
     </message>
     <message>
         <source>None: no medium has a refractive index of zero or less, so no law says where its light goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neexistuje: žádné prostředí nemá index lomu nula nebo menší, takže žádný zákon neříká, kam jeho světlo jde.</translation>
     </message>
     <message>
         <source>Does the %1 have a critical angle? Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Existuje u %1 mezní úhel? Proč?</translation>
     </message>
     <message>
         <source>Snell&apos;s law gives %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Snellův zákon dává %1°.</translation>
     </message>
     <message>
         <source>Is any light reflected? Use Detector S&apos;s row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odráží se nějaké světlo? Použijte řádek detektoru S.</translation>
     </message>
     <message>
         <source>No: where the indices are the same there is no boundary to reflect it, and the light goes straight on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne: kde jsou indexy lomu stejné, není žádné rozhraní, které by světlo odráželo, a světlo jde dál přímo.</translation>
     </message>
     <message>
         <source>Which detectors found light? Use the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Které detektory našly světlo? Použijte tabulku.</translation>
     </message>
     <message>
         <source>The table lists them; the paths are summed all the same, but no law of a real medium names that light.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulka je uvádí; dráhy se přesto sečtou, ale žádný zákon skutečného prostředí takové světlo nepopisuje.</translation>
     </message>
     <message>
         <source>Which refractive index would make this a run of water, and which of glass?</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaký index lomu by z tohoto pokusu udělal pokus s vodou a jaký se sklem?</translation>
     </message>
     <message>
         <source>Water&apos;s is %1 and glass&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voda má %1 a sklo %2.</translation>
     </message>
 </context>
 </TS>

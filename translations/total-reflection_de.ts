@@ -17,47 +17,47 @@
     </message>
     <message>
         <source>SUBSTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>MEDIUM</translation>
     </message>
     <message>
         <source>Choose the substance: water or glass.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Medium: water (Wasser) oder glass (Glas).</translation>
     </message>
     <message>
         <source>ANGLE</source>
-        <translation type="unfinished"></translation>
+        <translation>WINKEL</translation>
     </message>
     <message>
         <source>Choose the angle: 35, critical or 60; any other value is typed into the angle box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Winkel: 35, critical (Grenzwinkel) oder 60; jeder andere Wert wird in das Winkelfeld eingegeben.</translation>
     </message>
     <message>
         <source>INDEX</source>
-        <translation type="unfinished"></translation>
+        <translation>BRECHZAHL</translation>
     </message>
     <message>
         <source>Type the refractive index into its box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Brechzahl in ihr Feld ein.</translation>
     </message>
     <message>
         <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>ABSTAND</translation>
     </message>
     <message>
         <source>Choose Detector H&apos;s distance: 100, 750 or 1500.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Abstand von Detektor H: 100, 750 oder 1500.</translation>
     </message>
     <message>
         <source>PACE</source>
-        <translation type="unfinished"></translation>
+        <translation>TEMPO</translation>
     </message>
     <message>
         <source>Choose the pace: fastest, slower, slow, or the scroll bar&apos;s position (0 to 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Tempo: fastest (am schnellsten), slower (langsamer), slow (langsam) oder die Stellung der Bildlaufleiste (0 bis 32767).</translation>
     </message>
     <message>
         <source>Press Start once the window is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie Start, sobald das Fenster offen ist.</translation>
     </message>
 </context>
 <context>
@@ -259,29 +259,31 @@
     </message>
     <message>
         <source>Save worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt speichern</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>The worksheet could not be saved as “%1”.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt konnte nicht als „%1“ gespeichert werden.
+
+%2</translation>
     </message>
     <message>
         <source>Save worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt speichern…</translation>
     </message>
     <message>
         <source>Print worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt drucken…</translation>
     </message>
     <message>
         <source>Copy link to this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zu diesem Versuch kopieren</translation>
     </message>
 </context>
 <context>
@@ -327,19 +329,19 @@
     </message>
     <message>
         <source>The link could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link konnte nicht kopiert werden.</translation>
     </message>
     <message>
         <source>This browser cannot make the picture that large. It was saved at %1 × %2 pixels, the largest it can make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Browser kann das Bild nicht so groß erstellen. Es wurde mit %1 × %2 Pixeln gespeichert, der größten Größe, die er erstellen kann.</translation>
     </message>
     <message>
         <source>The picture could not be saved: this browser could not make it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht gespeichert werden: Dieser Browser konnte es nicht erstellen.</translation>
     </message>
     <message>
         <source>The readings could not be saved: this browser could not make the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messwerte konnten nicht gespeichert werden: Dieser Browser konnte die Datei nicht erstellen.</translation>
     </message>
 </context>
 <context>
@@ -694,295 +696,295 @@
     <name>Worksheet</name>
     <message>
         <source>Detector V</source>
-        <translation type="unfinished">Detektor V</translation>
+        <translation>Detektor V</translation>
     </message>
     <message>
         <source>Detector H</source>
-        <translation type="unfinished">Detektor H</translation>
+        <translation>Detektor H</translation>
     </message>
     <message>
         <source>Detector S</source>
-        <translation type="unfinished">Detektor S</translation>
+        <translation>Detektor S</translation>
     </message>
     <message>
         <source>Total reflection: a worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Totalreflexion: ein Arbeitsblatt</translation>
     </message>
     <message>
         <source>Name: ____________________   Class: ________   Date: ____________</source>
-        <translation type="unfinished"></translation>
+        <translation>Name: ____________________   Klasse: ________   Datum: ____________</translation>
     </message>
     <message>
         <source>The run</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Versuch</translation>
     </message>
     <message>
         <source>The light comes up through the %1 from below and meets the boundary on its lit stretch; the detectors sum the paths along their lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Licht kommt von unten durch das %1 und trifft auf der beleuchteten Strecke auf die Grenzfläche; die Detektoren summieren die Wege entlang ihrer Linien.</translation>
     </message>
     <message>
         <source>What the detectors measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Was die Detektoren gemessen haben</translation>
     </message>
     <message>
         <source>Positions are in the drawing&apos;s units (twips, 1440 to an inch): x from the drawing&apos;s left edge; for Detector V, the height above the boundary (below it where negative). The centre is where the light is brightest on average.</source>
-        <translation type="unfinished"></translation>
+        <translation>Positionen sind in den Einheiten der Zeichnung angegeben (Twips, 1440 auf einen Zoll): x vom linken Rand der Zeichnung aus; bei Detektor V die Höhe über der Grenzfläche (darunter negativ). Die Mitte ist die Stelle, an der das Licht im Mittel am hellsten ist.</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen</translation>
     </message>
     <message>
         <source>Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungen</translation>
     </message>
     <message>
         <source>What the program says about this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Was das Programm über diesen Versuch sagt</translation>
     </message>
     <message>
         <source>a medium of refractive index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Medium mit der Brechzahl %1</translation>
     </message>
     <message>
         <source>glass</source>
-        <translation type="unfinished"></translation>
+        <translation>Glas</translation>
     </message>
     <message>
         <source>water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium</translation>
     </message>
     <message>
         <source>Medium: %1, refractive index %2 (the air&apos;s is 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium: %1, Brechzahl %2 (die der Luft ist 1)</translation>
     </message>
     <message>
         <source>Angle of incidence: %1 degrees from the normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfallswinkel: %1 Grad zum Lot</translation>
     </message>
     <message>
         <source>Angle of incidence: %1 degrees from the normal (typed as %2, the same direction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfallswinkel: %1 Grad zum Lot (eingegeben als %2, dieselbe Richtung)</translation>
     </message>
     <message>
         <source>The lit stretch of the boundary: from x = %1 to x = %2, its middle at x = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beleuchtete Strecke der Grenzfläche: von x = %1 bis x = %2, ihre Mitte bei x = %3</translation>
     </message>
     <message>
         <source>Detector H&apos;s line: %1 units above the boundary, in the air</source>
-        <translation type="unfinished"></translation>
+        <translation>Linie von Detektor H: %1 Einheiten über der Grenzfläche, in der Luft</translation>
     </message>
     <message>
         <source>Detector S&apos;s line: %1 units below the boundary, in the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Linie von Detektor S: %1 Einheiten unter der Grenzfläche, im %2</translation>
     </message>
     <message>
         <source>Detector V&apos;s line: upright at x = %1, across the boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Linie von Detektor V: senkrecht bei x = %1, quer durch die Grenzfläche</translation>
     </message>
     <message>
         <source>Detector</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektor</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo</translation>
     </message>
     <message>
         <source>Light from</source>
-        <translation type="unfinished"></translation>
+        <translation>Licht von</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <source>no light</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Licht</translation>
     </message>
     <message>
         <source>in the air</source>
-        <translation type="unfinished"></translation>
+        <translation>in der Luft</translation>
     </message>
     <message>
         <source>in the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>im %1</translation>
     </message>
     <message>
         <source>Detector H found light from x = %1 to x = %2, centred at x = %3, on its line %4 units above the boundary. The light left the middle of the lit stretch, x = %5. At what angle from the normal did it leave the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektor H fand Licht von x = %1 bis x = %2, mit der Mitte bei x = %3, auf seiner Linie %4 Einheiten über der Grenzfläche. Das Licht ging von der Mitte der beleuchteten Strecke aus, x = %5. Unter welchem Winkel zum Lot verließ es die Grenzfläche?</translation>
     </message>
     <message>
         <source>Detector S found reflected light from x = %1 to x = %2, centred at x = %3, on its line %4 units below the boundary. At what angle from the normal was the light reflected? Check the law of reflection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektor S fand reflektiertes Licht von x = %1 bis x = %2, mit der Mitte bei x = %3, auf seiner Linie %4 Einheiten unter der Grenzfläche. Unter welchem Winkel zum Lot wurde das Licht reflektiert? Prüfen Sie das Reflexionsgesetz.</translation>
     </message>
     <message>
         <source>tan θ = (%1 − %2) ÷ %3 = %4, so θ ≈ %5 degrees. %6</source>
-        <translation type="unfinished"></translation>
+        <translation>tan θ = (%1 − %2) : %3 = %4, also θ ≈ %5 Grad. %6</translation>
     </message>
     <message>
         <source>Snell&apos;s law gives the angle of refraction. Where does the refracted light from x = %1 meet Detector H&apos;s line, %2 units above the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Brechungsgesetz von Snellius liefert den Brechungswinkel. Wo trifft das gebrochene Licht von x = %1 die Linie von Detektor H, %2 Einheiten über der Grenzfläche?</translation>
     </message>
     <message>
         <source>The law of reflection gives the angle of reflection. Where does the reflected light from x = %1 meet Detector S&apos;s line, %2 units below the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Reflexionsgesetz liefert den Reflexionswinkel. Wo trifft das reflektierte Licht von x = %1 die Linie von Detektor S, %2 Einheiten unter der Grenzfläche?</translation>
     </message>
     <message>
         <source>The detector&apos;s light is not all on the stretch it measures, so the table gives only part of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Licht des Detektors liegt nicht ganz auf der Strecke, die er misst, daher gibt die Tabelle nur einen Teil davon an.</translation>
     </message>
     <message>
         <source>That is beyond the stretch the detector measures, which is why the table has no light for it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das liegt außerhalb der Strecke, die der Detektor misst; deshalb steht dort in der Tabelle kein Licht für ihn.</translation>
     </message>
     <message>
         <source>x = %1 + %2 × tan %3 ≈ %4. %5</source>
-        <translation type="unfinished"></translation>
+        <translation>x = %1 + %2 × tan %3 ≈ %4. %5</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is less than the critical angle: part of the light leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einfallswinkel von %1 Grad ist kleiner als der Grenzwinkel: Ein Teil des Lichts tritt in die Luft aus.</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is the critical angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einfallswinkel von %1 Grad ist der Grenzwinkel.</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is greater than the critical angle: no refracted light leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einfallswinkel von %1 Grad ist größer als der Grenzwinkel: Kein gebrochenes Licht tritt in die Luft aus.</translation>
     </message>
     <message>
         <source>What is the critical angle of the %1, whose refractive index is %2? Compare it with the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie groß ist der Grenzwinkel beim %1 mit der Brechzahl %2? Vergleichen Sie ihn mit dem Einfallswinkel.</translation>
     </message>
     <message>
         <source>sin c = 1 ÷ %1 = %2, so c ≈ %3 degrees. %4</source>
-        <translation type="unfinished"></translation>
+        <translation>sin c = 1 : %1 = %2, also c ≈ %3 Grad. %4</translation>
     </message>
     <message>
         <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). Work out the refractive index of the %1 from the angle of incidence and your answer to question 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Brechungsgesetz von Snellius lautet n × sin(Einfallswinkel) = 1 × sin(Brechungswinkel). Berechnen Sie die Brechzahl für das %1 aus dem Einfallswinkel und Ihrer Antwort auf Frage 1.</translation>
     </message>
     <message>
         <source>n = sin %1 ÷ sin %2 ≈ %3. The run&apos;s index is %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>n = sin %1 : sin %2 ≈ %3. Die Brechzahl des Versuchs ist %4.</translation>
     </message>
     <message>
         <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). What angle of refraction does it give?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Brechungsgesetz von Snellius lautet n × sin(Einfallswinkel) = 1 × sin(Brechungswinkel). Welchen Brechungswinkel ergibt es?</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ %3, so r ≈ %4 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ %3, also r ≈ %4 Grad.</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ 1, so r = 90 degrees: the refracted light runs along the boundary.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ 1, also r = 90 Grad: Das gebrochene Licht läuft an der Grenzfläche entlang.</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ %3, which is more than 1. No angle has such a sine: no light is refracted into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ %3, und das ist mehr als 1. Kein Winkel hat einen solchen Sinus: Kein Licht wird in die Luft gebrochen.</translation>
     </message>
     <message>
         <source>The law of reflection gives %1 degrees, the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Reflexionsgesetz ergibt %1 Grad, den Einfallswinkel.</translation>
     </message>
     <message>
         <source>Why does Detector H find no light?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum findet Detektor H kein Licht?</translation>
     </message>
     <message>
         <source>Why does Detector H find so little light, and no refracted beam?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum findet Detektor H so wenig Licht und kein gebrochenes Bündel?</translation>
     </message>
     <message>
         <source>At the critical angle the refracted light runs along the boundary and never rises to Detector H&apos;s line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Grenzwinkel läuft das gebrochene Licht an der Grenzfläche entlang und steigt nie bis zur Linie von Detektor H auf.</translation>
     </message>
     <message>
         <source>At the critical angle the refracted light runs along the boundary; the little light Detector H finds is light the narrow beam spreads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Grenzwinkel läuft das gebrochene Licht an der Grenzfläche entlang; das wenige Licht, das Detektor H findet, ist Licht, das das schmale Bündel streut.</translation>
     </message>
     <message>
         <source>Beyond the critical angle all the light is reflected back into the medium: this is total internal reflection, and none leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jenseits des Grenzwinkels wird alles Licht zurück ins Medium reflektiert: Das ist Totalreflexion, und keines tritt in die Luft aus.</translation>
     </message>
     <message>
         <source>Beyond the critical angle almost all the light is reflected back into the medium; the narrow beam&apos;s directions spread a little, and the little light whose direction is less than the critical angle reaches Detector H.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jenseits des Grenzwinkels wird fast alles Licht zurück ins Medium reflektiert; die Richtungen des schmalen Bündels streuen ein wenig, und das wenige Licht, dessen Richtung kleiner als der Grenzwinkel ist, erreicht Detektor H.</translation>
     </message>
     <message>
         <source>Where does the light go at this angle of incidence, and at what angle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohin geht das Licht bei diesem Einfallswinkel, und unter welchem Winkel?</translation>
     </message>
     <message>
         <source>The refracted light runs along the boundary at 90 degrees, and the rest is reflected back into the %1 at %2 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gebrochene Licht läuft unter 90 Grad an der Grenzfläche entlang, der Rest wird unter %2 Grad zurück ins %1 reflektiert.</translation>
     </message>
     <message>
         <source>It is reflected back into the %1 at %2 degrees from the normal, the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird unter %2 Grad zum Lot, dem Einfallswinkel, zurück ins %1 reflektiert.</translation>
     </message>
     <message>
         <source>What would happen to the light if the angle of incidence were greater than the critical angle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was würde mit dem Licht geschehen, wenn der Einfallswinkel größer als der Grenzwinkel wäre?</translation>
     </message>
     <message>
         <source>Snell&apos;s law would give a sine of the angle of refraction greater than 1: no light would leave into the air, and all of it would be reflected back into the %1. This is total internal reflection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Brechungsgesetz von Snellius ergäbe einen Sinus des Brechungswinkels größer als 1: Kein Licht träte in die Luft aus, und alles würde zurück ins %1 reflektiert. Das ist Totalreflexion.</translation>
     </message>
     <message>
         <source>None: light passing into the air goes into a larger index, so Snell&apos;s law gives an angle of refraction less than the angle of incidence, and some light always leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keinen: Licht, das in die Luft übergeht, kommt in eine größere Brechzahl, daher ergibt das Brechungsgesetz von Snellius einen Brechungswinkel kleiner als den Einfallswinkel, und etwas Licht tritt immer aus.</translation>
     </message>
     <message>
         <source>None: with the air&apos;s own index there is no boundary, and the light goes straight on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keinen: Bei der Brechzahl der Luft gibt es keine Grenzfläche, und das Licht läuft geradeaus weiter.</translation>
     </message>
     <message>
         <source>None: no medium has a refractive index of zero or less, so no law says where its light goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keinen: Kein Medium hat eine Brechzahl von null oder weniger, daher sagt kein Gesetz, wohin sein Licht geht.</translation>
     </message>
     <message>
         <source>Does the %1 have a critical angle? Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat das %1 einen Grenzwinkel? Warum?</translation>
     </message>
     <message>
         <source>Snell&apos;s law gives %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Brechungsgesetz von Snellius ergibt %1 Grad.</translation>
     </message>
     <message>
         <source>Is any light reflected? Use Detector S&apos;s row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird Licht reflektiert? Verwenden Sie die Zeile von Detektor S.</translation>
     </message>
     <message>
         <source>No: where the indices are the same there is no boundary to reflect it, and the light goes straight on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein: Wo die Brechzahlen gleich sind, gibt es keine Grenzfläche, die es reflektieren könnte, und das Licht läuft geradeaus weiter.</translation>
     </message>
     <message>
         <source>Which detectors found light? Use the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Detektoren haben Licht gefunden? Verwenden Sie die Tabelle.</translation>
     </message>
     <message>
         <source>The table lists them; the paths are summed all the same, but no law of a real medium names that light.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle nennt sie; die Wege werden trotzdem summiert, aber kein Gesetz eines wirklichen Mediums benennt dieses Licht.</translation>
     </message>
     <message>
         <source>Which refractive index would make this a run of water, and which of glass?</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Brechzahl würde diesen Versuch zu einem mit Wasser machen, und welche zu einem mit Glas?</translation>
     </message>
     <message>
         <source>Water&apos;s is %1 and glass&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die von Wasser ist %1, die von Glas %2.</translation>
     </message>
 </context>
 </TS>

@@ -17,47 +17,47 @@
     </message>
     <message>
         <source>SUBSTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>MEDIO</translation>
     </message>
     <message>
         <source>Choose the substance: water or glass.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el medio: water (agua) o glass (vidrio).</translation>
     </message>
     <message>
         <source>ANGLE</source>
-        <translation type="unfinished"></translation>
+        <translation>ÁNGULO</translation>
     </message>
     <message>
         <source>Choose the angle: 35, critical or 60; any other value is typed into the angle box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el ángulo: 35, critical (límite) o 60; cualquier otro valor se escribe en la casilla del ángulo.</translation>
     </message>
     <message>
         <source>INDEX</source>
-        <translation type="unfinished"></translation>
+        <translation>ÍNDICE</translation>
     </message>
     <message>
         <source>Type the refractive index into its box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el índice de refracción en su casilla.</translation>
     </message>
     <message>
         <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>ALTURA</translation>
     </message>
     <message>
         <source>Choose Detector H&apos;s distance: 100, 750 or 1500.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la altura del detector H: 100, 750 o 1500.</translation>
     </message>
     <message>
         <source>PACE</source>
-        <translation type="unfinished"></translation>
+        <translation>RITMO</translation>
     </message>
     <message>
         <source>Choose the pace: fastest, slower, slow, or the scroll bar&apos;s position (0 to 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el ritmo: fastest (el más rápido), slower (más lento), slow (lento) o la posición de la barra de desplazamiento (de 0 a 32767).</translation>
     </message>
     <message>
         <source>Press Start once the window is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Inicio en cuanto se abra la ventana.</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Interference pattern</source>
-        <translation>Patrón interferencial</translation>
+        <translation>Interferencia</translation>
     </message>
     <message>
         <source>Cornu spirals of Detector V</source>
@@ -259,29 +259,31 @@
     </message>
     <message>
         <source>Save worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar ficha de trabajo</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The worksheet could not be saved as “%1”.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la ficha de trabajo como «%1».
+
+%2</translation>
     </message>
     <message>
         <source>Save worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar ficha de trabajo…</translation>
     </message>
     <message>
         <source>Print worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir ficha de trabajo…</translation>
     </message>
     <message>
         <source>Copy link to this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar enlace a este experimento</translation>
     </message>
 </context>
 <context>
@@ -327,19 +329,19 @@
     </message>
     <message>
         <source>The link could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar el enlace.</translation>
     </message>
     <message>
         <source>This browser cannot make the picture that large. It was saved at %1 × %2 pixels, the largest it can make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este navegador no puede crear una imagen tan grande. Se guardó con %1 × %2 píxeles, el tamaño más grande que puede crear.</translation>
     </message>
     <message>
         <source>The picture could not be saved: this browser could not make it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la imagen: este navegador no pudo crearla.</translation>
     </message>
     <message>
         <source>The readings could not be saved: this browser could not make the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar las medidas: este navegador no pudo crear el archivo.</translation>
     </message>
 </context>
 <context>
@@ -694,295 +696,295 @@
     <name>Worksheet</name>
     <message>
         <source>Detector V</source>
-        <translation type="unfinished">Detector V</translation>
+        <translation>Detector V</translation>
     </message>
     <message>
         <source>Detector H</source>
-        <translation type="unfinished">Detector H</translation>
+        <translation>Detector H</translation>
     </message>
     <message>
         <source>Detector S</source>
-        <translation type="unfinished">Detector S</translation>
+        <translation>Detector S</translation>
     </message>
     <message>
         <source>Total reflection: a worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflexión total: ficha de trabajo</translation>
     </message>
     <message>
         <source>Name: ____________________   Class: ________   Date: ____________</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: ____________________   Clase: ________   Fecha: ____________</translation>
     </message>
     <message>
         <source>The run</source>
-        <translation type="unfinished"></translation>
+        <translation>El experimento</translation>
     </message>
     <message>
         <source>The light comes up through the %1 from below and meets the boundary on its lit stretch; the detectors sum the paths along their lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>La luz sube desde abajo a través del %1 y llega a la superficie de separación en su tramo iluminado; los detectores suman los caminos a lo largo de sus líneas.</translation>
     </message>
     <message>
         <source>What the detectors measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que midieron los detectores</translation>
     </message>
     <message>
         <source>Positions are in the drawing&apos;s units (twips, 1440 to an inch): x from the drawing&apos;s left edge; for Detector V, the height above the boundary (below it where negative). The centre is where the light is brightest on average.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las posiciones están en las unidades del dibujo (twips, 1440 por pulgada): x desde el borde izquierdo del dibujo; para el detector V, la altura sobre la superficie de separación (negativa por debajo). El centro es donde la luz es, en promedio, más intensa.</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas</translation>
     </message>
     <message>
         <source>Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluciones</translation>
     </message>
     <message>
         <source>What the program says about this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que dice el programa sobre este experimento</translation>
     </message>
     <message>
         <source>a medium of refractive index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un medio de índice de refracción %1</translation>
     </message>
     <message>
         <source>glass</source>
-        <translation type="unfinished"></translation>
+        <translation>vidrio</translation>
     </message>
     <message>
         <source>water</source>
-        <translation type="unfinished"></translation>
+        <translation>agua</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>medio</translation>
     </message>
     <message>
         <source>Medium: %1, refractive index %2 (the air&apos;s is 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio: %1, índice de refracción %2 (el del aire es 1)</translation>
     </message>
     <message>
         <source>Angle of incidence: %1 degrees from the normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de incidencia: %1° respecto a la normal</translation>
     </message>
     <message>
         <source>Angle of incidence: %1 degrees from the normal (typed as %2, the same direction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de incidencia: %1° respecto a la normal (escrito como %2, la misma dirección)</translation>
     </message>
     <message>
         <source>The lit stretch of the boundary: from x = %1 to x = %2, its middle at x = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tramo iluminado de la superficie de separación: de x = %1 a x = %2, con su centro en x = %3</translation>
     </message>
     <message>
         <source>Detector H&apos;s line: %1 units above the boundary, in the air</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea del detector H: %1 unidades por encima de la superficie de separación, en el aire</translation>
     </message>
     <message>
         <source>Detector S&apos;s line: %1 units below the boundary, in the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea del detector S: %1 unidades por debajo de la superficie de separación, en el %2</translation>
     </message>
     <message>
         <source>Detector V&apos;s line: upright at x = %1, across the boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea del detector V: vertical en x = %1, atravesando la superficie de separación</translation>
     </message>
     <message>
         <source>Detector</source>
-        <translation type="unfinished"></translation>
+        <translation>Detector</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde</translation>
     </message>
     <message>
         <source>Light from</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz desde</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>hasta</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>no light</source>
-        <translation type="unfinished"></translation>
+        <translation>sin luz</translation>
     </message>
     <message>
         <source>in the air</source>
-        <translation type="unfinished"></translation>
+        <translation>en el aire</translation>
     </message>
     <message>
         <source>in the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en el %1</translation>
     </message>
     <message>
         <source>Detector H found light from x = %1 to x = %2, centred at x = %3, on its line %4 units above the boundary. The light left the middle of the lit stretch, x = %5. At what angle from the normal did it leave the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>El detector H encontró luz desde x = %1 hasta x = %2, con su centro en x = %3, en su línea a %4 unidades por encima de la superficie de separación. La luz salió del centro del tramo iluminado, x = %5. ¿Con qué ángulo respecto a la normal salió de la superficie de separación?</translation>
     </message>
     <message>
         <source>Detector S found reflected light from x = %1 to x = %2, centred at x = %3, on its line %4 units below the boundary. At what angle from the normal was the light reflected? Check the law of reflection.</source>
-        <translation type="unfinished"></translation>
+        <translation>El detector S encontró luz reflejada desde x = %1 hasta x = %2, con su centro en x = %3, en su línea a %4 unidades por debajo de la superficie de separación. ¿Con qué ángulo respecto a la normal se reflejó la luz? Compruebe la ley de la reflexión.</translation>
     </message>
     <message>
         <source>tan θ = (%1 − %2) ÷ %3 = %4, so θ ≈ %5 degrees. %6</source>
-        <translation type="unfinished"></translation>
+        <translation>tg θ = (%1 − %2) ÷ %3 = %4, así que θ ≈ %5°. %6</translation>
     </message>
     <message>
         <source>Snell&apos;s law gives the angle of refraction. Where does the refracted light from x = %1 meet Detector H&apos;s line, %2 units above the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>La ley de Snell da el ángulo de refracción. ¿Dónde corta la luz refractada que sale de x = %1 la línea del detector H, a %2 unidades por encima de la superficie de separación?</translation>
     </message>
     <message>
         <source>The law of reflection gives the angle of reflection. Where does the reflected light from x = %1 meet Detector S&apos;s line, %2 units below the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>La ley de la reflexión da el ángulo de reflexión. ¿Dónde corta la luz reflejada que sale de x = %1 la línea del detector S, a %2 unidades por debajo de la superficie de separación?</translation>
     </message>
     <message>
         <source>The detector&apos;s light is not all on the stretch it measures, so the table gives only part of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La luz del detector no está toda en el tramo que mide, así que la tabla solo da una parte de ella.</translation>
     </message>
     <message>
         <source>That is beyond the stretch the detector measures, which is why the table has no light for it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eso queda más allá del tramo que mide el detector, y por eso la tabla no indica luz para él ahí.</translation>
     </message>
     <message>
         <source>x = %1 + %2 × tan %3 ≈ %4. %5</source>
-        <translation type="unfinished"></translation>
+        <translation>x = %1 + %2 × tg %3 ≈ %4. %5</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is less than the critical angle: part of the light leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ángulo de incidencia, %1°, es menor que el ángulo límite: parte de la luz sale hacia el aire.</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is the critical angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ángulo de incidencia, %1°, es el ángulo límite.</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is greater than the critical angle: no refracted light leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ángulo de incidencia, %1°, es mayor que el ángulo límite: ninguna luz refractada sale hacia el aire.</translation>
     </message>
     <message>
         <source>What is the critical angle of the %1, whose refractive index is %2? Compare it with the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál es el ángulo límite del %1, cuyo índice de refracción es %2? Compárelo con el ángulo de incidencia.</translation>
     </message>
     <message>
         <source>sin c = 1 ÷ %1 = %2, so c ≈ %3 degrees. %4</source>
-        <translation type="unfinished"></translation>
+        <translation>sen c = 1 ÷ %1 = %2, así que c ≈ %3°. %4</translation>
     </message>
     <message>
         <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). Work out the refractive index of the %1 from the angle of incidence and your answer to question 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ley de Snell dice que n × sen(ángulo de incidencia) = 1 × sen(ángulo de refracción). Calcule el índice de refracción del %1 a partir del ángulo de incidencia y de su respuesta a la pregunta 1.</translation>
     </message>
     <message>
         <source>n = sin %1 ÷ sin %2 ≈ %3. The run&apos;s index is %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>n = sen %1 ÷ sen %2 ≈ %3. El índice del experimento es %4.</translation>
     </message>
     <message>
         <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). What angle of refraction does it give?</source>
-        <translation type="unfinished"></translation>
+        <translation>La ley de Snell dice que n × sen(ángulo de incidencia) = 1 × sen(ángulo de refracción). ¿Qué ángulo de refracción da?</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ %3, so r ≈ %4 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>sen r = %1 × sen %2 ≈ %3, así que r ≈ %4°.</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ 1, so r = 90 degrees: the refracted light runs along the boundary.</source>
-        <translation type="unfinished"></translation>
+        <translation>sen r = %1 × sen %2 ≈ 1, así que r = 90°: la luz refractada avanza a lo largo de la superficie de separación.</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ %3, which is more than 1. No angle has such a sine: no light is refracted into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>sen r = %1 × sen %2 ≈ %3, que es más que 1. Ningún ángulo tiene ese seno: ninguna luz se refracta hacia el aire.</translation>
     </message>
     <message>
         <source>The law of reflection gives %1 degrees, the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ley de la reflexión da %1°, el ángulo de incidencia.</translation>
     </message>
     <message>
         <source>Why does Detector H find no light?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Por qué el detector H no encuentra luz?</translation>
     </message>
     <message>
         <source>Why does Detector H find so little light, and no refracted beam?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Por qué el detector H encuentra tan poca luz y ningún haz refractado?</translation>
     </message>
     <message>
         <source>At the critical angle the refracted light runs along the boundary and never rises to Detector H&apos;s line.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el ángulo límite, la luz refractada avanza a lo largo de la superficie de separación y nunca sube hasta la línea del detector H.</translation>
     </message>
     <message>
         <source>At the critical angle the refracted light runs along the boundary; the little light Detector H finds is light the narrow beam spreads.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el ángulo límite, la luz refractada avanza a lo largo de la superficie de separación; la poca luz que encuentra el detector H es luz que el haz estrecho dispersa.</translation>
     </message>
     <message>
         <source>Beyond the critical angle all the light is reflected back into the medium: this is total internal reflection, and none leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Más allá del ángulo límite, toda la luz se refleja de vuelta hacia el medio: es la reflexión total interna, y nada sale hacia el aire.</translation>
     </message>
     <message>
         <source>Beyond the critical angle almost all the light is reflected back into the medium; the narrow beam&apos;s directions spread a little, and the little light whose direction is less than the critical angle reaches Detector H.</source>
-        <translation type="unfinished"></translation>
+        <translation>Más allá del ángulo límite, casi toda la luz se refleja de vuelta hacia el medio; las direcciones del haz estrecho se abren un poco, y la poca luz cuya dirección forma con la normal un ángulo menor que el ángulo límite llega al detector H.</translation>
     </message>
     <message>
         <source>Where does the light go at this angle of incidence, and at what angle?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Adónde va la luz con este ángulo de incidencia, y con qué ángulo?</translation>
     </message>
     <message>
         <source>The refracted light runs along the boundary at 90 degrees, and the rest is reflected back into the %1 at %2 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La luz refractada avanza a lo largo de la superficie de separación a 90°, y el resto se refleja de vuelta hacia el %1 con un ángulo de %2°.</translation>
     </message>
     <message>
         <source>It is reflected back into the %1 at %2 degrees from the normal, the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se refleja de vuelta hacia el %1 con un ángulo de %2° respecto a la normal, el ángulo de incidencia.</translation>
     </message>
     <message>
         <source>What would happen to the light if the angle of incidence were greater than the critical angle?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué le pasaría a la luz si el ángulo de incidencia fuera mayor que el ángulo límite?</translation>
     </message>
     <message>
         <source>Snell&apos;s law would give a sine of the angle of refraction greater than 1: no light would leave into the air, and all of it would be reflected back into the %1. This is total internal reflection.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ley de Snell daría un seno del ángulo de refracción mayor que 1: ninguna luz saldría hacia el aire, y toda se reflejaría de vuelta hacia el %1. Esto es la reflexión total interna.</translation>
     </message>
     <message>
         <source>None: light passing into the air goes into a larger index, so Snell&apos;s law gives an angle of refraction less than the angle of incidence, and some light always leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>No: la luz que pasa al aire va hacia un índice mayor, así que la ley de Snell da un ángulo de refracción menor que el ángulo de incidencia, y siempre sale algo de luz.</translation>
     </message>
     <message>
         <source>None: with the air&apos;s own index there is no boundary, and the light goes straight on.</source>
-        <translation type="unfinished"></translation>
+        <translation>No: con el mismo índice que el aire no hay superficie de separación, y la luz sigue recta.</translation>
     </message>
     <message>
         <source>None: no medium has a refractive index of zero or less, so no law says where its light goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No: ningún medio tiene un índice de refracción nulo o negativo, así que ninguna ley dice adónde va su luz.</translation>
     </message>
     <message>
         <source>Does the %1 have a critical angle? Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Tiene el %1 ángulo límite? ¿Por qué?</translation>
     </message>
     <message>
         <source>Snell&apos;s law gives %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ley de Snell da %1°.</translation>
     </message>
     <message>
         <source>Is any light reflected? Use Detector S&apos;s row.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Se refleja algo de luz? Use la fila del detector S.</translation>
     </message>
     <message>
         <source>No: where the indices are the same there is no boundary to reflect it, and the light goes straight on.</source>
-        <translation type="unfinished"></translation>
+        <translation>No: donde los índices son iguales no hay superficie de separación que la refleje, y la luz sigue recta.</translation>
     </message>
     <message>
         <source>Which detectors found light? Use the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué detectores encontraron luz? Use la tabla.</translation>
     </message>
     <message>
         <source>The table lists them; the paths are summed all the same, but no law of a real medium names that light.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla los indica; los caminos se suman de todos modos, pero ninguna ley de un medio real nombra esa luz.</translation>
     </message>
     <message>
         <source>Which refractive index would make this a run of water, and which of glass?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué índice de refracción haría de este un experimento con agua, y cuál con vidrio?</translation>
     </message>
     <message>
         <source>Water&apos;s is %1 and glass&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El del agua es %1 y el del vidrio, %2.</translation>
     </message>
 </context>
 </TS>

@@ -17,47 +17,47 @@
     </message>
     <message>
         <source>SUBSTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>MILIEU</translation>
     </message>
     <message>
         <source>Choose the substance: water or glass.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le milieu&#xa0;: water (eau) ou glass (verre).</translation>
     </message>
     <message>
         <source>ANGLE</source>
-        <translation type="unfinished"></translation>
+        <translation>ANGLE</translation>
     </message>
     <message>
         <source>Choose the angle: 35, critical or 60; any other value is typed into the angle box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;angle&#xa0;: 35, critical (angle limite) ou 60&#xa0;; toute autre valeur est saisie dans la case de l&apos;angle.</translation>
     </message>
     <message>
         <source>INDEX</source>
-        <translation type="unfinished"></translation>
+        <translation>INDICE</translation>
     </message>
     <message>
         <source>Type the refractive index into its box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;indice de réfraction dans sa case.</translation>
     </message>
     <message>
         <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>HAUTEUR</translation>
     </message>
     <message>
         <source>Choose Detector H&apos;s distance: 100, 750 or 1500.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la hauteur du détecteur H&#xa0;: 100, 750 ou 1500.</translation>
     </message>
     <message>
         <source>PACE</source>
-        <translation type="unfinished"></translation>
+        <translation>VITESSE</translation>
     </message>
     <message>
         <source>Choose the pace: fastest, slower, slow, or the scroll bar&apos;s position (0 to 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la vitesse&#xa0;: fastest (la plus rapide), slower (plus lente), slow (lente) ou la position de la barre de défilement (de 0 à 32767).</translation>
     </message>
     <message>
         <source>Press Start once the window is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Jouer dès que la fenêtre est ouverte.</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Interference pattern</source>
-        <translation>Figure d&apos;interférence</translation>
+        <translation>Interférences</translation>
     </message>
     <message>
         <source>Cornu spirals of Detector V</source>
@@ -259,29 +259,31 @@
     </message>
     <message>
         <source>Save worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la fiche d&apos;exercices</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The worksheet could not be saved as “%1”.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche d&apos;exercices n&apos;a pas pu être enregistrée sous «&#xa0;%1&#xa0;».
+
+%2</translation>
     </message>
     <message>
         <source>Save worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la fiche d&apos;exercices…</translation>
     </message>
     <message>
         <source>Print worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la fiche d&apos;exercices…</translation>
     </message>
     <message>
         <source>Copy link to this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le lien vers cette expérience</translation>
     </message>
 </context>
 <context>
@@ -327,19 +329,19 @@
     </message>
     <message>
         <source>The link could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien n&apos;a pas pu être copié.</translation>
     </message>
     <message>
         <source>This browser cannot make the picture that large. It was saved at %1 × %2 pixels, the largest it can make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce navigateur ne peut pas créer une image aussi grande. Elle a été enregistrée en %1 × %2 pixels, la plus grande taille qu&apos;il peut créer.</translation>
     </message>
     <message>
         <source>The picture could not be saved: this browser could not make it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée&#xa0;: ce navigateur n&apos;a pas pu la créer.</translation>
     </message>
     <message>
         <source>The readings could not be saved: this browser could not make the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures n&apos;ont pas pu être enregistrées&#xa0;: ce navigateur n&apos;a pas pu créer le fichier.</translation>
     </message>
 </context>
 <context>
@@ -694,295 +696,295 @@
     <name>Worksheet</name>
     <message>
         <source>Detector V</source>
-        <translation type="unfinished">Détecteur V</translation>
+        <translation>Détecteur V</translation>
     </message>
     <message>
         <source>Detector H</source>
-        <translation type="unfinished">Détecteur H</translation>
+        <translation>Détecteur H</translation>
     </message>
     <message>
         <source>Detector S</source>
-        <translation type="unfinished">Détecteur S</translation>
+        <translation>Détecteur S</translation>
     </message>
     <message>
         <source>Total reflection: a worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Réflexion totale&#xa0;: fiche d&apos;exercices</translation>
     </message>
     <message>
         <source>Name: ____________________   Class: ________   Date: ____________</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;: ____________________   Classe&#xa0;: ________   Date&#xa0;: ____________</translation>
     </message>
     <message>
         <source>The run</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;expérience</translation>
     </message>
     <message>
         <source>The light comes up through the %1 from below and meets the boundary on its lit stretch; the detectors sum the paths along their lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lumière monte d&apos;en bas à travers %1 et atteint la surface de séparation sur son segment éclairé&#xa0;; les détecteurs additionnent les chemins le long de leurs lignes.</translation>
     </message>
     <message>
         <source>What the detectors measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que les détecteurs ont mesuré</translation>
     </message>
     <message>
         <source>Positions are in the drawing&apos;s units (twips, 1440 to an inch): x from the drawing&apos;s left edge; for Detector V, the height above the boundary (below it where negative). The centre is where the light is brightest on average.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les positions sont en unités du dessin (twips, 1440 par pouce)&#xa0;: x depuis le bord gauche du dessin&#xa0;; pour le détecteur V, la hauteur au-dessus de la surface de séparation (négative au-dessous). Le centre est l&apos;endroit où la lumière est en moyenne la plus intense.</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions</translation>
     </message>
     <message>
         <source>Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigé</translation>
     </message>
     <message>
         <source>What the program says about this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que le programme dit de cette expérience</translation>
     </message>
     <message>
         <source>a medium of refractive index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un milieu d&apos;indice de réfraction %1</translation>
     </message>
     <message>
         <source>glass</source>
-        <translation type="unfinished"></translation>
+        <translation>le verre</translation>
     </message>
     <message>
         <source>water</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;eau</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>le milieu</translation>
     </message>
     <message>
         <source>Medium: %1, refractive index %2 (the air&apos;s is 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Milieu&#xa0;: %1, indice de réfraction %2 (celui de l&apos;air vaut 1)</translation>
     </message>
     <message>
         <source>Angle of incidence: %1 degrees from the normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle d&apos;incidence&#xa0;: %1° par rapport à la normale</translation>
     </message>
     <message>
         <source>Angle of incidence: %1 degrees from the normal (typed as %2, the same direction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle d&apos;incidence&#xa0;: %1° par rapport à la normale (saisi comme %2, la même direction)</translation>
     </message>
     <message>
         <source>The lit stretch of the boundary: from x = %1 to x = %2, its middle at x = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Segment éclairé de la surface de séparation&#xa0;: de x = %1 à x = %2, son milieu en x = %3</translation>
     </message>
     <message>
         <source>Detector H&apos;s line: %1 units above the boundary, in the air</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne du détecteur H&#xa0;: %1 unités au-dessus de la surface de séparation, dans l&apos;air</translation>
     </message>
     <message>
         <source>Detector S&apos;s line: %1 units below the boundary, in the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne du détecteur S&#xa0;: %1 unités au-dessous de la surface de séparation, dans %2</translation>
     </message>
     <message>
         <source>Detector V&apos;s line: upright at x = %1, across the boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne du détecteur V&#xa0;: verticale en x = %1, à travers la surface de séparation</translation>
     </message>
     <message>
         <source>Detector</source>
-        <translation type="unfinished"></translation>
+        <translation>Détecteur</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Où</translation>
     </message>
     <message>
         <source>Light from</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière de</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre</translation>
     </message>
     <message>
         <source>no light</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de lumière</translation>
     </message>
     <message>
         <source>in the air</source>
-        <translation type="unfinished"></translation>
+        <translation>dans l&apos;air</translation>
     </message>
     <message>
         <source>in the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dans %1</translation>
     </message>
     <message>
         <source>Detector H found light from x = %1 to x = %2, centred at x = %3, on its line %4 units above the boundary. The light left the middle of the lit stretch, x = %5. At what angle from the normal did it leave the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le détecteur H a trouvé de la lumière de x = %1 à x = %2, centrée en x = %3, sur sa ligne à %4 unités au-dessus de la surface de séparation. La lumière est partie du milieu du segment éclairé, x = %5. Sous quel angle par rapport à la normale a-t-elle quitté la surface de séparation&#xa0;?</translation>
     </message>
     <message>
         <source>Detector S found reflected light from x = %1 to x = %2, centred at x = %3, on its line %4 units below the boundary. At what angle from the normal was the light reflected? Check the law of reflection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le détecteur S a trouvé de la lumière réfléchie de x = %1 à x = %2, centrée en x = %3, sur sa ligne à %4 unités au-dessous de la surface de séparation. Sous quel angle par rapport à la normale la lumière a-t-elle été réfléchie&#xa0;? Vérifiez la loi de la réflexion.</translation>
     </message>
     <message>
         <source>tan θ = (%1 − %2) ÷ %3 = %4, so θ ≈ %5 degrees. %6</source>
-        <translation type="unfinished"></translation>
+        <translation>tan θ = (%1 − %2) ÷ %3 = %4, donc θ ≈ %5°. %6</translation>
     </message>
     <message>
         <source>Snell&apos;s law gives the angle of refraction. Where does the refracted light from x = %1 meet Detector H&apos;s line, %2 units above the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>La loi de Snell-Descartes donne l&apos;angle de réfraction. Où la lumière réfractée partant de x = %1 coupe-t-elle la ligne du détecteur H, à %2 unités au-dessus de la surface de séparation&#xa0;?</translation>
     </message>
     <message>
         <source>The law of reflection gives the angle of reflection. Where does the reflected light from x = %1 meet Detector S&apos;s line, %2 units below the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>La loi de la réflexion donne l&apos;angle de réflexion. Où la lumière réfléchie partant de x = %1 coupe-t-elle la ligne du détecteur S, à %2 unités au-dessous de la surface de séparation&#xa0;?</translation>
     </message>
     <message>
         <source>The detector&apos;s light is not all on the stretch it measures, so the table gives only part of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lumière du détecteur n&apos;est pas tout entière sur le segment qu&apos;il mesure, donc le tableau n&apos;en donne qu&apos;une partie.</translation>
     </message>
     <message>
         <source>That is beyond the stretch the detector measures, which is why the table has no light for it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est au-delà du segment que mesure le détecteur, et c&apos;est pourquoi le tableau n&apos;y indique pas de lumière pour lui.</translation>
     </message>
     <message>
         <source>x = %1 + %2 × tan %3 ≈ %4. %5</source>
-        <translation type="unfinished"></translation>
+        <translation>x = %1 + %2 × tan %3 ≈ %4. %5</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is less than the critical angle: part of the light leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;angle d&apos;incidence, %1°, est inférieur à l&apos;angle limite&#xa0;: une partie de la lumière passe dans l&apos;air.</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is the critical angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;angle d&apos;incidence, %1°, est égal à l&apos;angle limite.</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is greater than the critical angle: no refracted light leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;angle d&apos;incidence, %1°, est supérieur à l&apos;angle limite&#xa0;: aucune lumière réfractée ne passe dans l&apos;air.</translation>
     </message>
     <message>
         <source>What is the critical angle of the %1, whose refractive index is %2? Compare it with the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel est l&apos;angle limite pour %1, dont l&apos;indice de réfraction est %2&#xa0;? Comparez-le à l&apos;angle d&apos;incidence.</translation>
     </message>
     <message>
         <source>sin c = 1 ÷ %1 = %2, so c ≈ %3 degrees. %4</source>
-        <translation type="unfinished"></translation>
+        <translation>sin c = 1 ÷ %1 = %2, donc c ≈ %3°. %4</translation>
     </message>
     <message>
         <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). Work out the refractive index of the %1 from the angle of incidence and your answer to question 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La loi de Snell-Descartes s&apos;écrit n × sin(angle d&apos;incidence) = 1 × sin(angle de réfraction). Calculez l&apos;indice de réfraction pour %1 à partir de l&apos;angle d&apos;incidence et de votre réponse à la question 1.</translation>
     </message>
     <message>
         <source>n = sin %1 ÷ sin %2 ≈ %3. The run&apos;s index is %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>n = sin %1 ÷ sin %2 ≈ %3. L&apos;indice de l&apos;expérience est %4.</translation>
     </message>
     <message>
         <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). What angle of refraction does it give?</source>
-        <translation type="unfinished"></translation>
+        <translation>La loi de Snell-Descartes s&apos;écrit n × sin(angle d&apos;incidence) = 1 × sin(angle de réfraction). Quel angle de réfraction donne-t-elle&#xa0;?</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ %3, so r ≈ %4 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ %3, donc r ≈ %4°.</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ 1, so r = 90 degrees: the refracted light runs along the boundary.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ 1, donc r = 90°&#xa0;: la lumière réfractée longe la surface de séparation.</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ %3, which is more than 1. No angle has such a sine: no light is refracted into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ %3, ce qui est plus que 1. Aucun angle n&apos;a un tel sinus&#xa0;: aucune lumière n&apos;est réfractée dans l&apos;air.</translation>
     </message>
     <message>
         <source>The law of reflection gives %1 degrees, the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>La loi de la réflexion donne %1°, l&apos;angle d&apos;incidence.</translation>
     </message>
     <message>
         <source>Why does Detector H find no light?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi le détecteur H ne trouve-t-il aucune lumière&#xa0;?</translation>
     </message>
     <message>
         <source>Why does Detector H find so little light, and no refracted beam?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi le détecteur H trouve-t-il si peu de lumière, et aucun faisceau réfracté&#xa0;?</translation>
     </message>
     <message>
         <source>At the critical angle the refracted light runs along the boundary and never rises to Detector H&apos;s line.</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;angle limite, la lumière réfractée longe la surface de séparation et ne monte jamais jusqu&apos;à la ligne du détecteur H.</translation>
     </message>
     <message>
         <source>At the critical angle the refracted light runs along the boundary; the little light Detector H finds is light the narrow beam spreads.</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;angle limite, la lumière réfractée longe la surface de séparation&#xa0;; le peu de lumière que trouve le détecteur H est de la lumière que le faisceau étroit étale.</translation>
     </message>
     <message>
         <source>Beyond the critical angle all the light is reflected back into the medium: this is total internal reflection, and none leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au-delà de l&apos;angle limite, toute la lumière est réfléchie et repart dans le milieu&#xa0;: c&apos;est la réflexion totale interne, et aucune lumière ne passe dans l&apos;air.</translation>
     </message>
     <message>
         <source>Beyond the critical angle almost all the light is reflected back into the medium; the narrow beam&apos;s directions spread a little, and the little light whose direction is less than the critical angle reaches Detector H.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au-delà de l&apos;angle limite, presque toute la lumière est réfléchie et repart dans le milieu&#xa0;; les directions du faisceau étroit s&apos;étalent un peu, et le peu de lumière dont la direction fait avec la normale un angle inférieur à l&apos;angle limite atteint le détecteur H.</translation>
     </message>
     <message>
         <source>Where does the light go at this angle of incidence, and at what angle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Où va la lumière sous cet angle d&apos;incidence, et sous quel angle&#xa0;?</translation>
     </message>
     <message>
         <source>The refracted light runs along the boundary at 90 degrees, and the rest is reflected back into the %1 at %2 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lumière réfractée longe la surface de séparation à 90°, et le reste est réfléchi et repart dans %1 sous un angle de %2°.</translation>
     </message>
     <message>
         <source>It is reflected back into the %1 at %2 degrees from the normal, the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle est réfléchie et repart dans %1 sous un angle de %2° par rapport à la normale, l&apos;angle d&apos;incidence.</translation>
     </message>
     <message>
         <source>What would happen to the light if the angle of incidence were greater than the critical angle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que deviendrait la lumière si l&apos;angle d&apos;incidence était supérieur à l&apos;angle limite&#xa0;?</translation>
     </message>
     <message>
         <source>Snell&apos;s law would give a sine of the angle of refraction greater than 1: no light would leave into the air, and all of it would be reflected back into the %1. This is total internal reflection.</source>
-        <translation type="unfinished"></translation>
+        <translation>La loi de Snell-Descartes donnerait un sinus de l&apos;angle de réfraction supérieur à 1&#xa0;: aucune lumière ne passerait dans l&apos;air, et toute serait réfléchie et repartirait dans %1. C&apos;est la réflexion totale interne.</translation>
     </message>
     <message>
         <source>None: light passing into the air goes into a larger index, so Snell&apos;s law gives an angle of refraction less than the angle of incidence, and some light always leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun&#xa0;: la lumière qui passe dans l&apos;air va vers un indice plus grand, donc la loi de Snell-Descartes donne un angle de réfraction inférieur à l&apos;angle d&apos;incidence, et de la lumière passe toujours.</translation>
     </message>
     <message>
         <source>None: with the air&apos;s own index there is no boundary, and the light goes straight on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun&#xa0;: avec l&apos;indice de l&apos;air lui-même, il n&apos;y a pas de surface de séparation, et la lumière continue tout droit.</translation>
     </message>
     <message>
         <source>None: no medium has a refractive index of zero or less, so no law says where its light goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun&#xa0;: aucun milieu n&apos;a un indice de réfraction nul ou négatif, donc aucune loi ne dit où va sa lumière.</translation>
     </message>
     <message>
         <source>Does the %1 have a critical angle? Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Y a-t-il un angle limite pour %1&#xa0;? Pourquoi&#xa0;?</translation>
     </message>
     <message>
         <source>Snell&apos;s law gives %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La loi de Snell-Descartes donne %1°.</translation>
     </message>
     <message>
         <source>Is any light reflected? Use Detector S&apos;s row.</source>
-        <translation type="unfinished"></translation>
+        <translation>De la lumière est-elle réfléchie&#xa0;? Utilisez la ligne du détecteur S.</translation>
     </message>
     <message>
         <source>No: where the indices are the same there is no boundary to reflect it, and the light goes straight on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non&#xa0;: là où les indices sont égaux, il n&apos;y a pas de surface de séparation pour la réfléchir, et la lumière continue tout droit.</translation>
     </message>
     <message>
         <source>Which detectors found light? Use the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quels détecteurs ont trouvé de la lumière&#xa0;? Utilisez le tableau.</translation>
     </message>
     <message>
         <source>The table lists them; the paths are summed all the same, but no law of a real medium names that light.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau les indique&#xa0;; les chemins sont tout de même additionnés, mais aucune loi d&apos;un milieu réel ne désigne cette lumière.</translation>
     </message>
     <message>
         <source>Which refractive index would make this a run of water, and which of glass?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel indice de réfraction ferait de cette expérience une expérience avec de l&apos;eau, et lequel avec du verre&#xa0;?</translation>
     </message>
     <message>
         <source>Water&apos;s is %1 and glass&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Celui de l&apos;eau est %1 et celui du verre %2.</translation>
     </message>
 </context>
 </TS>

@@ -17,47 +17,47 @@
     </message>
     <message>
         <source>SUBSTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>OŚRODEK</translation>
     </message>
     <message>
         <source>Choose the substance: water or glass.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz ośrodek: water (woda) lub glass (szkło).</translation>
     </message>
     <message>
         <source>ANGLE</source>
-        <translation type="unfinished"></translation>
+        <translation>KĄT</translation>
     </message>
     <message>
         <source>Choose the angle: 35, critical or 60; any other value is typed into the angle box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz kąt: 35, critical (graniczny) lub 60; każda inna wartość zostaje wpisana w pole kąta.</translation>
     </message>
     <message>
         <source>INDEX</source>
-        <translation type="unfinished"></translation>
+        <translation>WSPÓŁCZYNNIK</translation>
     </message>
     <message>
         <source>Type the refractive index into its box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz współczynnik załamania w jego pole.</translation>
     </message>
     <message>
         <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>POZIOM</translation>
     </message>
     <message>
         <source>Choose Detector H&apos;s distance: 100, 750 or 1500.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz poziom detektora H: 100, 750 lub 1500.</translation>
     </message>
     <message>
         <source>PACE</source>
-        <translation type="unfinished"></translation>
+        <translation>TEMPO</translation>
     </message>
     <message>
         <source>Choose the pace: fastest, slower, slow, or the scroll bar&apos;s position (0 to 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz tempo: fastest (najszybsze), slower (wolniejsze), slow (wolne) lub położenie suwaka (od 0 do 32767).</translation>
     </message>
     <message>
         <source>Press Start once the window is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij Start, gdy tylko okno się otworzy.</translation>
     </message>
 </context>
 <context>
@@ -259,29 +259,31 @@
     </message>
     <message>
         <source>Save worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz kartę pracy</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumenty PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The worksheet could not be saved as “%1”.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać karty pracy jako „%1”.
+
+%2</translation>
     </message>
     <message>
         <source>Save worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz kartę pracy…</translation>
     </message>
     <message>
         <source>Print worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj kartę pracy…</translation>
     </message>
     <message>
         <source>Copy link to this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj link do tego doświadczenia</translation>
     </message>
 </context>
 <context>
@@ -327,19 +329,19 @@
     </message>
     <message>
         <source>The link could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się skopiować linku.</translation>
     </message>
     <message>
         <source>This browser cannot make the picture that large. It was saved at %1 × %2 pixels, the largest it can make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta przeglądarka nie potrafi utworzyć tak dużego obrazu. Zapisano go w rozmiarze %1 × %2 pikseli, największym, jaki potrafi utworzyć.</translation>
     </message>
     <message>
         <source>The picture could not be saved: this browser could not make it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać obrazu: ta przeglądarka nie potrafiła go utworzyć.</translation>
     </message>
     <message>
         <source>The readings could not be saved: this browser could not make the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać wyników pomiarów: ta przeglądarka nie potrafiła utworzyć pliku.</translation>
     </message>
 </context>
 <context>
@@ -694,295 +696,295 @@
     <name>Worksheet</name>
     <message>
         <source>Detector V</source>
-        <translation type="unfinished">Detektor V</translation>
+        <translation>Detektor V</translation>
     </message>
     <message>
         <source>Detector H</source>
-        <translation type="unfinished">Detektor H</translation>
+        <translation>Detektor H</translation>
     </message>
     <message>
         <source>Detector S</source>
-        <translation type="unfinished">Detektor S</translation>
+        <translation>Detektor S</translation>
     </message>
     <message>
         <source>Total reflection: a worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Całkowite odbicie: karta pracy</translation>
     </message>
     <message>
         <source>Name: ____________________   Class: ________   Date: ____________</source>
-        <translation type="unfinished"></translation>
+        <translation>Imię i nazwisko: ____________________   Klasa: ________   Data: ____________</translation>
     </message>
     <message>
         <source>The run</source>
-        <translation type="unfinished"></translation>
+        <translation>Doświadczenie</translation>
     </message>
     <message>
         <source>The light comes up through the %1 from below and meets the boundary on its lit stretch; the detectors sum the paths along their lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>Światło nadchodzi z dołu z wnętrza %1 i pada na granicę ośrodków w jej oświetlonym odcinku; detektory sumują drogi wzdłuż swoich linii.</translation>
     </message>
     <message>
         <source>What the detectors measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Co zmierzyły detektory</translation>
     </message>
     <message>
         <source>Positions are in the drawing&apos;s units (twips, 1440 to an inch): x from the drawing&apos;s left edge; for Detector V, the height above the boundary (below it where negative). The centre is where the light is brightest on average.</source>
-        <translation type="unfinished"></translation>
+        <translation>Położenia podano w jednostkach rysunku (twipach, 1440 na cal): x od lewej krawędzi rysunku; dla detektora V wysokość nad granicą ośrodków (pod nią ujemna). Środek to miejsce, w którym światło jest średnio najjaśniejsze.</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Pytania</translation>
     </message>
     <message>
         <source>Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedzi</translation>
     </message>
     <message>
         <source>What the program says about this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Co program mówi o tym doświadczeniu</translation>
     </message>
     <message>
         <source>a medium of refractive index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ośrodek o współczynniku załamania %1</translation>
     </message>
     <message>
         <source>glass</source>
-        <translation type="unfinished"></translation>
+        <translation>szkła</translation>
     </message>
     <message>
         <source>water</source>
-        <translation type="unfinished"></translation>
+        <translation>wody</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>ośrodka</translation>
     </message>
     <message>
         <source>Medium: %1, refractive index %2 (the air&apos;s is 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ośrodek: %1, współczynnik załamania %2 (dla powietrza 1)</translation>
     </message>
     <message>
         <source>Angle of incidence: %1 degrees from the normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kąt padania: %1° od normalnej</translation>
     </message>
     <message>
         <source>Angle of incidence: %1 degrees from the normal (typed as %2, the same direction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kąt padania: %1° od normalnej (wpisano %2, ten sam kierunek)</translation>
     </message>
     <message>
         <source>The lit stretch of the boundary: from x = %1 to x = %2, its middle at x = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Oświetlony odcinek granicy ośrodków: od x = %1 do x = %2, jego środek przy x = %3</translation>
     </message>
     <message>
         <source>Detector H&apos;s line: %1 units above the boundary, in the air</source>
-        <translation type="unfinished"></translation>
+        <translation>Linia detektora H: %1 jednostek nad granicą ośrodków, w powietrzu</translation>
     </message>
     <message>
         <source>Detector S&apos;s line: %1 units below the boundary, in the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Linia detektora S: %1 jednostek pod granicą ośrodków, wewnątrz %2</translation>
     </message>
     <message>
         <source>Detector V&apos;s line: upright at x = %1, across the boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Linia detektora V: pionowa przy x = %1, w poprzek granicy ośrodków</translation>
     </message>
     <message>
         <source>Detector</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektor</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdzie</translation>
     </message>
     <message>
         <source>Light from</source>
-        <translation type="unfinished"></translation>
+        <translation>Światło od</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>do</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Środek</translation>
     </message>
     <message>
         <source>no light</source>
-        <translation type="unfinished"></translation>
+        <translation>brak światła</translation>
     </message>
     <message>
         <source>in the air</source>
-        <translation type="unfinished"></translation>
+        <translation>w powietrzu</translation>
     </message>
     <message>
         <source>in the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>wewnątrz %1</translation>
     </message>
     <message>
         <source>Detector H found light from x = %1 to x = %2, centred at x = %3, on its line %4 units above the boundary. The light left the middle of the lit stretch, x = %5. At what angle from the normal did it leave the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektor H znalazł światło od x = %1 do x = %2, ze środkiem przy x = %3, na swojej linii %4 jednostek nad granicą ośrodków. Światło wyszło ze środka oświetlonego odcinka, x = %5. Pod jakim kątem do normalnej opuściło granicę ośrodków?</translation>
     </message>
     <message>
         <source>Detector S found reflected light from x = %1 to x = %2, centred at x = %3, on its line %4 units below the boundary. At what angle from the normal was the light reflected? Check the law of reflection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektor S znalazł światło odbite od x = %1 do x = %2, ze środkiem przy x = %3, na swojej linii %4 jednostek pod granicą ośrodków. Pod jakim kątem do normalnej światło się odbiło? Sprawdź prawo odbicia.</translation>
     </message>
     <message>
         <source>tan θ = (%1 − %2) ÷ %3 = %4, so θ ≈ %5 degrees. %6</source>
-        <translation type="unfinished"></translation>
+        <translation>tg θ = (%1 − %2) : %3 = %4, więc θ ≈ %5°. %6</translation>
     </message>
     <message>
         <source>Snell&apos;s law gives the angle of refraction. Where does the refracted light from x = %1 meet Detector H&apos;s line, %2 units above the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawo Snelliusa daje kąt załamania. W którym miejscu światło załamane wychodzące z x = %1 przetnie linię detektora H, %2 jednostek nad granicą ośrodków?</translation>
     </message>
     <message>
         <source>The law of reflection gives the angle of reflection. Where does the reflected light from x = %1 meet Detector S&apos;s line, %2 units below the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawo odbicia daje kąt odbicia. W którym miejscu światło odbite wychodzące z x = %1 przetnie linię detektora S, %2 jednostek pod granicą ośrodków?</translation>
     </message>
     <message>
         <source>The detector&apos;s light is not all on the stretch it measures, so the table gives only part of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Światło detektora nie leży w całości na mierzonym przez niego odcinku, więc tabela podaje tylko jego część.</translation>
     </message>
     <message>
         <source>That is beyond the stretch the detector measures, which is why the table has no light for it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>To miejsce leży poza odcinkiem mierzonym przez detektor, dlatego tabela nie podaje tam dla niego światła.</translation>
     </message>
     <message>
         <source>x = %1 + %2 × tan %3 ≈ %4. %5</source>
-        <translation type="unfinished"></translation>
+        <translation>x = %1 + %2 × tg %3 ≈ %4. %5</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is less than the critical angle: part of the light leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kąt padania %1° jest mniejszy od kąta granicznego: część światła przechodzi do powietrza.</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is the critical angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kąt padania %1° jest kątem granicznym.</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is greater than the critical angle: no refracted light leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kąt padania %1° jest większy od kąta granicznego: żadne światło załamane nie przechodzi do powietrza.</translation>
     </message>
     <message>
         <source>What is the critical angle of the %1, whose refractive index is %2? Compare it with the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ile wynosi kąt graniczny dla %1 o współczynniku załamania %2? Porównaj go z kątem padania.</translation>
     </message>
     <message>
         <source>sin c = 1 ÷ %1 = %2, so c ≈ %3 degrees. %4</source>
-        <translation type="unfinished"></translation>
+        <translation>sin c = 1 : %1 = %2, więc c ≈ %3°. %4</translation>
     </message>
     <message>
         <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). Work out the refractive index of the %1 from the angle of incidence and your answer to question 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawo Snelliusa mówi, że n × sin(kąt padania) = 1 × sin(kąt załamania). Oblicz współczynnik załamania %1 z kąta padania i swojej odpowiedzi na pytanie 1.</translation>
     </message>
     <message>
         <source>n = sin %1 ÷ sin %2 ≈ %3. The run&apos;s index is %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>n = sin %1 : sin %2 ≈ %3. Współczynnik załamania w doświadczeniu wynosi %4.</translation>
     </message>
     <message>
         <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). What angle of refraction does it give?</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawo Snelliusa mówi, że n × sin(kąt padania) = 1 × sin(kąt załamania). Jaki kąt załamania z niego wynika?</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ %3, so r ≈ %4 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ %3, więc r ≈ %4°.</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ 1, so r = 90 degrees: the refracted light runs along the boundary.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ 1, więc r = 90°: światło załamane biegnie wzdłuż granicy ośrodków.</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ %3, which is more than 1. No angle has such a sine: no light is refracted into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ %3, a to więcej niż 1. Żaden kąt nie ma takiego sinusa: żadne światło nie załamuje się do powietrza.</translation>
     </message>
     <message>
         <source>The law of reflection gives %1 degrees, the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z prawa odbicia wynika %1°, czyli kąt padania.</translation>
     </message>
     <message>
         <source>Why does Detector H find no light?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dlaczego detektor H nie znajduje żadnego światła?</translation>
     </message>
     <message>
         <source>Why does Detector H find so little light, and no refracted beam?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dlaczego detektor H znajduje tak mało światła i żadnej wiązki załamanej?</translation>
     </message>
     <message>
         <source>At the critical angle the refracted light runs along the boundary and never rises to Detector H&apos;s line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przy kącie granicznym światło załamane biegnie wzdłuż granicy ośrodków i nigdy nie wznosi się do linii detektora H.</translation>
     </message>
     <message>
         <source>At the critical angle the refracted light runs along the boundary; the little light Detector H finds is light the narrow beam spreads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przy kącie granicznym światło załamane biegnie wzdłuż granicy ośrodków; ta odrobina światła, którą znajduje detektor H, to światło rozproszone przez wąską wiązkę.</translation>
     </message>
     <message>
         <source>Beyond the critical angle all the light is reflected back into the medium: this is total internal reflection, and none leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Powyżej kąta granicznego całe światło odbija się z powrotem do ośrodka: to jest całkowite wewnętrzne odbicie i nic nie przechodzi do powietrza.</translation>
     </message>
     <message>
         <source>Beyond the critical angle almost all the light is reflected back into the medium; the narrow beam&apos;s directions spread a little, and the little light whose direction is less than the critical angle reaches Detector H.</source>
-        <translation type="unfinished"></translation>
+        <translation>Powyżej kąta granicznego prawie całe światło odbija się z powrotem do ośrodka; kierunki wąskiej wiązki nieco się rozchodzą, a ta odrobina światła, której kierunek tworzy z normalną kąt mniejszy od granicznego, dociera do detektora H.</translation>
     </message>
     <message>
         <source>Where does the light go at this angle of incidence, and at what angle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokąd biegnie światło przy tym kącie padania i pod jakim kątem?</translation>
     </message>
     <message>
         <source>The refracted light runs along the boundary at 90 degrees, and the rest is reflected back into the %1 at %2 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Światło załamane biegnie wzdłuż granicy ośrodków pod kątem 90°, a reszta odbija się z powrotem do %1 pod kątem %2°.</translation>
     </message>
     <message>
         <source>It is reflected back into the %1 at %2 degrees from the normal, the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odbija się z powrotem do %1 pod kątem %2° do normalnej, czyli pod kątem padania.</translation>
     </message>
     <message>
         <source>What would happen to the light if the angle of incidence were greater than the critical angle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Co stałoby się ze światłem, gdyby kąt padania był większy od kąta granicznego?</translation>
     </message>
     <message>
         <source>Snell&apos;s law would give a sine of the angle of refraction greater than 1: no light would leave into the air, and all of it would be reflected back into the %1. This is total internal reflection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z prawa Snelliusa wynikałby sinus kąta załamania większy od 1: żadne światło nie przeszłoby do powietrza, a całe odbiłoby się z powrotem do %1. To jest całkowite wewnętrzne odbicie.</translation>
     </message>
     <message>
         <source>None: light passing into the air goes into a larger index, so Snell&apos;s law gives an angle of refraction less than the angle of incidence, and some light always leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma: światło przechodzące do powietrza przechodzi do ośrodka o większym współczynniku załamania, więc z prawa Snelliusa wynika kąt załamania mniejszy od kąta padania i część światła zawsze przechodzi.</translation>
     </message>
     <message>
         <source>None: with the air&apos;s own index there is no boundary, and the light goes straight on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma: przy współczynniku załamania takim samym jak dla powietrza nie ma granicy ośrodków, a światło biegnie dalej prosto.</translation>
     </message>
     <message>
         <source>None: no medium has a refractive index of zero or less, so no law says where its light goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma: żaden ośrodek nie ma współczynnika załamania równego zeru lub mniejszego, więc żadne prawo nie mówi, dokąd biegnie jego światło.</translation>
     </message>
     <message>
         <source>Does the %1 have a critical angle? Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy dla %1 istnieje kąt graniczny? Dlaczego?</translation>
     </message>
     <message>
         <source>Snell&apos;s law gives %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z prawa Snelliusa wynika %1°.</translation>
     </message>
     <message>
         <source>Is any light reflected? Use Detector S&apos;s row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy jakieś światło się odbija? Skorzystaj z wiersza detektora S.</translation>
     </message>
     <message>
         <source>No: where the indices are the same there is no boundary to reflect it, and the light goes straight on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie: gdzie współczynniki załamania są równe, nie ma granicy ośrodków, która mogłaby je odbić, a światło biegnie dalej prosto.</translation>
     </message>
     <message>
         <source>Which detectors found light? Use the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Które detektory znalazły światło? Skorzystaj z tabeli.</translation>
     </message>
     <message>
         <source>The table lists them; the paths are summed all the same, but no law of a real medium names that light.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela je podaje; drogi i tak są sumowane, ale żadne prawo dotyczące rzeczywistego ośrodka nie opisuje takiego światła.</translation>
     </message>
     <message>
         <source>Which refractive index would make this a run of water, and which of glass?</source>
-        <translation type="unfinished"></translation>
+        <translation>Przy jakim współczynniku załamania byłoby to doświadczenie z wodą, a przy jakim ze szkłem?</translation>
     </message>
     <message>
         <source>Water&apos;s is %1 and glass&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dla wody wynosi on %1, a dla szkła %2.</translation>
     </message>
 </context>
 </TS>

@@ -17,47 +17,47 @@
     </message>
     <message>
         <source>SUBSTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>LÁTKA</translation>
     </message>
     <message>
         <source>Choose the substance: water or glass.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvoľte látku: water (voda) alebo glass (sklo).</translation>
     </message>
     <message>
         <source>ANGLE</source>
-        <translation type="unfinished"></translation>
+        <translation>UHOL</translation>
     </message>
     <message>
         <source>Choose the angle: 35, critical or 60; any other value is typed into the angle box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvoľte uhol: 35, critical (medzný) alebo 60; akákoľvek iná hodnota sa napíše do poľa uhla.</translation>
     </message>
     <message>
         <source>INDEX</source>
-        <translation type="unfinished"></translation>
+        <translation>INDEX</translation>
     </message>
     <message>
         <source>Type the refractive index into its box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Napíšte index lomu do jeho poľa.</translation>
     </message>
     <message>
         <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>VÝŠKA</translation>
     </message>
     <message>
         <source>Choose Detector H&apos;s distance: 100, 750 or 1500.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvoľte výšku detektora H: 100, 750 alebo 1500.</translation>
     </message>
     <message>
         <source>PACE</source>
-        <translation type="unfinished"></translation>
+        <translation>RÝCHLOSŤ</translation>
     </message>
     <message>
         <source>Choose the pace: fastest, slower, slow, or the scroll bar&apos;s position (0 to 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvoľte rýchlosť: fastest (najrýchlejšia), slower (pomalšia), slow (pomalá) alebo polohu posúvača (0 až 32767).</translation>
     </message>
     <message>
         <source>Press Start once the window is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stlačte Štart, hneď ako sa okno otvorí.</translation>
     </message>
 </context>
 <context>
@@ -259,29 +259,31 @@
     </message>
     <message>
         <source>Save worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložiť pracovný list</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumenty PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The worksheet could not be saved as “%1”.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pracovný list sa nepodarilo uložiť ako „%1“.
+
+%2</translation>
     </message>
     <message>
         <source>Save worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložiť pracovný list…</translation>
     </message>
     <message>
         <source>Print worksheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytlačiť pracovný list…</translation>
     </message>
     <message>
         <source>Copy link to this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovať odkaz na tento pokus</translation>
     </message>
 </context>
 <context>
@@ -327,19 +329,19 @@
     </message>
     <message>
         <source>The link could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz sa nepodarilo skopírovať.</translation>
     </message>
     <message>
         <source>This browser cannot make the picture that large. It was saved at %1 × %2 pixels, the largest it can make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento prehliadač nedokáže vytvoriť taký veľký obrázok. Obrázok sa uložil vo veľkosti %1 × %2 pixelov, najväčšej, akú dokáže vytvoriť.</translation>
     </message>
     <message>
         <source>The picture could not be saved: this browser could not make it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázok sa nepodarilo uložiť: tento prehliadač ho nedokázal vytvoriť.</translation>
     </message>
     <message>
         <source>The readings could not be saved: this browser could not make the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Namerané hodnoty sa nepodarilo uložiť: tento prehliadač nedokázal vytvoriť súbor.</translation>
     </message>
 </context>
 <context>
@@ -694,295 +696,295 @@
     <name>Worksheet</name>
     <message>
         <source>Detector V</source>
-        <translation type="unfinished">Detektor V</translation>
+        <translation>Detektor V</translation>
     </message>
     <message>
         <source>Detector H</source>
-        <translation type="unfinished">Detektor H</translation>
+        <translation>Detektor H</translation>
     </message>
     <message>
         <source>Detector S</source>
-        <translation type="unfinished">Detektor S</translation>
+        <translation>Detektor S</translation>
     </message>
     <message>
         <source>Total reflection: a worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Úplný odraz: pracovný list</translation>
     </message>
     <message>
         <source>Name: ____________________   Class: ________   Date: ____________</source>
-        <translation type="unfinished"></translation>
+        <translation>Meno: ____________________   Trieda: ________   Dátum: ____________</translation>
     </message>
     <message>
         <source>The run</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokus</translation>
     </message>
     <message>
         <source>The light comes up through the %1 from below and meets the boundary on its lit stretch; the detectors sum the paths along their lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>Svetlo prichádza zdola zvnútra %1 a dopadá na rozhranie v jeho osvetlenom úseku; detektory sčítajú dráhy pozdĺž svojich priamok.</translation>
     </message>
     <message>
         <source>What the detectors measured</source>
-        <translation type="unfinished"></translation>
+        <translation>Čo detektory namerali</translation>
     </message>
     <message>
         <source>Positions are in the drawing&apos;s units (twips, 1440 to an inch): x from the drawing&apos;s left edge; for Detector V, the height above the boundary (below it where negative). The centre is where the light is brightest on average.</source>
-        <translation type="unfinished"></translation>
+        <translation>Polohy sú v jednotkách kresby (twipoch, 1440 na palec): x od ľavého okraja kresby; pri detektore V výška nad rozhraním (pod ním záporná). Stred je miesto, kde je svetlo v priemere najjasnejšie.</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Otázky</translation>
     </message>
     <message>
         <source>Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>Riešenie</translation>
     </message>
     <message>
         <source>What the program says about this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Čo o tomto pokuse hovorí program</translation>
     </message>
     <message>
         <source>a medium of refractive index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>prostredie s indexom lomu %1</translation>
     </message>
     <message>
         <source>glass</source>
-        <translation type="unfinished"></translation>
+        <translation>skla</translation>
     </message>
     <message>
         <source>water</source>
-        <translation type="unfinished"></translation>
+        <translation>vody</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>prostredia</translation>
     </message>
     <message>
         <source>Medium: %1, refractive index %2 (the air&apos;s is 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prostredie: %1, index lomu %2 (vzduch má 1)</translation>
     </message>
     <message>
         <source>Angle of incidence: %1 degrees from the normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhol dopadu: %1° od kolmice</translation>
     </message>
     <message>
         <source>Angle of incidence: %1 degrees from the normal (typed as %2, the same direction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhol dopadu: %1° od kolmice (zadané ako %2, rovnaký smer)</translation>
     </message>
     <message>
         <source>The lit stretch of the boundary: from x = %1 to x = %2, its middle at x = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Osvetlený úsek rozhrania: od x = %1 po x = %2, jeho stred v x = %3</translation>
     </message>
     <message>
         <source>Detector H&apos;s line: %1 units above the boundary, in the air</source>
-        <translation type="unfinished"></translation>
+        <translation>Priamka detektora H: %1 jednotiek nad rozhraním, vo vzduchu</translation>
     </message>
     <message>
         <source>Detector S&apos;s line: %1 units below the boundary, in the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Priamka detektora S: %1 jednotiek pod rozhraním, vnútri %2</translation>
     </message>
     <message>
         <source>Detector V&apos;s line: upright at x = %1, across the boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>Priamka detektora V: zvislá v x = %1, naprieč rozhraním</translation>
     </message>
     <message>
         <source>Detector</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektor</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Kde</translation>
     </message>
     <message>
         <source>Light from</source>
-        <translation type="unfinished"></translation>
+        <translation>Svetlo od</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>po</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Stred</translation>
     </message>
     <message>
         <source>no light</source>
-        <translation type="unfinished"></translation>
+        <translation>žiadne svetlo</translation>
     </message>
     <message>
         <source>in the air</source>
-        <translation type="unfinished"></translation>
+        <translation>vo vzduchu</translation>
     </message>
     <message>
         <source>in the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vnútri %1</translation>
     </message>
     <message>
         <source>Detector H found light from x = %1 to x = %2, centred at x = %3, on its line %4 units above the boundary. The light left the middle of the lit stretch, x = %5. At what angle from the normal did it leave the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektor H našiel svetlo od x = %1 po x = %2 so stredom v x = %3 na svojej priamke %4 jednotiek nad rozhraním. Svetlo vyšlo zo stredu osvetleného úseku, x = %5. Pod akým uhlom od kolmice opustilo rozhranie?</translation>
     </message>
     <message>
         <source>Detector S found reflected light from x = %1 to x = %2, centred at x = %3, on its line %4 units below the boundary. At what angle from the normal was the light reflected? Check the law of reflection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektor S našiel odrazené svetlo od x = %1 po x = %2 so stredom v x = %3 na svojej priamke %4 jednotiek pod rozhraním. Pod akým uhlom od kolmice sa svetlo odrazilo? Overte zákon odrazu.</translation>
     </message>
     <message>
         <source>tan θ = (%1 − %2) ÷ %3 = %4, so θ ≈ %5 degrees. %6</source>
-        <translation type="unfinished"></translation>
+        <translation>tg θ = (%1 − %2) : %3 = %4, takže θ ≈ %5°. %6</translation>
     </message>
     <message>
         <source>Snell&apos;s law gives the angle of refraction. Where does the refracted light from x = %1 meet Detector H&apos;s line, %2 units above the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Snellov zákon dáva uhol lomu. Kde pretne lomené svetlo z x = %1 priamku detektora H, %2 jednotiek nad rozhraním?</translation>
     </message>
     <message>
         <source>The law of reflection gives the angle of reflection. Where does the reflected light from x = %1 meet Detector S&apos;s line, %2 units below the boundary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zákon odrazu dáva uhol odrazu. Kde pretne odrazené svetlo z x = %1 priamku detektora S, %2 jednotiek pod rozhraním?</translation>
     </message>
     <message>
         <source>The detector&apos;s light is not all on the stretch it measures, so the table gives only part of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Svetlo detektora neleží celé v úseku, ktorý meria, takže tabuľka uvádza len jeho časť.</translation>
     </message>
     <message>
         <source>That is beyond the stretch the detector measures, which is why the table has no light for it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>To je mimo úseku, ktorý detektor meria, a preto preň tabuľka tam nemá žiadne svetlo.</translation>
     </message>
     <message>
         <source>x = %1 + %2 × tan %3 ≈ %4. %5</source>
-        <translation type="unfinished"></translation>
+        <translation>x = %1 + %2 × tg %3 ≈ %4. %5</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is less than the critical angle: part of the light leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhol dopadu %1° je menší ako medzný uhol: časť svetla prejde do vzduchu.</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is the critical angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhol dopadu %1° je medzný uhol.</translation>
     </message>
     <message>
         <source>The angle of incidence, %1 degrees, is greater than the critical angle: no refracted light leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhol dopadu %1° je väčší ako medzný uhol: žiadne lomené svetlo neprejde do vzduchu.</translation>
     </message>
     <message>
         <source>What is the critical angle of the %1, whose refractive index is %2? Compare it with the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aký je medzný uhol %1 s indexom lomu %2? Porovnajte ho s uhlom dopadu.</translation>
     </message>
     <message>
         <source>sin c = 1 ÷ %1 = %2, so c ≈ %3 degrees. %4</source>
-        <translation type="unfinished"></translation>
+        <translation>sin c = 1 : %1 = %2, takže c ≈ %3°. %4</translation>
     </message>
     <message>
         <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). Work out the refractive index of the %1 from the angle of incidence and your answer to question 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Snellov zákon hovorí n × sin(uhol dopadu) = 1 × sin(uhol lomu). Vypočítajte index lomu %1 z uhla dopadu a zo svojej odpovede na otázku 1.</translation>
     </message>
     <message>
         <source>n = sin %1 ÷ sin %2 ≈ %3. The run&apos;s index is %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>n = sin %1 : sin %2 ≈ %3. Index lomu v pokuse je %4.</translation>
     </message>
     <message>
         <source>Snell&apos;s law says n × sin(angle of incidence) = 1 × sin(angle of refraction). What angle of refraction does it give?</source>
-        <translation type="unfinished"></translation>
+        <translation>Snellov zákon hovorí n × sin(uhol dopadu) = 1 × sin(uhol lomu). Aký uhol lomu z neho vychádza?</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ %3, so r ≈ %4 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ %3, takže r ≈ %4°.</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ 1, so r = 90 degrees: the refracted light runs along the boundary.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ 1, takže r = 90°: lomené svetlo sa šíri pozdĺž rozhrania.</translation>
     </message>
     <message>
         <source>sin r = %1 × sin %2 ≈ %3, which is more than 1. No angle has such a sine: no light is refracted into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>sin r = %1 × sin %2 ≈ %3, čo je viac ako 1. Žiadny uhol taký sínus nemá: do vzduchu sa žiadne svetlo neláme.</translation>
     </message>
     <message>
         <source>The law of reflection gives %1 degrees, the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zákon odrazu dáva %1°, teda uhol dopadu.</translation>
     </message>
     <message>
         <source>Why does Detector H find no light?</source>
-        <translation type="unfinished"></translation>
+        <translation>Prečo detektor H nenachádza žiadne svetlo?</translation>
     </message>
     <message>
         <source>Why does Detector H find so little light, and no refracted beam?</source>
-        <translation type="unfinished"></translation>
+        <translation>Prečo detektor H nachádza tak málo svetla a žiadny lomený zväzok?</translation>
     </message>
     <message>
         <source>At the critical angle the refracted light runs along the boundary and never rises to Detector H&apos;s line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pri medznom uhle sa lomené svetlo šíri pozdĺž rozhrania a k priamke detektora H nikdy nevystúpi.</translation>
     </message>
     <message>
         <source>At the critical angle the refracted light runs along the boundary; the little light Detector H finds is light the narrow beam spreads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pri medznom uhle sa lomené svetlo šíri pozdĺž rozhrania; to málo svetla, ktoré detektor H nájde, je svetlo, ktoré rozptýli úzky zväzok.</translation>
     </message>
     <message>
         <source>Beyond the critical angle all the light is reflected back into the medium: this is total internal reflection, and none leaves into the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nad medzným uhlom sa všetko svetlo odráža späť do prostredia: to je úplný odraz a do vzduchu žiadne neprejde.</translation>
     </message>
     <message>
         <source>Beyond the critical angle almost all the light is reflected back into the medium; the narrow beam&apos;s directions spread a little, and the little light whose direction is less than the critical angle reaches Detector H.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nad medzným uhlom sa takmer všetko svetlo odráža späť do prostredia; smery úzkeho zväzku sa trochu rozbiehajú a to málo svetla, ktorého smer zviera s kolmicou menší uhol ako medzný, dopadne na detektor H.</translation>
     </message>
     <message>
         <source>Where does the light go at this angle of incidence, and at what angle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kam ide svetlo pri tomto uhle dopadu a pod akým uhlom?</translation>
     </message>
     <message>
         <source>The refracted light runs along the boundary at 90 degrees, and the rest is reflected back into the %1 at %2 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lomené svetlo sa šíri pozdĺž rozhrania pod uhlom 90° a zvyšok sa odráža späť do %1 pod uhlom %2°.</translation>
     </message>
     <message>
         <source>It is reflected back into the %1 at %2 degrees from the normal, the angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odráža sa späť do %1 pod uhlom %2° od kolmice, teda pod uhlom dopadu.</translation>
     </message>
     <message>
         <source>What would happen to the light if the angle of incidence were greater than the critical angle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Čo by sa so svetlom stalo, keby bol uhol dopadu väčší ako medzný uhol?</translation>
     </message>
     <message>
         <source>Snell&apos;s law would give a sine of the angle of refraction greater than 1: no light would leave into the air, and all of it would be reflected back into the %1. This is total internal reflection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zo Snellovho zákona by vyšiel sínus uhla lomu väčší ako 1: žiadne svetlo by neprešlo do vzduchu a všetko by sa odrazilo späť do %1. To je úplný odraz.</translation>
     </message>
     <message>
         <source>None: light passing into the air goes into a larger index, so Snell&apos;s law gives an angle of refraction less than the angle of incidence, and some light always leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neexistuje: svetlo, ktoré prechádza do vzduchu, prechádza do prostredia s väčším indexom lomu, takže Snellov zákon dáva uhol lomu menší ako uhol dopadu a nejaké svetlo vždy prejde.</translation>
     </message>
     <message>
         <source>None: with the air&apos;s own index there is no boundary, and the light goes straight on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neexistuje: pri indexe lomu vzduchu tu nie je žiadne rozhranie a svetlo ide ďalej priamo.</translation>
     </message>
     <message>
         <source>None: no medium has a refractive index of zero or less, so no law says where its light goes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neexistuje: žiadne prostredie nemá index lomu nula alebo menší, takže žiadny zákon nehovorí, kam jeho svetlo ide.</translation>
     </message>
     <message>
         <source>Does the %1 have a critical angle? Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Existuje v prípade %1 medzný uhol? Prečo?</translation>
     </message>
     <message>
         <source>Snell&apos;s law gives %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Snellov zákon dáva %1°.</translation>
     </message>
     <message>
         <source>Is any light reflected? Use Detector S&apos;s row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odráža sa nejaké svetlo? Použite riadok detektora S.</translation>
     </message>
     <message>
         <source>No: where the indices are the same there is no boundary to reflect it, and the light goes straight on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie: kde sú indexy lomu rovnaké, nie je žiadne rozhranie, ktoré by svetlo odrážalo, a svetlo ide ďalej priamo.</translation>
     </message>
     <message>
         <source>Which detectors found light? Use the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ktoré detektory našli svetlo? Použite tabuľku.</translation>
     </message>
     <message>
         <source>The table lists them; the paths are summed all the same, but no law of a real medium names that light.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabuľka ich uvádza; dráhy sa napriek tomu sčítajú, ale žiadny zákon skutočného prostredia také svetlo neopisuje.</translation>
     </message>
     <message>
         <source>Which refractive index would make this a run of water, and which of glass?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aký index lomu by z tohto pokusu urobil pokus s vodou a aký so sklom?</translation>
     </message>
     <message>
         <source>Water&apos;s is %1 and glass&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voda má %1 a sklo %2.</translation>
     </message>
 </context>
 </TS>
