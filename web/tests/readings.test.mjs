@@ -114,7 +114,7 @@ test('the drawing\'s menu copies the readings in the page\'s language and saves 
       await tab.mouse.click(...await onTheDrawing(tab), { button: 'right' });
       assert.deepEqual(await offered(tab), ['Bild kopieren', 'Bild speichern…',
         'Bild in doppelter Auflösung speichern…', 'Messwerte kopieren', 'Messwerte speichern…',
-        'Messwerte als CSV speichern…']);
+        'Messwerte als CSV speichern…', 'Arbeitsblatt drucken…', 'Link zu diesem Versuch kopieren']);
       await choose(tab, 'Messwerte kopieren');
       const copied = await tab.evaluate(() => navigator.clipboard.readText());
       const differing = differingReadings(copied, reference, { column: '\t', decimal: ',' });
