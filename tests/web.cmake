@@ -15,7 +15,8 @@ if(TR_WEB_TESTS AND NODE AND EXISTS ${TR_WEB_BUILD}/total-reflection.html)
     set(canvasDir ${CMAKE_CURRENT_BINARY_DIR}/web-canvas)
     add_test(NAME web_page COMMAND ${NODE} --test ${PROJECT_SOURCE_DIR}/web/tests/window.test.mjs
         ${PROJECT_SOURCE_DIR}/web/tests/run.test.mjs ${PROJECT_SOURCE_DIR}/web/tests/screens.test.mjs
-        ${PROJECT_SOURCE_DIR}/web/tests/files.test.mjs ${PROJECT_SOURCE_DIR}/web/tests/readings.test.mjs)
+        ${PROJECT_SOURCE_DIR}/web/tests/files.test.mjs ${PROJECT_SOURCE_DIR}/web/tests/readings.test.mjs
+        ${PROJECT_SOURCE_DIR}/web/tests/lesson.test.mjs)
     set_tests_properties(web_page PROPERTIES TIMEOUT 900 FIXTURES_SETUP web_canvas RUN_SERIAL TRUE ENVIRONMENT
         "TR_PAGE_FILE=${TR_WEB_BUILD}/total-reflection.html;TR_PAGE_DIR=${TR_WEB_BUILD}/site;TR_DRIVER=$<TARGET_FILE:total-reflection-driver>;TR_CANVAS_DIR=${canvasDir};TR_LANGUAGES=${trLanguages}")
     tr_add_test(tst_webcanvas SOURCES tst_webcanvas.cpp LIBRARIES app)
