@@ -189,7 +189,8 @@ export const holdFor = (ms) => new Promise((resume) => setTimeout(resume, ms));
 // canvas, `whole`.
 export const drawingScript = `
   const drawing = document.querySelector('.drawing');
-  const whole = new OffscreenCanvas(Number(drawing.dataset.width), Number(drawing.dataset.height)).getContext('2d');
+  const whole = Object.assign(document.createElement('canvas'),
+    { width: Number(drawing.dataset.width), height: Number(drawing.dataset.height) }).getContext('2d');
   for (const tile of drawing.lastElementChild.children)
     whole.drawImage(tile, Number(tile.dataset.left), Number(tile.dataset.top));`;
 
