@@ -176,7 +176,7 @@ function charactersByFamily(css, bytesOf) {
 import base64, io, json, sys
 from fontTools.ttLib import TTFont
 faces = json.load(sys.stdin)
-print(json.dumps({family: sorted({p for font in fonts for p in TTFont(io.BytesIO(base64.b64decode(font))).getBestCmap()})
+print(json.dumps({family: sorted({p for font in fonts for p in TTFont(io.BytesIO(base64.b64decode(font))).getBestCmap() or {}})
                   for family, fonts in faces.items()}))
 `], { input: JSON.stringify(faces) }));
   return Object.fromEntries(Object.entries(held).map(([family, points]) => [family, new Set(points)]));

@@ -51,14 +51,15 @@ for (const file of translations) {
 const python = process.env.PYTHON ?? (existsSync('/usr/bin/python3') ? '/usr/bin/python3' : 'python3');
 
 // The code points to keep, by script (fontTools' Unicode data): those shown, and every letter of
-// the blocks their letters belong to.
+// the blocks their letters belong to that is of the same script (Greek's block holds Coptic too).
 const byScript = JSON.parse(execFileSync(python, ['-c', `
 import json, sys, unicodedata
 from fontTools import unicodedata as ucd
 shown = json.load(sys.stdin)
 letter = lambda c: unicodedata.category(c).startswith('L')
-blocks = {ucd.block(c) for c in shown if letter(c)}
-kept = {ord(c) for c in shown} | {p for p in range(0x10000) if letter(chr(p)) and ucd.block(chr(p)) in blocks}
+blocks = {(ucd.block(c), ucd.script(c)) for c in shown if letter(c)}
+kept = {ord(c) for c in shown} | {p for p in range(0x10000)
+                                  if letter(chr(p)) and (ucd.block(chr(p)), ucd.script(chr(p))) in blocks}
 scripts = {}
 for p in sorted(kept):
     scripts.setdefault(ucd.script(chr(p)), []).append(p)
