@@ -1,5 +1,7 @@
 #include "app/Layout.h"
 
+#include "app/CaptionPlace.h"
+#include "app/FittedStyle.h"
 #include "app/Languages.h"
 #include "app/LineControl.h"
 #include "app/Twips.h"
@@ -27,9 +29,6 @@ namespace {
 
 using window::Kind;
 using window::Tint;
-
-// A line edit keeps this many pixels between its text and either side of its contents.
-constexpr int lineEditMargin = 2;
 
 QColor qtColour(surface::Colour colour)
 {
@@ -69,7 +68,7 @@ std::optional<QColor> qtColourOf(Tint tint)
     return std::nullopt;
 }
 
-QWidget* create(const window::Control& c, QWidget* container)
+QWidget* create(const window::Control& c, QWidget* container, QStyle* fitted)
 {
     const QString text = languages::design(c.text);
     switch (c.kind) {
@@ -80,11 +79,6 @@ QWidget* create(const window::Control& c, QWidget* container)
         // drawing are plain text, which also leaves their words the whole width.
         box->setFrame(c.bordered);
         box->setMaxLength(window::textBoxTakes);
-        if (!c.bordered) {
-            // A frameless caption gets its box's whole width: the line edit's own inner margin
-            // would otherwise clip the widest of them ("Interference pattern").
-            box->setTextMargins(-3, 0, -3, 0);
-        }
         // A caption lies on the drawing: a right click on it asks for the drawing's menu.
         if (window::isCaption(c))
             box->setContextMenuPolicy(Qt::NoContextMenu);
@@ -102,8 +96,11 @@ QWidget* create(const window::Control& c, QWidget* container)
     }
     case Kind::Frame:
         return new QGroupBox(text, container);
-    case Kind::Option:
-        return new QRadioButton(text, container);
+    case Kind::Option: {
+        auto* option = new QRadioButton(text, container);
+        option->setStyle(fitted);
+        return option;
+    }
     case Kind::Command:
         return new QPushButton(text, container);
     case Kind::Label: {
@@ -138,15 +135,9 @@ QFont fontOf(const window::Font& font, double scale)
     return q;
 }
 
-// How many pixels a caption lacks in its control, for the controls that may grow: the captions
-// on the drawing and the options.
+// How many pixels a caption lacks: an option's beside its circle, a frame's title in its frame.
 int shortfall(const QWidget* widget)
 {
-    if (auto* box = qobject_cast<const QLineEdit*>(widget)) {
-        const QMargins margins = box->textMargins();
-        const int room = box->width() - margins.left() - margins.right() - 2 * lineEditMargin;
-        return box->fontMetrics().horizontalAdvance(box->text()) - room;
-    }
     if (auto* option = qobject_cast<const QRadioButton*>(widget)) {
         QStyleOptionButton style;
         style.initFrom(option);
@@ -154,39 +145,32 @@ int shortfall(const QWidget* widget)
         const int room = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).width();
         return option->fontMetrics().horizontalAdvance(option->text()) - room;
     }
+    if (auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        QStyleOptionGroupBox style;
+        style.initFrom(frame);
+        style.text = frame->title();
+        style.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect title =
+            frame->style()->subControlRect(QStyle::CC_GroupBox, &style, QStyle::SC_GroupBoxLabel, frame);
+        return frame->fontMetrics().horizontalAdvance(frame->title()) - (frame->rect().right() - title.left());
+    }
     return 0;
 }
 
-// A language may have no word as short as the design's: the control grows into the free space
-// beside it (window/rules/Geometry.h). The design's own words are left as designed.
+// A language may have no word as short as the design's, and at a scale other than the design's the
+// font's pixel grid may make a word a pixel or two wider than its proportion: an option grows into
+// the free space beside it (window/rules/Geometry.h), as a caption's words do (app/CaptionPlace.h).
+// A frame's words are chosen to fit it at the design's scale; at another, it widens by the pixels
+// its title lacks, into the free space on its right.
 void makeRoom(QWidget* widget, const window::Control& c)
 {
-    if (!window::mayGrow(c) || languages::design(c.text) == QString::fromUtf8(c.text))
+    if (c.kind != Kind::Option && c.kind != Kind::Frame)
         return;
     const int lacking = shortfall(widget);
     if (lacking <= 0)
         return;
     const int left = window::grownLeft(c, lacking);
     widget->setGeometry(widget->geometry().adjusted(-left, 0, lacking - left, 0));
-}
-
-// A caption's letters within its box, by the window's rule: the line edit centres its line
-// between its text margins, which are set about the line where the rule puts it, a line's height
-// beyond it on either side, so that they clip nothing of the letters.
-void placeLine(QLineEdit* box)
-{
-    const QString text = box->text();
-    const QFontMetrics metrics = box->fontMetrics();
-    const int line = std::max(metrics.boundingRect(text).height(), metrics.height());
-    const int height = box->height();
-    const QRectF ink = QFontMetricsF(box->font()).tightBoundingRect(text);
-    // In device pixels; the line edit puts its line on whole pixels of its own.
-    const double d = box->devicePixelRatioF();
-    const double top = window::captionLineTop(
-        {height * d, double((height - line + 1) / 2) * d, metrics.ascent() * d, -ink.top() * d, ink.bottom() * d, d});
-    const int lineTop = int(std::lround(top / d));
-    const QMargins margins = box->textMargins();
-    box->setTextMargins(margins.left(), lineTop - line, margins.right(), height - lineTop - 2 * line);
 }
 
 void createLines(QWidget* window, Widgets& widgets, const window::Fit& fit)
@@ -218,9 +202,11 @@ Widgets createControls(QWidget* window, const window::Fit& fit)
 {
     Widgets widgets;
     std::vector<std::pair<int, QWidget*>> tabOrder;
+    auto* fitted = new FittedStyle;
+    fitted->setParent(window);
     for (const window::Control& c : window::controls()) {
         QWidget* container = c.container ? widgets.at(c.container) : window;
-        QWidget* widget = create(c, container);
+        QWidget* widget = create(c, container, fitted);
         widget->setObjectName(QString::fromUtf8(c.name));
         twips::place(widget, QRect(c.place.left, c.place.top, c.place.width, c.place.height), fit);
         paint(widget, c.kind, c.back, c.fore);
@@ -251,10 +237,16 @@ void fitControls(const Widgets& widgets, const window::Fit& fit)
 void fitControl(QWidget* widget, const window::Control& c, const window::Fit& fit)
 {
     twips::place(widget, twips::geometry(widget), fit);
+    if (auto* style = dynamic_cast<FittedStyle*>(widget->style()))
+        style->setScale(fit.scale);
     widget->setFont(fontOf(c.font, fit.scale));
     makeRoom(widget, c);
-    if (auto* box = qobject_cast<QLineEdit*>(widget); box && window::isCaption(c))
-        placeLine(box);
+    if (auto* box = qobject_cast<QLineEdit*>(widget); box && window::isCaption(c)) {
+        // The hidden cells hold the program's data, never shown.
+        if (!c.hidden)
+            caption::placeWords(box, c);
+        caption::placeLine(box);
+    }
 }
 
 } // namespace layout

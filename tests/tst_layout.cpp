@@ -186,8 +186,14 @@ private slots:
         if (*r.text)
             QCOMPARE(captionOf(w), QString::fromUtf8(r.text));
         QCOMPARE(twips::geometry(w), r.twips);
-        QCOMPARE(w->geometry(), QRect(qRound(r.twips.x() / 15.0), qRound(r.twips.y() / 15.0),
-                                      qRound(r.twips.width() / 15.0), qRound(r.twips.height() / 15.0)));
+        const QRect designed(qRound(r.twips.x() / 15.0), qRound(r.twips.y() / 15.0), qRound(r.twips.width() / 15.0),
+                             qRound(r.twips.height() / 15.0));
+        // A caption on the drawing takes in its words' ink where they are wider than its box.
+        const window::Control* control = window::findControl(r.name);
+        if (window::isCaption(*control) && !control->hidden)
+            QVERIFY(w->geometry().contains(designed) && w->y() == designed.y() && w->height() == designed.height());
+        else
+            QCOMPARE(w->geometry(), designed);
         if (*r.font) {
             QCOMPARE(w->font().family(), QString::fromLatin1(r.font));
             QCOMPARE(w->font().pointSizeF(), r.points);
@@ -320,6 +326,50 @@ private slots:
                 const int y2 = horizontal ? r.top + r.height : y;
                 QVERIFY2(inAnother(l, x, y) || !black(x, y), l.name);
                 QVERIFY2(inAnother(l, x2, y2) || !black(x2, y2), l.name);
+            }
+        }
+    }
+
+    // At every zoom the window takes, its words whole: every caption beside its option's circle, in
+    // its frame or on its button, and every caption on the drawing with its ink clear of its box's
+    // sides and last row, each within its frame or the window, so that no letter is covered or cut.
+    void captionsWholeAtEveryZoom_data()
+    {
+        QTest::addColumn<double>("zoom");
+        for (const double zoom : window::zoomSteps) {
+            if (zoom <= 2)
+                QTest::addRow("%g", zoom) << zoom;
+        }
+    }
+    void captionsWholeAtEveryZoom()
+    {
+        QFETCH(double, zoom);
+        MainWindow window;
+        window.show();
+        const window::Size design = window::clientPixels();
+        const QSize size = QSizeF(design.width * zoom, design.height * zoom).toSize();
+        window.resize(size);
+        QTRY_COMPARE(window.size(), size);
+        for (const window::Control& c : window::controls()) {
+            QWidget* w = window.findChild<QWidget*>(QString::fromUtf8(c.name));
+            const QString caption = captionOf(w);
+            if (!w->isVisibleTo(&window) || c.bordered || caption.isEmpty())
+                continue;
+            // What stands outside its frame or the window is cut by it.
+            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), c.name);
+            if (window::isCaption(c)) {
+                const EdgeInk ink = edgeInk(w);
+                QVERIFY2(ink.all > 0 && ink.edges() == 0,
+                         qPrintable(QStringLiteral("%1: %2 of %3 pixels of ink on its edges")
+                                        .arg(QString::fromUtf8(c.name))
+                                        .arg(ink.edges())
+                                        .arg(ink.all)));
+            } else {
+                const int width = w->fontMetrics().horizontalAdvance(caption);
+                QVERIFY2(width <= roomFor(w), qPrintable(QStringLiteral("%1: \"%2\" is %3 pixels wide, in %4")
+                                                             .arg(QString::fromUtf8(c.name), caption)
+                                                             .arg(width)
+                                                             .arg(roomFor(w))));
             }
         }
     }

@@ -206,7 +206,8 @@ private slots:
         QTest::addColumn<int>("run");
         QTest::addColumn<double>("ratio");
         for (int k = 0; k < int(runs_.size()); ++k) {
-            for (const double ratio : {1.1, 1.2, 1.25, 1.333, 1.4, 1.5, 1.75, 2.0, 2.25, 2.5, 2.625, 3.0, 3.5, 4.0})
+            for (const double ratio :
+                 {1.1, 1.2, 1.25, 1.333, 1.4, 1.5, 1.7391, 1.75, 2.0, 2.25, 2.5, 2.625, 3.0, 3.5, 4.0})
                 QTest::addRow("%s at %g", runs_[std::size_t(k)].name, ratio) << k << ratio;
         }
     }
