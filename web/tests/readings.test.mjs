@@ -177,7 +177,8 @@ for (const { name, screen, makesNone, item, said } of unlikeAsked) {
           await tab.evaluate(() => { HTMLCanvasElement.prototype.toBlob = (done) => done(null); });
         await tab.keyboard.press('ContextMenu');
         await choose(tab, item);
-        await tab.waitForFunction(() => document.getElementById('message').open, { timeout: 60000 });
+        // As long as a loaded machine may take to make a large picture, as for the files saved.
+        await tab.waitForFunction(() => document.getElementById('message').open, { timeout: 45000 });
         const words = await tab.$eval('#message-text', (text) => text.textContent);
         assert.match(words, said);
         if (makesNone)
