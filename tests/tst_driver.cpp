@@ -121,8 +121,8 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("scroll to 5") << QStringList{"scroll", "5"} << QStringList{"Cell nSpomaleni 501"};
-        QTest::newRow("scroll to the bar's end") << QStringList{"scroll", "32767"}
-                                                 << QStringList{"Cell nSpomaleni 3276701"};
+        QTest::newRow("scroll to the bar's end")
+            << QStringList{"scroll", "32767"} << QStringList{"Cell nSpomaleni 3276701"};
         QTest::newRow("scroll to 0 changes nothing") << QStringList{"scroll", "0"} << QStringList{"Cell nSpomaleni 1"};
         QTest::newRow("the hidden slower option")
             << QStringList{"click", "opPomalejší"} << QStringList{"Cell nSpomaleni 500000", "Selected opPomalejší"};
