@@ -6,7 +6,7 @@
 // written with a decimal point where neither says otherwise.
 const totalReflectionLanguage = (() => {
   const asked = new URLSearchParams(location.search).get('lang');
-  const spoken = ['en', ...Object.keys(totalReflectionTranslations)];
+  const spoken = ['en', ...totalReflectionLanguages];
   const languageOf = (tag) => String(tag).toLowerCase().split(/[-_]/)[0];
   const language = [asked, ...navigator.languages].filter(Boolean).map(languageOf)
     .find((code) => spoken.includes(code)) ?? 'en';
@@ -34,6 +34,7 @@ const totalReflectionLanguage = (() => {
     }
   });
 
+  // The table arrives after the first look (translations.js), before the module that asks it.
   function translate(context, text) {
     const table = Object.hasOwn(totalReflectionTranslations, language) ? totalReflectionTranslations[language] : {};
     const key = `${context}\u0004${text}`;

@@ -1,5 +1,7 @@
 // The window's translations, from the .ts files the desktop compiles, as the page's table: for
-// each language, "context\u0004English" to the translated text. Run at build time:
+// each language, "context\u0004English" to the translated text; and beside it, in languages.js,
+// the languages alone, which the page needs before its first paint, while the table waits until
+// the module is made. Run at build time:
 //   node translations.mjs OUT.js total-reflection_cs.ts total-reflection_de.ts ...
 import { readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
@@ -25,3 +27,5 @@ for (const file of files) {
 }
 writeFileSync(out, `'use strict';\n// Made from the window's .ts files when the page was built.\n` +
     `var totalReflectionTranslations = ${JSON.stringify(table)};\n`);
+writeFileSync(path.join(path.dirname(out), 'languages.js'), `'use strict';\n// The languages the window speaks beside ` +
+    `English, from its .ts files when the page was built.\nvar totalReflectionLanguages = ${JSON.stringify(Object.keys(table))};\n`);
