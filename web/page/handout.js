@@ -106,7 +106,7 @@ function totalReflectionHandout({ api, page, label, into, windowBox, heap, ratio
         : { said: notSaved.readings };
     },
   };
-  const worksheet = totalReflectionWorksheet({ api, heap, windowBox });
+  const worksheet = totalReflectionWorksheet({ api, windowBox, drawn: (pixelRatio) => picture(pixelRatio / ratio()) });
   const ways = {
     copy: (action) => copy[action.what](),
     print: () => worksheet.print(),

@@ -4,9 +4,9 @@
 // print, with the run's picture drawn afresh at the sheet's resolution rather than enlarged. The
 // sheet stands in the page while the browser prints it, and leaves after. Every word is set as
 // text, never read as markup.
-// `heap` is the module's memory; `windowBox` the window, whose copy, its drawing drawn afresh,
-// is the sheet's picture.
-function totalReflectionWorksheet({ api, heap, windowBox }) {
+// `drawn` draws the drawing afresh at a number of device pixels per pixel of the window, as a
+// PNG (handout.js); `windowBox` is the window, whose copy with that drawing is the sheet's picture.
+function totalReflectionWorksheet({ api, drawn, windowBox }) {
   // The picture four fifths as wide as an A4 page's text, 174 mm between its margins.
   const printedWidthMm = 139;
   const pxPerMm = 96 / 25.4;
@@ -18,17 +18,6 @@ function totalReflectionWorksheet({ api, heap, windowBox }) {
       element.className = className;
     return element;
   };
-
-  function pictureUrl(ratio) {
-    return new Promise((resolve) => {
-      const { pixels, width, height } = api.picture(ratio);
-      const canvas = make('canvas');
-      Object.assign(canvas, { width, height });
-      const bytes = new Uint8ClampedArray(heap().buffer, pixels, width * height * 4);
-      canvas.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(bytes), width), 0, 0);
-      canvas.toBlob((blob) => resolve(blob ? URL.createObjectURL(blob) : ''), 'image/png');
-    });
-  }
 
   // The window as it stands, its controls and captions as the browser prints text, and its
   // drawing the picture drawn at the sheet's resolution; a copy no one reads or clicks, whose
@@ -91,7 +80,8 @@ function totalReflectionWorksheet({ api, heap, windowBox }) {
     if (!w)
       return false;
     remove();
-    const drawing = await pictureUrl(w.pictureRatio);
+    const { blob } = await drawn(w.pictureRatio);
+    const drawing = blob ? URL.createObjectURL(blob) : '';
     const picture = windowCopy(drawing, w.pictureCaption);
     sheet = make('section');
     sheet.id = 'worksheet';

@@ -14,9 +14,11 @@ using sim::Track;
 
 // clang-format off
 constexpr Substance substanceTable[] = {
-    {"Voda", name::opVoda, name::nVoda, "water", QT_TRANSLATE_NOOP("Statement", "into the water"), 1.33, 48.783,
+    {"Voda", name::opVoda, name::nVoda, "water", QT_TRANSLATE_NOOP("Statement", "into the water"),
+     QT_TRANSLATE_NOOP("Worksheet", "water"), 1.33, 48.783,
      {5500, 4200, 0.005, {0.12, 0.02, 0.01}, 0.0025}},
-    {"Sklo", name::opSklo, name::nSklo, "glass", QT_TRANSLATE_NOOP("Statement", "into the glass"), 1.5, 41.839,
+    {"Sklo", name::opSklo, name::nSklo, "glass", QT_TRANSLATE_NOOP("Statement", "into the glass"),
+     QT_TRANSLATE_NOOP("Worksheet", "glass"), 1.5, 41.839,
      {4850, 3700, 0.003, {0.05, 0.01, 0.005}, 0.004}},
 };
 

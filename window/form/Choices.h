@@ -23,6 +23,7 @@ struct Substance {
     const char* caption;
     const char* fileWord;
     const char* backInto;
+    const char* named; // the substance as a worksheet's sentence names it: "the %1"
     double index;
     double criticalAngle;
     sim::Medium medium;

@@ -123,11 +123,7 @@ private:
     std::string mediumWord() const
     {
         const Substance* substance = substanceWithIndex(s_.refIndex);
-        if (substance && substance->option == std::string_view(substanceChosenBy(name::opSklo).option))
-            return words_(QT_TRANSLATE_NOOP("Worksheet", "glass"));
-        if (substance)
-            return words_(QT_TRANSLATE_NOOP("Worksheet", "water"));
-        return words_(QT_TRANSLATE_NOOP("Worksheet", "medium"));
+        return words_(substance ? substance->named : QT_TRANSLATE_NOOP("Worksheet", "medium"));
     }
 
     std::vector<std::string> settings() const
