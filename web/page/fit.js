@@ -63,6 +63,8 @@ function totalReflectionFit(changed) {
         width: `${fit.css(fit.device(rule.tr_window_width()))}px`,
         height: `${fit.css(fit.device(rule.tr_window_height()))}px` });
       box.style.setProperty('--scale', fit.scale);
+      // Browsers round a border's width down to whole device pixels: a hair more keeps the count.
+      box.style.setProperty('--line', `${(Math.max(fit.device(1), 1) + 0.01) / fit.dpr}px`);
     },
   };
   // A new size and a new resolution often come together, as when the window moves to another

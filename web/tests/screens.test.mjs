@@ -10,8 +10,8 @@ import { mkdirSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { test } from 'node:test';
-import { canvasBytes, drawingScript, drawingWhole, drawingWidthOn, languages, pagesForTests, runEnded, windowSize }
-  from './harness.mjs';
+import { canvasBytes, drawingScript, drawingWhole, drawingWidthOn, languages, pagesForTests, pageUrl, runEnded,
+  windowSize } from './harness.mjs';
 
 const canvasFolder = process.env.TR_CANVAS_DIR ?? path.join(os.tmpdir(), 'total-reflection-canvas');
 const withPage = pagesForTests();
@@ -228,5 +228,30 @@ test('the captions\' letters stand within their boxes', async () => {
         assert.deepEqual(cut, [], `${language} at ${ratio}`);
       }, { language, viewport: { ...windowSize, deviceScaleFactor: ratio } });
     }
+  }
+});
+
+// A number box shows its whole text, as the desktop's does: glass's critical angle, the widest the
+// window writes, on a phone held upright and at the ratios of laptops and monitors. A field's text
+// is cut where its content ends, inside its padding and border.
+test('the number boxes show their whole text on every screen', async () => {
+  const screens = [{ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true },
+    ...[1, 1.25, 1.7391, 2].map((ratio) => ({ ...windowSize, deviceScaleFactor: ratio }))];
+  for (const viewport of screens) {
+    await withPage(async (tab) => {
+      const cut = await tab.evaluate(async () => {
+        await document.fonts.ready;
+        const measure = document.createElement('canvas').getContext('2d');
+        return [...document.querySelectorAll('.textbox.bordered')].flatMap((box) => {
+          const style = getComputedStyle(box);
+          measure.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+          const text = measure.measureText(box.value).width;
+          const room = ['border-left-width', 'padding-left', 'padding-right', 'border-right-width']
+            .reduce((width, side) => width - parseFloat(style.getPropertyValue(side)), box.getBoundingClientRect().width);
+          return text > room ? [`${box.id} "${box.value}" is ${text} wide in ${room}`] : [];
+        });
+      });
+      assert.deepEqual(cut, [], JSON.stringify(viewport));
+    }, { url: `${pageUrl}?substance=glass&angle=critical`, viewport });
   }
 });
